@@ -1,0 +1,168 @@
+#include "candle/candle_window.h"
+
+#include "candle/tables.h"
+#include "shell/web_links.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace lunara {
+
+namespace {
+
+constexpr int kLightYellow = 0xFFFFC0;
+constexpr int kYellow = 0xFFFF00;
+constexpr int kOrange = 0xFFB404;
+constexpr int kDarkGreen = 0x0A6414;
+
+constexpr Look kPage{.bg = kDarkGreen};
+constexpr Look kHeading{.fg = kOrange, .bold = true};
+constexpr Look kList{.fg = kLightYellow, .bg = kDarkGreen, .points = 9};
+// The result texts run on one line to their full length; at the drawn widths longer purposes and
+// options would wrap and lose their second line.
+constexpr Look kResult{.fg = kLightYellow, .autoSize = true};
+constexpr Look kOffer{.fg = kLightYellow,
+                      .bg = kDarkGreen,
+                      .bold = true,
+                      .underline = true,
+                      .align = AlignCenter,
+                      .hand = true};
+
+constexpr Control kControls[] = {
+    {"Label61", Kind::Label, nullptr, 907, 0, 6360, 435, nullptr,
+     {.fg = kLightYellow, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
+    {"Frame1", Kind::Frame, nullptr, 87, 480, 8000, 3800, nullptr, kPage},
+    {"lblCaption_0", Kind::Label, "Frame1", 135, 120, 7680, 975,
+     "Velmora Candle Magick displays the correspondence between different magick rituals and the colors of "
+     "candles that should be used. Candle magick is very effective when the right candles are used for the right "
+     "purposes. This needs to be repeated many times before your purpose is solved. Note that you do not harm to "
+     "anyone.",
+     {.fg = kLightYellow}},
+    {"lblCaption_6", Kind::Label, "Frame1", 135, 1200, 7680, 435,
+     "Select one of the following purposes and know which candle to use.",
+     {.fg = kYellow, .bold = true, .align = AlignCenter}},
+    {"lblCaption_1", Kind::Label, "Frame1", 1395, 1995, 1620, 195, "Candle Selection", kHeading},
+    {"cboCandle", Kind::ComboBox, "Frame1", 3315, 1920, 3015, 330, nullptr, kList},
+    {"lblCaption_2", Kind::Label, "Frame1", 1365, 2475, 1710, 195, "Available Options", kHeading},
+    {"cboOptions", Kind::ComboBox, "Frame1", 3315, 2400, 3015, 330, nullptr, kList},
+    {"cmdReading", Kind::Button, "Frame1", 2175, 3120, 3735, 375, "&Get Candle Magick Reading", {.bold = true}},
+    {"Frame2", Kind::Frame, nullptr, 87, 480, 8000, 3800, nullptr, kPage},
+    {"lblCaption_3", Kind::Label, "Frame2", 120, 240, 1230, 195, "Candle Color", kHeading},
+    {"lblResult_0", Kind::Label, "Frame2", 1920, 165, 1665, 270, nullptr,
+     {.fg = kYellow, .points = 12, .bold = true, .autoSize = true}},
+    {"lblCaption_7", Kind::Label, "Frame2", 120, 705, 1620, 195, "Candle Selection", kHeading},
+    {"lblResult_3", Kind::Label, "Frame2", 1920, 705, 1125, 195, nullptr, kResult},
+    {"lblCaption_8", Kind::Label, "Frame2", 120, 1035, 1590, 195, "Option Selection", kHeading},
+    {"lblResult_4", Kind::Label, "Frame2", 1920, 1035, 1125, 195, nullptr, kResult},
+    {"lblCaption_4", Kind::Label, "Frame2", 120, 1380, 795, 195, "Purpose", kHeading},
+    {"lblResult_1", Kind::Label, "Frame2", 120, 1575, 5550, 195, nullptr, kResult},
+    {"lblCaption_5", Kind::Label, "Frame2", 120, 1920, 1185, 195, "Significance", kHeading},
+    {"lblResult_2", Kind::Label, "Frame2", 120, 2115, 7665, 1110, nullptr, {.fg = kLightYellow}},
+    {"cmdBack", Kind::Button, "Frame2", 6840, 3240, 1000, 350, "&Back", {}},
+    {"fraFullBrand", Kind::Frame, nullptr, 87, 4320, 8000, 855, nullptr, kPage},
+    {"lblFullBrand", Kind::Label, "fraFullBrand", 120, 165, 7785, 615, kFullBrandText, kOffer},
+    {"lblCobrand", Kind::Label, "fraFullBrand", 120, 165, 7785, 615, kCoBrandText, kOffer},
+};
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+} // namespace
+
+frmCandleMagickMain::frmCandleMagickMain(FeatureHost& host)
+    : FeatureWindow(host, "frmCandleMagickMain", QStringLiteral("Velmora Candle Magick"), 8175, 5205) {
+    QPalette pal = client()->palette();
+    pal.setColor(QPalette::Window, rgb(kDarkGreen));
+    client()->setPalette(pal);
+    client()->setAutoFillBackground(true);
+
+    const Form form(client(), kControls);
+    Label61 = form.get<QLabel>("Label61");
+    Frame1 = form.widget("Frame1");
+    Frame2 = form.widget("Frame2");
+    fraFullBrand = form.widget("fraFullBrand");
+    for (std::size_t i = 0; i < lblCaption.size(); ++i) {
+        lblCaption[i] = form.get<QLabel>(QStringLiteral("lblCaption_%1").arg(i));
+    }
+    for (std::size_t i = 0; i < lblResult.size(); ++i) {
+        lblResult[i] = form.get<QLabel>(QStringLiteral("lblResult_%1").arg(i));
+    }
+    cboCandle = form.get<QComboBox>("cboCandle");
+    cboOptions = form.get<QComboBox>("cboOptions");
+    cmdReading = form.get<QPushButton>("cmdReading");
+    cmdBack = form.get<QPushButton>("cmdBack");
+    lblFullBrand = form.get<QLabel>("lblFullBrand");
+    lblCobrand = form.get<QLabel>("lblCobrand");
+    Label61->setText(featureBannerText());
+    cboCandle->setAccessibleName(QStringLiteral("Candle Selection"));
+    cboOptions->setAccessibleName(QStringLiteral("Available Options"));
+
+    buildMenus();
+    connectControls();
+    Form_Load();
+}
+
+void frmCandleMagickMain::buildMenus() {
+    QMenu* file = addMenu(menuBar(), "nuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
+    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this);
+    addMakeMoneyCommand(menuBar(), "mnuMakeMoney", this);
+}
+
+void frmCandleMagickMain::connectControls() {
+    onClick(Label61, [] { GoToHomePage(); });
+    onClick(lblFullBrand, [] { GoToFullBrandPage(); });
+    onClick(lblCobrand, [] { GoToCoBrandPage(); });
+    // A change by the user, by the keyboard or by code refills the options; picking the same mode
+    // again does too.
+    connect(cboCandle, &QComboBox::currentIndexChanged, this, [this] { cboCandle_Click(); });
+    connect(cboCandle, &QComboBox::activated, this, [this] { cboCandle_Click(); });
+    connect(cmdReading, &QPushButton::clicked, this, [this] { cmdReading_Click(); });
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    setTabOrder(cboCandle, cboOptions);
+    setTabOrder(cboOptions, cmdReading);
+    setTabOrder(cmdReading, cmdBack);
+}
+
+void frmCandleMagickMain::Form_Load() {
+    const QSignalBlocker quiet(cboCandle);
+    for (auto caption : ModeCaptions()) {
+        cboCandle->addItem(qs(caption));
+    }
+    cboOptions->addItem(QStringLiteral("To be given"));
+    cboCandle->setCurrentIndex(0);
+    cboCandle_Click();
+    cboOptions->setCurrentIndex(0);
+    bringToFront(Frame1, {Frame1, Frame2});
+}
+
+void frmCandleMagickMain::cboCandle_Click() {
+    const QSignalBlocker quiet(cboOptions);
+    cboOptions->clear();
+    for (auto option : OptionsFor(cboCandle->currentIndex())) {
+        cboOptions->addItem(qs(option));
+    }
+    cboOptions->setCurrentIndex(0);
+}
+
+void frmCandleMagickMain::cmdReading_Click() { ShowReading(cboCandle->currentIndex(), cboOptions->currentText().trimmed()); }
+
+void frmCandleMagickMain::cmdBack_Click() {
+    bringToFront(Frame1, {Frame1, Frame2});
+    cmdReading->setFocus();
+}
+
+void frmCandleMagickMain::ShowReading(int mode, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    const CandleColor* color = LookupCandle(mode, std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    setLabelText(lblResult[0], color ? qs(color->name) : QString());
+    setLabelText(lblResult[1], color ? qs(color->purposes) : QString());
+    setLabelText(lblResult[2], color ? qs(color->significance) : QString());
+    setLabelText(lblResult[3], qs(ModeWord(mode)));
+    setLabelText(lblResult[4], text);
+    bringToFront(Frame2, {Frame1, Frame2});
+    cmdBack->setFocus();
+}
+
+} // namespace lunara

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/form_kit.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace lunara {
+
+// Candle Magick: pick a mode and an option, read the candle's colour, purposes and significance.
+class frmCandleMagickMain : public FeatureWindow {
+    Q_OBJECT
+public:
+    explicit frmCandleMagickMain(FeatureHost& host);
+
+    void cboCandle_Click();
+    void cmdReading_Click();
+    void cmdBack_Click();
+    void ShowReading(int mode, const QString& text);
+
+    QLabel* Label61;
+    QWidget* Frame1;
+    QWidget* Frame2;
+    QWidget* fraFullBrand;
+    std::array<QLabel*, 9> lblCaption{};
+    std::array<QLabel*, 5> lblResult{};
+    QComboBox* cboCandle;
+    QComboBox* cboOptions;
+    QPushButton* cmdReading;
+    QPushButton* cmdBack;
+    QLabel* lblFullBrand;
+    QLabel* lblCobrand;
+
+private:
+    void buildMenus();
+    void connectControls();
+    void Form_Load();
+};
+
+} // namespace lunara

@@ -1,0 +1,140 @@
+#include "moon/display_window.h"
+
+#include "assets/assets.h"
+#include "moon/age.h"
+#include "moon/main_window.h"
+#include "moon/moon_looks.h"
+#include "shell/web_links.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace lunara {
+
+using namespace moonlook;
+
+namespace {
+
+constexpr Look kOffer{.fg = kBlack, .bg = kOrange, .bold = true, .hand = true};
+
+constexpr Control kControls[] = {
+    {"Frame2", Kind::Frame, nullptr, 0, 0, 8535, 615, nullptr, kStrip},
+    {"Label61", Kind::Label, "Frame2", 67, 120, 8400, 585, nullptr,
+     {.fg = kBlack, .bold = true, .align = AlignCenter, .hand = true}},
+    {"fraElementalMoon", Kind::Frame, nullptr, 0, 600, 8535, 3495, nullptr, kPanel},
+    {"lblMoonInElement", Kind::Label, "fraElementalMoon", 3165, 480, 2205, 270, nullptr,
+     {.fg = kWhite, .points = 11.25, .bold = true, .align = AlignCenter}},
+    {"lblMoonInElementDesc", Kind::Label, "fraElementalMoon", 217, 1080, 8100, 2115, nullptr, kOrangeCentred},
+    {"fraZodiacalMoon", Kind::Frame, nullptr, 0, 600, 8535, 3495, nullptr, kPanel},
+    {"lblMoonInSunsign", Kind::Label, "fraZodiacalMoon", 3187, 240, 2160, 270, nullptr,
+     {.fg = kWhite, .points = 11.25, .bold = true, .align = AlignCenter, .autoSize = true}},
+    {"Label4", Kind::Label, "fraZodiacalMoon", 3795, 720, 945, 195, "Keywords", kOrangeUnderlined},
+    {"lblMoonInSunsignKeywords", Kind::Label, "fraZodiacalMoon", 3900, 1080, 735, 195, nullptr,
+     {.fg = kOrange, .bold = true, .align = AlignCenter, .autoSize = true}},
+    {"lblMoonInSunsignDesc", Kind::Label, "fraZodiacalMoon", 180, 1440, 8175, 1755, nullptr, kOrangeCentred},
+    {"fraMoonPhase", Kind::Frame, nullptr, 0, 600, 8535, 3495, nullptr, kPanel},
+    {"PicMoonPhase", Kind::Picture, "fraMoonPhase", 3840, 720, 780, 780, nullptr, {}},
+    {"lblMoonPhaseName", Kind::Label, "fraMoonPhase", 3360, 360, 1890, 195, nullptr, kWhiteCentred},
+    {"lblMoonPhaseDesc", Kind::Label, "fraMoonPhase", 180, 2280, 8175, 975, nullptr,
+     {.fg = kOrange, .align = AlignCenter}},
+    {"Label2", Kind::Label, "fraMoonPhase", 1200, 1560, 1485, 195, "Moon Phase on",
+     {.fg = kOrange, .bold = true, .underline = true, .align = AlignCenter}},
+    {"lblGivenDate", Kind::Label, "fraMoonPhase", 1320, 1920, 1200, 195, nullptr, kWhiteFitted},
+    {"Label3", Kind::Label, "fraMoonPhase", 5640, 1560, 855, 195, "Today Is", kOrangeUnderlined},
+    {"lblDateTime", Kind::Label, "fraMoonPhase", 4800, 1920, 2445, 195, nullptr, kWhiteFitted},
+    {"Frame5", Kind::Frame, nullptr, 0, 4080, 8535, 855, nullptr, kStrip},
+    {"lblFullBrand", Kind::Label, "Frame5", 120, 165, 5985, 615, kFullBrandText, kOffer},
+    {"lblCobrand", Kind::Label, "Frame5", 120, 165, 5985, 615, kCoBrandText, kOffer},
+    {"cmdExit", Kind::Button, "Frame5", 6240, 240, 1140, 465, "&Exit", kGreyButton},
+    {"cmdBack", Kind::Button, "Frame5", 7440, 240, 1020, 465, "&Back", kGreyButton},
+};
+
+} // namespace
+
+QPixmap MoonImageList::picture(int index) {
+    if (index < 1 || index > static_cast<int>(cache_.size())) {
+        return {};
+    }
+    QPixmap& slot = cache_[static_cast<std::size_t>(index - 1)];
+    if (slot.isNull()) {
+        slot = moonPicture(index);
+    }
+    return slot;
+}
+
+void showMoonPicture(QLabel* box, MoonImageList& pictures, const MoonPhaseInfo& info) {
+    box->setPixmap(pictures.picture(info.pictureIndex));
+    box->setAccessibleName(QStringLiteral("Moon picture: %1 days, %2")
+                               .arg(info.age)
+                               .arg(QString::fromUtf8(info.phaseName.data(), qsizetype(info.phaseName.size()))));
+}
+
+frmMoonMagickDisplay::frmMoonMagickDisplay(MoonHost& host)
+    : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935),
+      moonHost_(host) {
+    QPalette pal = client()->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    client()->setPalette(pal);
+    client()->setAutoFillBackground(true);
+
+    const Form form(client(), kControls);
+    Label61 = form.get<QLabel>("Label61");
+    fraElementalMoon = form.widget("fraElementalMoon");
+    lblMoonInElement = form.get<QLabel>("lblMoonInElement");
+    lblMoonInElementDesc = form.get<QLabel>("lblMoonInElementDesc");
+    fraZodiacalMoon = form.widget("fraZodiacalMoon");
+    lblMoonInSunsign = form.get<QLabel>("lblMoonInSunsign");
+    lblMoonInSunsignKeywords = form.get<QLabel>("lblMoonInSunsignKeywords");
+    lblMoonInSunsignDesc = form.get<QLabel>("lblMoonInSunsignDesc");
+    fraMoonPhase = form.widget("fraMoonPhase");
+    PicMoonPhase = form.get<QLabel>("PicMoonPhase");
+    lblMoonPhaseName = form.get<QLabel>("lblMoonPhaseName");
+    lblMoonPhaseDesc = form.get<QLabel>("lblMoonPhaseDesc");
+    lblGivenDate = form.get<QLabel>("lblGivenDate");
+    lblDateTime = form.get<QLabel>("lblDateTime");
+    lblFullBrand = form.get<QLabel>("lblFullBrand");
+    lblCobrand = form.get<QLabel>("lblCobrand");
+    cmdExit = form.get<QPushButton>("cmdExit");
+    cmdBack = form.get<QPushButton>("cmdBack");
+    Label61->setText(featureBannerText());
+
+    buildMenus();
+    connectControls();
+    setDefaultButton(cmdExit);
+    setCancelButton(cmdExit);
+}
+
+void frmMoonMagickDisplay::buildMenus() {
+    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuFileBack", QStringLiteral("&Back"), this, [this] { cmdBack_Click(); });
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { cmdExit_Click(); });
+    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this);
+    addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
+}
+
+void frmMoonMagickDisplay::connectControls() {
+    onClick(Label61, [] { GoToHomePage(); });
+    onClick(lblCobrand, [] { GoToCoBrandPage(); });
+    onClick(lblFullBrand, [] { GoToFullBrandPage(); });
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+}
+
+void frmMoonMagickDisplay::showFrame(QWidget* frame) {
+    bringToFront(frame, {fraElementalMoon, fraZodiacalMoon, fraMoonPhase});
+}
+
+void frmMoonMagickDisplay::cmdBack_Click() {
+    // Nothing is recomputed: the main window comes back with its lists and option as they were.
+    if (frmMoonMagickMain* main = moonHost_.moonMain()) {
+        main->showWindow();
+        main->cmdCalculateMoonPhase->setFocus();
+    }
+    hideWindow();
+    moonHost_.hideWelcomePanel();
+}
+
+void frmMoonMagickDisplay::cmdExit_Click() { closeWindow(); }
+
+} // namespace lunara

@@ -1,0 +1,266 @@
+#include "moon/main_window.h"
+
+#include "moon/age.h"
+#include "moon/display_window.h"
+#include "moon/moon_looks.h"
+#include "moon/sign.h"
+#include "moon/texts.h"
+#include "shell/services.h"
+#include "shell/web_links.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace lunara {
+
+using namespace moonlook;
+
+namespace {
+
+constexpr Look kWhiteUnderlined{.fg = kWhite, .bold = true, .underline = true};
+constexpr Look kDateList{.fg = kBlack, .bg = kOrange, .bold = true};
+constexpr Look kOffer{.fg = kBlack, .bg = kOrange, .bold = true, .underline = true, .hand = true};
+
+constexpr Control kControls[] = {
+    {"Frame2", Kind::Frame, nullptr, 0, 0, 10215, 615, nullptr, kStrip},
+    {"Label61", Kind::Label, "Frame2", 120, 120, 9960, 585, nullptr,
+     {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
+    {"Frame1", Kind::Frame, nullptr, 0, 600, 10215, 6855, nullptr, kPanel},
+    {"Label2", Kind::Label, "Frame1", 240, 220, 9735, 495,
+     "The Moon has a strong influence on magick rituals. Know more about the moon phases and the corresponding "
+     "effects on magick.",
+     {.fg = 0x00FF00, .bold = true, .align = AlignCenter, .hand = true}},
+    {"Frame4", Kind::GroupBox, "Frame1", 2040, 720, 6615, 2055, "Enter Date for Moon Magick", kOrangeText},
+    {"Label5", Kind::Label, "Frame4", 480, 240, 405, 195, "Date", kWhiteUnderlined},
+    {"Label7", Kind::Label, "Frame4", 1920, 240, 510, 195, "Month", kWhiteUnderlined},
+    {"Label6", Kind::Label, "Frame4", 3600, 240, 390, 195, "Year", kWhiteUnderlined},
+    {"cboDate", Kind::ComboBox, "Frame4", 240, 480, 900, 315, nullptr, kDateList},
+    {"cboMonth", Kind::ComboBox, "Frame4", 1530, 480, 1380, 315, nullptr, kDateList},
+    {"cboYear", Kind::ComboBox, "Frame4", 3315, 480, 1020, 315, nullptr, kDateList},
+    {"optMoonPhase", Kind::Option, "Frame4", 240, 840, 4095, 375, "Moon Phase - Magick Correspondence", kOrangeText},
+    {"optZodiacalMoon", Kind::Option, "Frame4", 240, 1200, 4095, 375, "Zodiacal Moon Magick", kOrangeText},
+    {"optElementalMoon", Kind::Option, "Frame4", 240, 1560, 4095, 375, "Elemental Moon Magick", kOrangeText},
+    {"cmdCalculateMoonPhase", Kind::Button, "Frame4", 4440, 480, 1935, 1335, "Moon &Magick Reading",
+     {.bg = 0xE0E0E0, .bold = true, .hand = true}},
+    {"Frame3", Kind::GroupBox, "Frame1", 120, 2880, 4935, 2295, "Today's Moon Phase", kOrangeText},
+    {"lblCurrentMoonPhaseName", Kind::Label, "Frame3", 240, 360, 1890, 195, nullptr, kOrangeText},
+    {"PicCurrentMoonPhase", Kind::Picture, "Frame3", 3960, 240, 780, 780, nullptr, {}},
+    {"lblCurrentMoonPhaseDesc", Kind::Label, "Frame3", 240, 1080, 4485, 855, nullptr, kOrangeText},
+    {"Label3", Kind::Label, "Frame3", 120, 1920, 855, 195, "Today Is", kOrangeUnderlined},
+    {"lblCurrentDateTime", Kind::Label, "Frame3", 1080, 1920, 2595, 210, nullptr,
+     {.fg = kCyan, .bold = true, .align = AlignCenter, .autoSize = true}},
+    {"Frame7", Kind::GroupBox, "Frame1", 5160, 2880, 4935, 2295, "Today's Zodiacal Elemental Moon Magick",
+     kOrangeText},
+    {"lblCurrentMoonInSunsign", Kind::Label, "Frame7", 240, 360, 1740, 195, nullptr,
+     {.fg = kOrange, .bold = true, .autoSize = true}},
+    {"Label1", Kind::Label, "Frame7", 240, 720, 1095, 195, "Keywords:-", kOrangeText},
+    {"lblCurrentMoonInSunsignKeywords", Kind::Label, "Frame7", 1680, 720, 735, 195, nullptr,
+     {.fg = kOrange, .bold = true, .autoSize = true}},
+    {"lblCurrentMoonInSunsignDesc", Kind::Label, "Frame7", 240, 1080, 4485, 1155, nullptr, kOrangeText},
+    {"Frame6", Kind::GroupBox, "Frame1", 120, 5280, 9975, 1455, "Today's Elemental Moon Magick", kOrangeText},
+    {"lblCurrentMoonInElement", Kind::Label, "Frame6", 3960, 240, 1995, 240, nullptr, kOrangeCentred},
+    {"lblCurrentMoonInElementDesc", Kind::Label, "Frame6", 120, 600, 9780, 795, nullptr, kOrangeCentred},
+    {"Frame5", Kind::Frame, nullptr, 0, 7440, 10215, 800, nullptr, kStrip},
+    {"lblCobrand", Kind::Label, "Frame5", 120, 120, 5985, 615, kCoBrandText,
+     {.fg = kBlack, .bg = kOrange, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
+    {"lblFullBrand", Kind::Label, "Frame5", 120, 120, 5985, 615, kFullBrandText, kOffer},
+    {"cmdExit", Kind::Button, "Frame5", 8820, 195, 1260, 465, "&Exit", kGreyButton},
+};
+
+constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+// Position 99 of the year list is 2000, the first year that subtracts 8.3.
+constexpr int kFirstPositionFrom2000 = 2000 - kFirstYear;
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+} // namespace
+
+frmMoonMagickMain::frmMoonMagickMain(MoonHost& host)
+    : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250),
+      moonHost_(host) {
+    QPalette pal = client()->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    client()->setPalette(pal);
+    client()->setAutoFillBackground(true);
+
+    const Form form(client(), kControls);
+    Label61 = form.get<QLabel>("Label61");
+    Label2 = form.get<QLabel>("Label2");
+    cboDate = form.get<QComboBox>("cboDate");
+    cboMonth = form.get<QComboBox>("cboMonth");
+    cboYear = form.get<QComboBox>("cboYear");
+    optMoonPhase = form.get<QRadioButton>("optMoonPhase");
+    optZodiacalMoon = form.get<QRadioButton>("optZodiacalMoon");
+    optElementalMoon = form.get<QRadioButton>("optElementalMoon");
+    cmdCalculateMoonPhase = form.get<QPushButton>("cmdCalculateMoonPhase");
+    lblCurrentMoonPhaseName = form.get<QLabel>("lblCurrentMoonPhaseName");
+    PicCurrentMoonPhase = form.get<QLabel>("PicCurrentMoonPhase");
+    lblCurrentMoonPhaseDesc = form.get<QLabel>("lblCurrentMoonPhaseDesc");
+    lblCurrentDateTime = form.get<QLabel>("lblCurrentDateTime");
+    lblCurrentMoonInSunsign = form.get<QLabel>("lblCurrentMoonInSunsign");
+    lblCurrentMoonInSunsignKeywords = form.get<QLabel>("lblCurrentMoonInSunsignKeywords");
+    lblCurrentMoonInSunsignDesc = form.get<QLabel>("lblCurrentMoonInSunsignDesc");
+    lblCurrentMoonInElement = form.get<QLabel>("lblCurrentMoonInElement");
+    lblCurrentMoonInElementDesc = form.get<QLabel>("lblCurrentMoonInElementDesc");
+    lblCobrand = form.get<QLabel>("lblCobrand");
+    lblFullBrand = form.get<QLabel>("lblFullBrand");
+    cmdExit = form.get<QPushButton>("cmdExit");
+    Label61->setText(featureBannerText());
+    cboDate->setAccessibleName(QStringLiteral("Date"));
+    cboMonth->setAccessibleName(QStringLiteral("Month"));
+    cboYear->setAccessibleName(QStringLiteral("Year"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    buildMenus();
+    connectControls();
+    Form_Load();
+}
+
+void frmMoonMagickMain::buildMenus() {
+    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuMoonMagickReading", QStringLiteral("Moon &Magick Reading"), this,
+               [this] { cmdCalculateMoonPhase_Click(); });
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
+    addHelpMenu(menuBar(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this);
+    addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
+}
+
+void frmMoonMagickMain::connectControls() {
+    onClick(Label61, [] { GoToHomePage(); });
+    onClick(Label2, [] { GoToFullBrandPage(); });
+    onClick(lblFullBrand, [] { GoToFullBrandPage(); });
+    onClick(lblCobrand, [] { GoToCoBrandPage(); });
+    connect(cmdCalculateMoonPhase, &QPushButton::clicked, this, [this] { cmdCalculateMoonPhase_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    setDefaultButton(cmdExit);
+    setCancelButton(cmdExit);
+}
+
+void frmMoonMagickMain::Form_Load() {
+    for (int day = 1; day <= 31; ++day) {
+        cboDate->addItem(QString::number(day));
+    }
+    for (const char* month : kMonths) {
+        cboMonth->addItem(QString::fromLatin1(month));
+    }
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        cboYear->addItem(QString::number(year));
+    }
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+    optMoonPhase->setChecked(true);
+    FillTodayPanel();
+    Timer1->start();
+}
+
+void frmMoonMagickMain::FillTodayPanel() {
+    Services& services = host().services();
+    const QDate today = services.now().date();
+    const int day = today.day();
+    const int month = today.month();
+    const MoonPhaseInfo info = MoonPhaseForAge(CalculateMoonAge(day, month, today.year()));
+    showMoonPicture(PicCurrentMoonPhase, moonHost_.moonDisplay().IMGMoon, info);
+    setLabelText(lblCurrentMoonPhaseName, qs(info.phaseName));
+    if (const MoonPhaseText* phase = FindPhaseText(info.phaseName)) {
+        setLabelText(lblCurrentMoonPhaseDesc, qs(phase->description));
+    }
+    setLabelText(lblCurrentDateTime, clockText(services));
+    const auto sign = CalculateSunSign(day, month);
+    if (!sign) {
+        return;
+    }
+    if (const SunsignText* text = FindSunsignText(*sign)) {
+        setLabelText(lblCurrentMoonInSunsign, qs(text->title));
+        setLabelText(lblCurrentMoonInSunsignKeywords, qs(text->keyword));
+        setLabelText(lblCurrentMoonInSunsignDesc, qs(text->description(Screen::Today)));
+    }
+    const auto element = ElementForSign(*sign);
+    if (!element) {
+        return;
+    }
+    if (const ElementText* text = FindElementText(*element)) {
+        setLabelText(lblCurrentMoonInElement, qs(text->name));
+        setLabelText(lblCurrentMoonInElementDesc, qs(text->description(Screen::Today)));
+    }
+}
+
+bool frmMoonMagickMain::CheckEnteredDate() {
+    const int dayPos = cboDate->currentIndex();
+    const int monthPos = cboMonth->currentIndex();
+    const bool tooLateInFebruary = monthPos == 1 && (dayPos == 29 || dayPos == 30);
+    const bool thirtyFirstOfShortMonth =
+        (monthPos == 3 || monthPos == 5 || monthPos == 8 || monthPos == 10) && dayPos == 30;
+    if (tooLateInFebruary || thirtyFirstOfShortMonth) {
+        host().services().information(this, QStringLiteral("Please Enter Correct Date !"));
+        return false;
+    }
+    return true;
+}
+
+void frmMoonMagickMain::Timer1_Timer() {
+    const QString clock = clockText(host().services());
+    // The result window's clock runs too, even while it is hidden; asking for it brings it back if
+    // it was closed.
+    setLabelText(moonHost_.moonDisplay().lblDateTime, clock);
+    setLabelText(lblCurrentDateTime, clock);
+}
+
+void frmMoonMagickMain::cmdCalculateMoonPhase_Click() {
+    if (!CheckEnteredDate()) {
+        return;
+    }
+    frmMoonMagickDisplay& display = moonHost_.moonDisplay();
+    const int day = cboDate->currentIndex() + 1;
+    const int month = cboMonth->currentIndex() + 1;
+    if (optMoonPhase->isChecked()) {
+        const int year = cboYear->currentText().toInt();
+        const Century century =
+            cboYear->currentIndex() >= kFirstPositionFrom2000 ? Century::From2000 : Century::Before2000;
+        const MoonPhaseInfo info = MoonPhaseForAge(CalculateMoonAge(day, month, year, century));
+        showMoonPicture(display.PicMoonPhase, display.IMGMoon, info);
+        setLabelText(display.lblMoonPhaseName, qs(info.phaseName));
+        if (const MoonPhaseText* phase = FindPhaseText(info.phaseName)) {
+            setLabelText(display.lblMoonPhaseDesc, qs(phase->description));
+        }
+        setLabelText(display.lblDateTime, clockText(host().services()));
+        setLabelText(display.lblGivenDate, QStringLiteral("%1/%2/%3")
+                                               .arg(month)
+                                               .arg(cboDate->currentText(), cboYear->currentText()));
+        display.showFrame(display.fraMoonPhase);
+    } else if (optZodiacalMoon->isChecked()) {
+        if (const auto sign = CalculateSunSign(day, month)) {
+            if (const SunsignText* text = FindSunsignText(*sign)) {
+                setLabelText(display.lblMoonInSunsign, qs(text->title));
+                setLabelText(display.lblMoonInSunsignKeywords, qs(text->keyword));
+                setLabelText(display.lblMoonInSunsignDesc, qs(text->description(Screen::Reading)));
+            }
+        }
+        display.showFrame(display.fraZodiacalMoon);
+    } else if (optElementalMoon->isChecked()) {
+        const auto sign = CalculateSunSign(day, month);
+        const auto element = sign ? ElementForSign(*sign) : std::nullopt;
+        if (const ElementText* text = element ? FindElementText(*element) : nullptr) {
+            setLabelText(display.lblMoonInElement, qs(text->name));
+            setLabelText(display.lblMoonInElementDesc, qs(text->description(Screen::Reading)));
+        }
+        display.showFrame(display.fraElementalMoon);
+    }
+    hideWindow();
+    display.showWindow();
+    display.cmdBack->setFocus();
+    moonHost_.hideWelcomePanel();
+}
+
+} // namespace lunara

@@ -1,0 +1,295 @@
+#include "shell/launcher.h"
+
+#include "assets/assets.h"
+#include "candle/candle_window.h"
+#include "moon/display_window.h"
+#include "moon/main_window.h"
+#include "shell/services.h"
+#include "shell/web_links.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace lunara {
+
+namespace {
+
+constexpr int kLavender = 0xC0C0FF;
+constexpr Look kFeatureButton{.bg = kSilver, .bold = true};
+constexpr Look kBigCaption{.fg = kCyan, .points = 12, .bold = true, .autoSize = true};
+
+// Strips first (their place comes from the layout, only the height counts), then their contents.
+constexpr Control kControls[] = {
+    {"Picture6", Kind::Frame, nullptr, 0, 0, 11880, 560, nullptr, {.bg = kLavender, .hand = true}},
+    {"Picture1", Kind::Frame, nullptr, 0, 0, 11880, 900, nullptr, {}},
+    {"picMain", Kind::Frame, nullptr, 0, 0, 11880, 8640, nullptr, {.bg = kBlack}},
+    {"PicCoBrand", Kind::Frame, nullptr, 0, 0, 11880, 735, nullptr, {.bg = kLavender}},
+    {"lblVelmoraBanner", Kind::Label, "Picture6", 960, 0, 9480, 465, nullptr,
+     {.fg = kBlack, .points = 9.75, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
+    {"picButtonContainer", Kind::Frame, "Picture1", 533, 0, 10815, 800, nullptr, {}},
+    {"cmdSelectOption_1", Kind::Button, "picButtonContainer", 960, 180, 4290, 495, "Moon Magick", kFeatureButton},
+    {"Picture3", Kind::Picture, "picButtonContainer", 360, 180, 510, 510, nullptr, {}},
+    {"cmdSelectOption_0", Kind::Button, "picButtonContainer", 6120, 180, 4290, 495, "Candle Magick",
+     kFeatureButton},
+    {"Picture2", Kind::Picture, "picButtonContainer", 5520, 180, 510, 510, nullptr, {}},
+    {"lblCaption_0", Kind::Label, "picMain", 4440, 240, 3000, 270, "Welcome to Lunara", kBigCaption},
+    {"lblCaption_1", Kind::Label, "picMain", 1913, 840, 8055, 825,
+     "Welcome to the Magickal world of occult and spirituality. Lunara will open new doors in Candle and Moon "
+     "magick. Use the different resources to gain more understanding of the subject.",
+     {.fg = 0xFF0000, .bold = true, .align = AlignCenter}},
+    {"lblCaption_2", Kind::Label, "picMain", 3128, 1920, 5625, 270, "Lunara includes the following programs",
+     kBigCaption},
+    {"lblCaption_3", Kind::Label, "picMain", 5010, 3480, 1875, 270, "Candle Magick",
+     {.fg = 0xFFFF00, .points = 12, .bold = true, .hand = true, .autoSize = true}},
+    {"lblCaption_4", Kind::Label, "picMain", 5093, 2760, 1695, 270, "Moon Magick",
+     {.fg = 0xFF00FF, .points = 12, .bold = true, .hand = true, .autoSize = true}},
+    {"cmdMdiExit", Kind::Button, "PicCoBrand", 10440, 120, 1335, 495, "&Exit", kFeatureButton},
+    {"Label7", Kind::Label, "PicCoBrand", 120, 0, 6975, 615, kFullBrandText,
+     {.bold = true, .underline = true, .hand = true}},
+};
+
+constexpr int kExitMarginTwips = 120;
+
+} // namespace
+
+frmMDI::frmMDI(Services& services) : services_(services) {
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Lunara v1.20"));
+    setWindowIcon(QIcon(assetPixmap(QStringLiteral("icons/lunara-256.png"))));
+    setFont(verdana(8.25));
+    buildStrips();
+    buildMenus();
+    connectControls();
+    Form_Load();
+}
+
+frmMDI::~frmMDI() = default;
+
+void frmMDI::buildStrips() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("client"));
+    const Form form(central, kControls);
+    Picture6 = form.widget("Picture6");
+    lblVelmoraBanner = form.get<QLabel>("lblVelmoraBanner");
+    Picture1 = form.widget("Picture1");
+    picButtonContainer = form.widget("picButtonContainer");
+    cmdSelectOption = {form.get<QPushButton>("cmdSelectOption_0"), form.get<QPushButton>("cmdSelectOption_1")};
+    Picture3 = form.get<QLabel>("Picture3");
+    Picture2 = form.get<QLabel>("Picture2");
+    picMain = form.widget("picMain");
+    for (std::size_t i = 0; i < lblCaption.size(); ++i) {
+        lblCaption[i] = form.get<QLabel>(QStringLiteral("lblCaption_%1").arg(i));
+    }
+    PicCoBrand = form.widget("PicCoBrand");
+    cmdMdiExit = form.get<QPushButton>("cmdMdiExit");
+    Label7 = form.get<QLabel>("Label7");
+
+    lblVelmoraBanner->setText(QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything "
+                                             "Mystic. Visit ") +
+                              siteHost() + QStringLiteral(" Now"));
+    Picture3->setPixmap(assetPixmap(QStringLiteral("icons/full-moon.png")));
+    Picture3->setAccessibleName(QStringLiteral("Full moon"));
+    Picture2->setPixmap(assetPixmap(QStringLiteral("icons/candles.png")));
+    Picture2->setAccessibleName(QStringLiteral("Lit candles"));
+
+    // The feature windows live in the MDI area; the welcome panel lies over it while it is shown.
+    mdiArea_ = new QMdiArea;
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(Qt::black);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* clientSpace = new QWidget;
+    clientSpace->setObjectName(QStringLiteral("clientSpace"));
+    auto* stack = new QStackedLayout(clientSpace);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(mdiArea_);
+    stack->addWidget(picMain);
+    stack->setCurrentWidget(picMain);
+
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    for (auto [strip, heightTwips] : {std::pair{Picture6, 560}, std::pair{Picture1, 900}}) {
+        strip->setFixedHeight(px(heightTwips));
+        column->addWidget(strip);
+    }
+    column->addWidget(clientSpace, 1);
+    PicCoBrand->setFixedHeight(px(735));
+    column->addWidget(PicCoBrand);
+    setCentralWidget(central);
+
+    // Mouse moves over the welcome panel and its labels drive the underline of the feature labels.
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+    for (QLabel* label : lblCaption) {
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+    }
+}
+
+void frmMDI::buildMenus() {
+    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
+    addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this);
+    addMakeMoneyCommand(menuBar(), "mkmoney", this);
+}
+
+void frmMDI::connectControls() {
+    for (int i = 0; i < 2; ++i) {
+        connect(cmdSelectOption[std::size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
+    }
+    for (int i = 0; i < 5; ++i) {
+        onClick(lblCaption[std::size_t(i)], [this, i] { lblCaption_Click(i); });
+    }
+    onClick(lblVelmoraBanner, [] { GoToHomePage(); });
+    onClick(Picture6, [] { GoToHomePage(); });
+    onClick(Label7, [] { GoToFullBrandPage(); });
+    connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+double frmMDI::screenWidthTwips() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? toTwips(s->geometry().width()) : 11880.0;
+}
+
+void frmMDI::Form_Load() { layoutForScreenWidth(screenWidthTwips()); }
+
+void frmMDI::layoutForScreenWidth(double w) {
+    const auto centre = [w](QWidget* control) {
+        control->move(px((w - toTwips(control->width())) / 2.0), control->y());
+    };
+    centre(lblVelmoraBanner);
+    centre(picButtonContainer);
+    for (QLabel* label : lblCaption) {
+        centre(label);
+    }
+    cmdMdiExit->move(px(w - (toTwips(cmdMdiExit->width()) + kExitMarginTwips)), cmdMdiExit->y());
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == picMain) {
+            for (QLabel* label : lblCaption) {
+                QFont f = label->font();
+                f.setUnderline(false);
+                label->setFont(f);
+            }
+            return false;
+        }
+        for (std::size_t i = 3; i <= 4; ++i) {
+            if (watched == lblCaption[i]) {
+                QFont f = lblCaption[i]->font();
+                f.setUnderline(true);
+                lblCaption[i]->setFont(f);
+            }
+        }
+        // A move over any label is not a move over the bare panel.
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::cmdSelectOption_Click(int index) { openFeature(index == 0 ? Feature::Candle : Feature::Moon); }
+
+void frmMDI::lblCaption_Click(int index) {
+    openFeature(index == 3 ? Feature::Candle : index == 4 ? Feature::Moon : Feature::None);
+}
+
+void frmMDI::closeFeatureWindows() {
+    // In this order, each through its own close handling.
+    if (candle_ && !candle_->isClosing()) {
+        candle_->closeWindow();
+    }
+    if (moonDisplay_ && !moonDisplay_->isClosing()) {
+        moonDisplay_->closeWindow();
+    }
+    if (moonMain_ && !moonMain_->isClosing()) {
+        moonMain_->closeWindow();
+    }
+    candle_ = nullptr;
+    moonDisplay_ = nullptr;
+    moonMain_ = nullptr;
+}
+
+void frmMDI::openFeature(Feature feature) {
+    closeFeatureWindows();
+    hideWelcomePanel();
+    FeatureWindow* window = nullptr;
+    if (feature == Feature::Candle) {
+        candle_ = new frmCandleMagickMain(*this);
+        window = candle_;
+    } else if (feature == Feature::Moon) {
+        moonMain_ = new frmMoonMagickMain(*this);
+        window = moonMain_;
+    }
+    if (window) {
+        showFeatureWindow(*window);
+    }
+}
+
+void frmMDI::showWelcomePanel() {
+    picMain->show();
+    picMain->raise();
+}
+
+void frmMDI::hideWelcomePanel() { picMain->hide(); }
+
+void frmMDI::adoptFeatureWindow(FeatureWindow& window) {
+    if (qobject_cast<QMdiSubWindow*>(window.parentWidget())) {
+        return;
+    }
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(
+        &window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    sub->setObjectName(window.objectName() + QStringLiteral("Frame"));
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    // The windows were drawn for a fixed client area.
+    sub->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    sub->hide();
+}
+
+void frmMDI::placeFeatureWindow(FeatureWindow& window) {
+    QWidget* outer = window.outerWindow();
+    outer->move(px((screenWidthTwips() - toTwips(outer->width())) / 2.0), 0);
+}
+
+void frmMDI::showFeatureWindow(FeatureWindow& window) {
+    adoptFeatureWindow(window);
+    window.outerWindow()->show();
+    placeFeatureWindow(window);
+    mdiArea_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window.outerWindow()));
+}
+
+frmMoonMagickDisplay& frmMDI::moonDisplay() {
+    if (!moonDisplay_ || moonDisplay_->isClosing()) {
+        moonDisplay_ = new frmMoonMagickDisplay(*this);
+        adoptFeatureWindow(*moonDisplay_);
+    }
+    return *moonDisplay_;
+}
+
+frmMoonMagickMain* frmMDI::moonMain() { return moonMain_ && !moonMain_->isClosing() ? moonMain_.data() : nullptr; }
+
+void frmMDI::closeEvent(QCloseEvent* event) {
+    // No question: every feature window closes with its own handling, then the program ends.
+    closeFeatureWindows();
+    event->accept();
+}
+
+void QuitAll() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace lunara

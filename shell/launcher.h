@@ -1,0 +1,84 @@
+#pragma once
+
+#include "candle/candle_window.h"
+#include "moon/display_window.h"
+#include "moon/main_window.h"
+#include "moon/moon_host.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QLabel;
+class QMdiArea;
+class QPushButton;
+
+namespace lunara {
+
+class Services;
+
+// The launcher: a parent window whose client area holds the feature windows, with the welcome
+// panel, the two feature buttons, banner, offer line and menus.
+class frmMDI : public QMainWindow, public MoonHost {
+    Q_OBJECT
+public:
+    explicit frmMDI(Services& services);
+    ~frmMDI() override;
+
+    // Centres the banner, the button frame and the welcome labels on a screen this wide.
+    void layoutForScreenWidth(double screenWidthTwips);
+    double screenWidthTwips() const;
+
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+
+    frmCandleMagickMain* candleWindow() const { return candle_; }
+    QMdiArea* mdiArea() const { return mdiArea_; }
+
+    // FeatureHost and MoonHost.
+    Services& services() override { return services_; }
+    void showWelcomePanel() override;
+    void hideWelcomePanel() override;
+    void showFeatureWindow(FeatureWindow& window) override;
+    void adoptFeatureWindow(FeatureWindow& window) override;
+    frmMoonMagickDisplay& moonDisplay() override;
+    frmMoonMagickMain* moonMain() override;
+
+    QWidget* Picture6;
+    QLabel* lblVelmoraBanner;
+    QWidget* Picture1;
+    QWidget* picButtonContainer;
+    std::array<QPushButton*, 2> cmdSelectOption{};
+    QLabel* Picture3;
+    QLabel* Picture2;
+    QWidget* picMain;
+    std::array<QLabel*, 5> lblCaption{};
+    QWidget* PicCoBrand;
+    QPushButton* cmdMdiExit;
+    QLabel* Label7;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Feature { None, Candle, Moon };
+    void buildStrips();
+    void buildMenus();
+    void connectControls();
+    void Form_Load();
+    void openFeature(Feature feature);
+    void closeFeatureWindows();
+    void placeFeatureWindow(FeatureWindow& window);
+
+    Services& services_;
+    QMdiArea* mdiArea_ = nullptr;
+    QPointer<frmCandleMagickMain> candle_;
+    QPointer<frmMoonMagickMain> moonMain_;
+    QPointer<frmMoonMagickDisplay> moonDisplay_;
+};
+
+// Closes every open window, each through its own close handling, and ends the event loop.
+void QuitAll();
+
+} // namespace lunara

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <memory>
+
+#include <QLockFile>
+#include <QSettings>
+class QWidget;
+
+namespace lunara {
+
+inline constexpr const char* kAppTitle = "Lunara";
+
+// Everything that touches the operating system, in one object created by main() and passed on by
+// reference. Tests derive from it to answer message boxes and to fix the clock.
+class Services {
+public:
+    // Without a settings object the per-user store of the platform is used.
+    explicit Services(std::unique_ptr<QSettings> settings = nullptr);
+    virtual ~Services();
+    Services(const Services&) = delete;
+    Services& operator=(const Services&) = delete;
+
+    // Modal boxes with the information icon, captioned "Lunara".
+    virtual void information(QWidget* parent, const QString& text);
+    virtual bool question(QWidget* parent, const QString& text); // Yes: true
+
+    virtual QDateTime now() const;
+    virtual QLocale locale() const;
+
+    // True when another copy of this executable holds the lock; otherwise this copy takes it and
+    // keeps it for its life.
+    virtual bool anotherCopyRunning();
+
+    QSettings& settings() { return *settings_; }
+
+private:
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+// The lock file that keeps one copy of the executable at this path running; a crashed holder's
+// lock is taken over because its process no longer exists.
+QString singleInstanceLockPath(const QString& executablePath);
+
+// Current time (long format) " ; " current date (short format), in the given regional settings.
+QString clockText(const QDateTime& now, const QLocale& locale);
+inline QString clockText(const Services& services) { return clockText(services.now(), services.locale()); }
+
+} // namespace lunara

@@ -1,0 +1,39 @@
+#include "shell/update_reminder.h"
+
+#include "shell/services.h"
+#include "shell/web_links.h"
+
+#include <QSettings>
+
+namespace lunara {
+
+namespace {
+void storeNow(Services& services) {
+    services.settings().setValue(QString::fromLatin1(kLastReminderKey), services.now().toString(Qt::ISODate));
+    // Written at once: the program may be ended without a clean exit.
+    services.settings().sync();
+}
+} // namespace
+
+void UpdateReminder(Services& services) {
+    const QVariant stored = services.settings().value(QString::fromLatin1(kLastReminderKey));
+    const QDateTime last = QDateTime::fromString(stored.toString(), Qt::ISODate);
+    // No value, or one that is not a date (damaged by hand or by another program), counts as a
+    // first start; otherwise a single bad value would switch the reminder off for good.
+    if (!stored.isValid() || !last.isValid()) {
+        storeNow(services);
+        return;
+    }
+    const qint64 days = services.now().date().daysTo(last.date());
+    if (days >= -14 && days <= 14) {
+        return;
+    }
+    const bool yes = services.question(
+        nullptr, QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+    storeNow(services);
+    if (yes) {
+        GoToUpdatePage();
+    }
+}
+
+} // namespace lunara
