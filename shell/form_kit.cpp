@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -71,6 +72,10 @@ void applyColours(QWidget* w, Kind kind, const Look& look, bool fillBackground) 
         if (kind == Kind::Button || kind == Kind::ComboBox) {
             pal.setColor(QPalette::ButtonText, rgb(look.fg));
         }
+    }
+    if (kind == Kind::Button && look.bg == kNoColor) {
+        // A plain button keeps the system's button face whatever panel it stands on.
+        pal.setColor(QPalette::Button, QGuiApplication::palette().color(QPalette::Button));
     }
     if (kind == Kind::Option) {
         // The indicator's ring is drawn from the window colour; keep it visible on dark panels.

@@ -1,0 +1,257 @@
+#include "shell/about_window.h"
+#include "shell/launcher.h"
+#include "tests/support/test_services.h"
+#include "tests/support/windows.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace lunara;
+using namespace lunara::test;
+
+class TestLauncher : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void layoutCentresOnTheScreen_data();
+    void layoutCentresOnTheScreen();
+    void startsWithWelcomePanelAndControls();
+    void openingAFeature_data();
+    void openingAFeature();
+    void openingOneFeatureClosesTheOthersInOrder();
+    void textLabelsOpenNothing_data();
+    void textLabelsOpenNothing();
+    void closingAFeatureBringsThePanelBack();
+    void underlineStaysUntilTheBarePanel();
+    void closingTheLauncherClosesFeatures();
+    void linksAndMenus();
+    void aboutIsModalAndClosesWithKeys_data();
+    void aboutIsModalAndClosesWithKeys();
+
+private:
+    std::unique_ptr<Fixture> fixture;
+    std::unique_ptr<frmMDI> launcher;
+};
+
+void TestLauncher::init() {
+    fixture = std::make_unique<Fixture>();
+    launcher = std::make_unique<frmMDI>(fixture->services);
+    launcher->resize(1000, 760);
+    launcher->show();
+}
+
+void TestLauncher::cleanup() {
+    launcher.reset();
+    flushDeletes();
+    fixture.reset();
+}
+
+void TestLauncher::layoutCentresOnTheScreen_data() {
+    QTest::addColumn<double>("screenTwips");
+    QTest::addColumn<int>("bannerLeft");
+    QTest::addColumn<int>("buttonsLeft");
+    QTest::addColumn<int>("exitLeft");
+    // Banner 9480 twips wide, button frame 10815, Exit 1335 placed 120 twips from the right edge.
+    QTest::newRow("design width") << 11880.0 << 80 << 36 << 695;
+    QTest::newRow("1280 pixels") << 19200.0 << 324 << 280 << 1183;
+    QTest::newRow("narrower than the design") << 9000.0 << -16 << -61 << 503;
+}
+
+void TestLauncher::layoutCentresOnTheScreen() {
+    QFETCH(double, screenTwips);
+    QFETCH(int, bannerLeft);
+    QFETCH(int, buttonsLeft);
+    QFETCH(int, exitLeft);
+    launcher->layoutForScreenWidth(screenTwips);
+    QCOMPARE(launcher->lblVelmoraBanner->x(), bannerLeft);
+    QCOMPARE(launcher->picButtonContainer->x(), buttonsLeft);
+    QCOMPARE(launcher->cmdMdiExit->x(), exitLeft);
+    const int middle = px(screenTwips / 2);
+    for (QLabel* label : launcher->lblCaption) {
+        QVERIFY2(qAbs(label->geometry().center().x() - middle) <= 1, qPrintable(label->objectName()));
+    }
+    // The labels keep their drawn tops.
+    QCOMPARE(launcher->lblCaption[1]->y(), px(840));
+    QCOMPARE(launcher->lblCaption[3]->y(), px(3480));
+}
+
+void TestLauncher::startsWithWelcomePanelAndControls() {
+    QCOMPARE(launcher->windowTitle(), QStringLiteral("Lunara v1.20"));
+    QVERIFY(isShownToUser(launcher->picMain));
+    QCOMPARE(launcher->cmdSelectOption[0]->text(), QStringLiteral("Candle Magick"));
+    QCOMPARE(launcher->cmdSelectOption[1]->text(), QStringLiteral("Moon Magick"));
+    QCOMPARE(launcher->lblCaption[0]->text(), QStringLiteral("Welcome to Lunara"));
+    QCOMPARE(launcher->lblVelmoraBanner->text(),
+             QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit "
+                            "www.lunara.example Now"));
+    QVERIFY(!launcher->Picture3->pixmap().isNull());
+    QVERIFY(!launcher->Picture2->pixmap().isNull());
+    auto* makeMoney = launcher->menuBar()->findChild<QAction*>(QStringLiteral("mkmoney"));
+    QVERIFY(makeMoney);
+    QVERIFY(!makeMoney->isEnabled());
+    QVERIFY(launcher->mdiArea()->subWindowList().isEmpty());
+}
+
+void TestLauncher::openingAFeature_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Candle button") << "cmdSelectOption_0" << "frmCandleMagickMain" << "cmdSelectOption_0";
+    QTest::newRow("Moon button") << "cmdSelectOption_1" << "frmMoonMagickMain" << "cmdSelectOption_1";
+    QTest::newRow("Candle label") << "lblCaption_3" << "frmCandleMagickMain" << "cmdSelectOption_0";
+    QTest::newRow("Moon label") << "lblCaption_4" << "frmMoonMagickMain" << "cmdSelectOption_1";
+}
+
+void TestLauncher::openingAFeature() {
+    QFETCH(QString, control);
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    click(launcher->findChild<QWidget*>(control));
+    auto* feature = launcher->findChild<FeatureWindow*>(window);
+    QVERIFY(feature);
+    QVERIFY(feature->isShownToUser());
+    QVERIFY(!launcher->picMain->isVisible());
+    // Centred across the screen width at the top of the client area.
+    QWidget* outer = feature->outerWindow();
+    QCOMPARE(outer->y(), 0);
+    QCOMPARE(outer->x(), px((launcher->screenWidthTwips() - toTwips(outer->width())) / 2));
+    // Choosing the same feature again gives a fresh window.
+    QPointer<FeatureWindow> first = feature;
+    click(launcher->findChild<QWidget*>(button));
+    flushDeletes();
+    QVERIFY(!first);
+    QVERIFY(launcher->findChild<FeatureWindow*>(window));
+}
+
+void TestLauncher::openingOneFeatureClosesTheOthersInOrder() {
+    click(launcher->cmdSelectOption[1]);
+    frmMoonMagickMain* moon = launcher->moonMain();
+    QVERIFY(moon);
+    frmMoonMagickDisplay* display = &launcher->moonDisplay();
+    click(moon->cmdCalculateMoonPhase);
+    QVERIFY(display->isShownToUser());
+    QStringList closed;
+    for (QObject* w : {static_cast<QObject*>(display), static_cast<QObject*>(moon)}) {
+        connect(w, &QObject::destroyed, this, [&closed, name = w->objectName()] { closed << name; });
+    }
+    click(launcher->cmdSelectOption[0]);
+    flushDeletes();
+    QCOMPARE(closed, (QStringList{"frmMoonMagickDisplay", "frmMoonMagickMain"}));
+    QVERIFY(launcher->candleWindow());
+    QVERIFY(launcher->candleWindow()->isShownToUser());
+    QCOMPARE(launcher->mdiArea()->subWindowList().size(), 1);
+    QVERIFY(!launcher->picMain->isVisible());
+}
+
+void TestLauncher::textLabelsOpenNothing_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("Welcome to Lunara") << 0;
+    QTest::newRow("welcome text") << 1;
+    QTest::newRow("programs heading") << 2;
+}
+
+void TestLauncher::textLabelsOpenNothing() {
+    QFETCH(int, index);
+    click(launcher->cmdSelectOption[0]);
+    click(launcher->lblCaption[std::size_t(index)]);
+    flushDeletes();
+    QVERIFY(!launcher->candleWindow());
+    QVERIFY(!launcher->moonMain());
+    QVERIFY(launcher->mdiArea()->subWindowList().isEmpty());
+    QVERIFY(!launcher->picMain->isVisible());
+}
+
+void TestLauncher::closingAFeatureBringsThePanelBack() {
+    click(launcher->cmdSelectOption[0]);
+    QVERIFY(!launcher->picMain->isVisible());
+    // The window's own close box.
+    launcher->candleWindow()->outerWindow()->close();
+    flushDeletes();
+    QVERIFY(!launcher->candleWindow());
+    QVERIFY(launcher->picMain->isVisible());
+    QVERIFY(launcher->mdiArea()->subWindowList().isEmpty());
+}
+
+void TestLauncher::underlineStaysUntilTheBarePanel() {
+    QLabel* candle = launcher->lblCaption[3];
+    QLabel* moon = launcher->lblCaption[4];
+    moveMouseOver(moon);
+    QVERIFY(moon->font().underline());
+    moveMouseOver(launcher->lblCaption[0]);
+    QVERIFY(moon->font().underline());
+    QVERIFY(!launcher->lblCaption[0]->font().underline());
+    moveMouseOver(candle);
+    click(candle);
+    launcher->candleWindow()->closeWindow();
+    flushDeletes();
+    QVERIFY(launcher->picMain->isVisible());
+    QVERIFY(candle->font().underline());
+    QVERIFY(moon->font().underline());
+    moveMouseOver(launcher->picMain, {5, 400});
+    for (QLabel* label : launcher->lblCaption) {
+        QVERIFY(!label->font().underline());
+    }
+}
+
+void TestLauncher::closingTheLauncherClosesFeatures() {
+    click(launcher->cmdSelectOption[0]);
+    QPointer<FeatureWindow> candle = launcher->candleWindow();
+    QVERIFY(launcher->close());
+    flushDeletes();
+    QVERIFY(!candle);
+    QVERIFY(fixture->services.questions.isEmpty());
+    QVERIFY(fixture->services.messages.isEmpty());
+}
+
+void TestLauncher::linksAndMenus() {
+    BrowserRecorder browser;
+    click(launcher->lblVelmoraBanner);
+    click(launcher->Picture6);
+    click(launcher->Label7);
+    launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuOnline"))->trigger();
+    launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->trigger();
+    const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
+    QCOMPARE(browser.urls, (QStringList{root + "home-page", root + "home-page", root + "fully-branded",
+                                         root + "help-web-page", root + "download-web-page"}));
+    auto* update = launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"));
+    QCOMPARE(update->text(), QStringLiteral("Check for Software &Update"));
+    click(launcher->cmdMdiExit);
+    QVERIFY(!launcher->isVisible());
+}
+
+void TestLauncher::aboutIsModalAndClosesWithKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TestLauncher::aboutIsModalAndClosesWithKeys() {
+    QFETCH(int, key);
+    QString seenTitle;
+    QString seenLink;
+    bool launcherBlocked = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        if (!about) {
+            return;
+        }
+        seenTitle = about->windowTitle();
+        seenLink = about->lblHomePage->text();
+        launcherBlocked = about->isModal() && QApplication::activeModalWidget() != launcher.get();
+        QTest::keyClick(about->cmdOK, Qt::Key(key));
+    });
+    launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+    // trigger() returned: the window was closed by the key.
+    QCOMPARE(seenTitle, QStringLiteral("Lunara v1.20"));
+    QCOMPARE(seenLink, QStringLiteral("Click here to visit https://www.lunara.example"));
+    QVERIFY(launcherBlocked);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(TestLauncher)
+#include "tst_launcher.moc"

@@ -1,0 +1,212 @@
+#include "shell/form_kit.h"
+#include "shell/services.h"
+#include "shell/update_reminder.h"
+#include "shell/web_links.h"
+#include "tests/support/test_services.h"
+
+#include <QtTest>
+
+using namespace lunara;
+using namespace lunara::test;
+
+namespace {
+const QString kUpdatePage = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=download-web-page");
+const QString kKey = QString::fromLatin1(kLastReminderKey);
+} // namespace
+
+class TestServicesAndLinks : public QObject {
+    Q_OBJECT
+private slots:
+    void pageAddresses_data();
+    void pageAddresses();
+    void repeatedClicksOpenEveryTime();
+    void browserFailureIsSilent();
+    void firstStartStoresAndAsksNothing();
+    void reminderInterval_data();
+    void reminderInterval();
+    void unreadableDateIsTreatedAsFirstStart_data();
+    void unreadableDateIsTreatedAsFirstStart();
+    void storedDateSurvivesRestart();
+    void clockText_data();
+    void clockText();
+    void accessKeys_data();
+    void accessKeys();
+    void twips_data();
+    void twips();
+};
+
+void TestServicesAndLinks::pageAddresses_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QString>("address");
+    const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
+    QTest::newRow("help") << 0 << root + "help-web-page";
+    QTest::newRow("home") << 1 << root + "home-page";
+    QTest::newRow("update") << 2 << root + "download-web-page";
+    QTest::newRow("fully branded") << 3 << root + "fully-branded";
+    QTest::newRow("co-brand") << 4 << root + "co-brand";
+}
+
+void TestServicesAndLinks::pageAddresses() {
+    QFETCH(int, operation);
+    QFETCH(QString, address);
+    BrowserRecorder browser;
+    void (*const operations[])() = {GoToHelpPage, GoToHomePage, GoToUpdatePage, GoToFullBrandPage,
+                                    GoToCoBrandPage};
+    operations[operation]();
+    QCOMPARE(browser.urls, QStringList{address});
+}
+
+void TestServicesAndLinks::repeatedClicksOpenEveryTime() {
+    BrowserRecorder browser;
+    GoToHomePage();
+    GoToHomePage();
+    GoToHomePage();
+    QCOMPARE(browser.urls.size(), 3);
+    QCOMPARE(siteHost(), QStringLiteral("www.lunara.example"));
+    QVERIFY(featureBannerText().endsWith(QStringLiteral("Visit www.lunara.example Now")));
+}
+
+void TestServicesAndLinks::browserFailureIsSilent() {
+    // No handler and no desktop session: the request fails, nothing is shown, nothing throws.
+    Fixture f;
+    GoToHelpPage();
+    GoToWebPage(QStringLiteral("not a url at all"));
+    QVERIFY(f.services.messages.isEmpty());
+}
+
+void TestServicesAndLinks::firstStartStoresAndAsksNothing() {
+    Fixture f;
+    BrowserRecorder browser;
+    UpdateReminder(f.services);
+    QVERIFY(f.services.questions.isEmpty());
+    QVERIFY(browser.urls.isEmpty());
+    QCOMPARE(QDateTime::fromString(f.services.settings().value(kKey).toString(), Qt::ISODate), f.services.clock);
+}
+
+void TestServicesAndLinks::reminderInterval_data() {
+    QTest::addColumn<int>("storedDaysFromToday");
+    QTest::addColumn<int>("storedHour");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("answerYes");
+    QTest::newRow("14 days ago: quiet") << -14 << 12 << false << false;
+    QTest::newRow("14 days ago late at night: quiet") << -14 << 23 << false << false;
+    QTest::newRow("15 days ago: asks, No") << -15 << 12 << true << false;
+    QTest::newRow("15 days ago early morning: asks") << -15 << 0 << true << false;
+    QTest::newRow("15 days ago: asks, Yes") << -15 << 12 << true << true;
+    QTest::newRow("a year ago: asks") << -365 << 12 << true << false;
+    QTest::newRow("today: quiet") << 0 << 12 << false << false;
+    QTest::newRow("14 days ahead: quiet") << 14 << 12 << false << false;
+    QTest::newRow("15 days ahead (clock set back): asks") << 15 << 12 << true << true;
+}
+
+void TestServicesAndLinks::reminderInterval() {
+    QFETCH(int, storedDaysFromToday);
+    QFETCH(int, storedHour);
+    QFETCH(bool, asks);
+    QFETCH(bool, answerYes);
+    Fixture f;
+    BrowserRecorder browser;
+    f.services.answerYes = answerYes;
+    const QDateTime stored(f.services.clock.date().addDays(storedDaysFromToday), QTime(storedHour, 0));
+    f.services.settings().setValue(kKey, stored.toString(Qt::ISODate));
+    UpdateReminder(f.services);
+
+    QCOMPARE(f.services.questions.size(), asks ? 1 : 0);
+    const QDateTime after = QDateTime::fromString(f.services.settings().value(kKey).toString(), Qt::ISODate);
+    if (asks) {
+        QCOMPARE(f.services.questions.first(),
+                 QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        // Either answer renews the date; only Yes opens the update page.
+        QCOMPARE(after, f.services.clock);
+        QCOMPARE(browser.urls, answerYes ? QStringList{kUpdatePage} : QStringList{});
+    } else {
+        QCOMPARE(after, stored);
+        QVERIFY(browser.urls.isEmpty());
+    }
+}
+
+void TestServicesAndLinks::unreadableDateIsTreatedAsFirstStart_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("garbage") << "not a date";
+    QTest::newRow("empty") << "";
+    QTest::newRow("impossible date") << "2007-02-31T10:00:00";
+}
+
+void TestServicesAndLinks::unreadableDateIsTreatedAsFirstStart() {
+    QFETCH(QString, stored);
+    Fixture f;
+    f.services.settings().setValue(kKey, stored);
+    UpdateReminder(f.services);
+    QVERIFY(f.services.questions.isEmpty());
+    // Repaired: the next start fifteen days on asks again.
+    QCOMPARE(QDateTime::fromString(f.services.settings().value(kKey).toString(), Qt::ISODate), f.services.clock);
+    f.services.clock = f.services.clock.addDays(15);
+    UpdateReminder(f.services);
+    QCOMPARE(f.services.questions.size(), 1);
+}
+
+void TestServicesAndLinks::storedDateSurvivesRestart() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("lunara.ini"));
+    {
+        TestServices first(file);
+        UpdateReminder(first);
+    }
+    TestServices second(file);
+    second.clock = second.clock.addDays(15);
+    UpdateReminder(second);
+    QCOMPARE(second.questions.size(), 1);
+    TestServices third(file);
+    third.clock = second.clock.addDays(1);
+    UpdateReminder(third);
+    QVERIFY(third.questions.isEmpty());
+}
+
+void TestServicesAndLinks::clockText_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << "12:06:31 PM ; 12/6/2026";
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << "12:06:31 ; 06.12.2026";
+    QTest::newRow("United Kingdom") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "12:06:31 ; 06/12/2026";
+}
+
+void TestServicesAndLinks::clockText() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    const QDateTime now(QDate(2026, 12, 6), QTime(12, 6, 31));
+    QCOMPARE(lunara::clockText(now, locale), expected);
+}
+
+void TestServicesAndLinks::accessKeys_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("marker") << "Moon &Magick Reading" << "Moon Magick Reading";
+    QTest::newRow("escaped ampersand") << "name &&  link" << "name &  link";
+    QTest::newRow("ampersand before a blank") << "Candle Magick & Moon" << "Candle Magick & Moon";
+    QTest::newRow("trailing ampersand") << "Rock &" << "Rock &";
+    QTest::newRow("plain") << "Passion" << "Passion";
+}
+
+void TestServicesAndLinks::accessKeys() {
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QCOMPARE(withoutAccessKeys(caption), shown);
+}
+
+void TestServicesAndLinks::twips_data() {
+    QTest::addColumn<double>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("exact") << 8175.0 << 545;
+    QTest::newRow("rounds up") << 1913.0 << 128;
+    QTest::newRow("rounds down") << 907.0 << 60;
+    QTest::newRow("negative") << -952.0 << -63;
+}
+
+void TestServicesAndLinks::twips() {
+    QFETCH(double, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(px(twips), pixels);
+}
+
+QTEST_MAIN(TestServicesAndLinks)
+#include "tst_services.moc"

@@ -1,0 +1,74 @@
+#include "shell/services.h"
+
+#include <QtTest>
+
+#ifndef LOCK_PROBE
+#error "LOCK_PROBE must name the probe executable"
+#endif
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void secondCopyIsRefused();
+    void copyAtAnotherPathRuns();
+    void killedHolderDoesNotLockOut();
+    void lockNameFollowsThePath();
+
+private:
+    // Starts the probe and waits for its first word.
+    static QString start(QProcess& p, const QString& program) {
+        p.start(program, {});
+        if (!p.waitForStarted(5000) || !p.waitForReadyRead(5000)) {
+            return QStringLiteral("(no answer)");
+        }
+        return QString::fromLatin1(p.readLine()).trimmed();
+    }
+    static void stop(QProcess& p) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    const QString probe = QStringLiteral(LOCK_PROBE);
+};
+
+void TestSingleInstance::secondCopyIsRefused() {
+    QProcess first;
+    QCOMPARE(start(first, probe), QStringLiteral("running"));
+    QProcess second;
+    QCOMPARE(start(second, probe), QStringLiteral("refused"));
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 3);
+    QCOMPARE(first.state(), QProcess::Running);
+    stop(first);
+}
+
+void TestSingleInstance::copyAtAnotherPathRuns() {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("lock_probe_copy"));
+    QVERIFY(QFile::copy(probe, copy));
+    QFile::setPermissions(copy, QFile::permissions(probe));
+    QProcess first;
+    QCOMPARE(start(first, probe), QStringLiteral("running"));
+    QProcess other;
+    QCOMPARE(start(other, copy), QStringLiteral("running"));
+    stop(other);
+    stop(first);
+}
+
+void TestSingleInstance::killedHolderDoesNotLockOut() {
+    QProcess first;
+    QCOMPARE(start(first, probe), QStringLiteral("running"));
+    stop(first); // SIGKILL: no clean exit, the lock file stays behind
+    QVERIFY(QFile::exists(lunara::singleInstanceLockPath(probe)));
+    QProcess next;
+    QCOMPARE(start(next, probe), QStringLiteral("running"));
+    stop(next);
+}
+
+void TestSingleInstance::lockNameFollowsThePath() {
+    const QString a = lunara::singleInstanceLockPath(probe);
+    QCOMPARE(lunara::singleInstanceLockPath(probe), a);
+    QVERIFY(lunara::singleInstanceLockPath(probe + QStringLiteral("_elsewhere")) != a);
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_single_instance.moc"

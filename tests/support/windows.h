@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QtTest>
+
+namespace lunara::test {
+
+// Runs the deletions that closing windows scheduled.
+inline void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// What a user sees: the widget and every parent up to its window are shown.
+inline bool isShownToUser(const QWidget* w) { return w && w->isVisible(); }
+
+inline void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+inline void moveMouseOver(QWidget* w, QPoint at = {2, 2}) {
+    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+}
+
+// Picks a list entry as a user would, through the list's own signals.
+inline void choose(QComboBox* list, const QString& text) {
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+} // namespace lunara::test
