@@ -16,6 +16,16 @@ inline void flushDeletes() {
 // What a user sees: the widget and every parent up to its window are shown.
 inline bool isShownToUser(const QWidget* w) { return w && w->isVisible(); }
 
+// The next control Tab moves to: the focus chain without what cannot take the focus or is hidden.
+inline QWidget* nextTabStop(QWidget* w) {
+    for (QWidget* n = w->nextInFocusChain(); n && n != w; n = n->nextInFocusChain()) {
+        if ((n->focusPolicy() & Qt::TabFocus) && n->isVisible() && n->isEnabled()) {
+            return n;
+        }
+    }
+    return nullptr;
+}
+
 inline void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
 inline void moveMouseOver(QWidget* w, QPoint at = {2, 2}) {
