@@ -23,13 +23,10 @@ constexpr Look kList{.fg = kLightYellow, .bg = kDarkGreen, .points = 9};
 // The result texts run on one line to their full length; at the drawn widths longer purposes and
 // options would wrap and lose their second line.
 constexpr Look kResult{.fg = kLightYellow, .autoSize = true};
-constexpr Look kOffer{.fg = kLightYellow,
-                      .bg = kDarkGreen,
-                      .bold = true,
-                      .underline = true,
-                      .align = AlignCenter,
-                      .hand = true};
+constexpr Look kOffer{
+    .fg = kLightYellow, .bg = kDarkGreen, .bold = true, .underline = true, .align = AlignCenter, .hand = true};
 
+// clang-format off
 constexpr Control kControls[] = {
     {"Label61", Kind::Label, nullptr, 907, 0, 6360, 435, nullptr,
      {.fg = kLightYellow, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
@@ -65,6 +62,7 @@ constexpr Control kControls[] = {
     {"lblFullBrand", Kind::Label, "fraFullBrand", 120, 165, 7785, 615, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "fraFullBrand", 120, 165, 7785, 615, kCoBrandText, kOffer},
 };
+// clang-format on
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -146,7 +144,9 @@ void frmCandleMagickMain::cboCandle_Click() {
     cboOptions->setCurrentIndex(0);
 }
 
-void frmCandleMagickMain::cmdReading_Click() { ShowReading(cboCandle->currentIndex(), cboOptions->currentText().trimmed()); }
+void frmCandleMagickMain::cmdReading_Click() {
+    ShowReading(cboCandle->currentIndex(), cboOptions->currentText().trimmed());
+}
 
 void frmCandleMagickMain::cmdBack_Click() {
     bringToFront(Frame1, {Frame1, Frame2});

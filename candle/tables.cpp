@@ -107,6 +107,8 @@ struct Mode {
     bool lastIsFallback;
 };
 
+// Laid out as tables, four options a row.
+// clang-format off
 constexpr std::array<std::string_view, 44> kPurposeOptions{
     "Passion",        "Lust",          "Power",          "Immediate Action",
     "Promotion of Career", "Business", "Justice",        "Success",
@@ -144,6 +146,8 @@ constexpr std::array<Color, 4> kDirectionColors{Green, Red, Yellow, Blue};
 constexpr std::array<std::string_view, 7> kDayOptions{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                       "Thursday", "Friday", "Saturday"};
 constexpr std::array<Color, 7> kDayColors{Yellow, White, White, Red, Purple, Blue, Green};
+
+// clang-format on
 
 constexpr std::array<Mode, 6> kModes{{
     {"Choose Candle By Purpose", "Purpose", kPurposeOptions, kPurposeColors, false},

@@ -18,6 +18,7 @@ namespace {
 
 constexpr Look kOffer{.fg = kBlack, .bg = kOrange, .bold = true, .hand = true};
 
+// clang-format off
 constexpr Control kControls[] = {
     {"Frame2", Kind::Frame, nullptr, 0, 0, 8535, 615, nullptr, kStrip},
     {"Label61", Kind::Label, "Frame2", 67, 120, 8400, 585, nullptr,
@@ -49,6 +50,7 @@ constexpr Control kControls[] = {
     {"cmdExit", Kind::Button, "Frame5", 6240, 240, 1140, 465, "&Exit", kGreyButton},
     {"cmdBack", Kind::Button, "Frame5", 7440, 240, 1020, 465, "&Back", kGreyButton},
 };
+// clang-format on
 
 } // namespace
 
@@ -71,8 +73,7 @@ void showMoonPicture(QLabel* box, MoonImageList& pictures, const MoonPhaseInfo& 
 }
 
 frmMoonMagickDisplay::frmMoonMagickDisplay(MoonHost& host)
-    : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935),
-      moonHost_(host) {
+    : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935), moonHost_(host) {
     QPalette pal = client()->palette();
     pal.setColor(QPalette::Window, Qt::black);
     client()->setPalette(pal);

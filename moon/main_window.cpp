@@ -25,6 +25,7 @@ constexpr Look kWhiteUnderlined{.fg = kWhite, .bold = true, .underline = true};
 constexpr Look kDateList{.fg = kBlack, .bg = kOrange, .bold = true};
 constexpr Look kOffer{.fg = kBlack, .bg = kOrange, .bold = true, .underline = true, .hand = true};
 
+// clang-format off
 constexpr Control kControls[] = {
     {"Frame2", Kind::Frame, nullptr, 0, 0, 10215, 615, nullptr, kStrip},
     {"Label61", Kind::Label, "Frame2", 120, 120, 9960, 585, nullptr,
@@ -70,6 +71,7 @@ constexpr Control kControls[] = {
     {"lblFullBrand", Kind::Label, "Frame5", 120, 120, 5985, 615, kFullBrandText, kOffer},
     {"cmdExit", Kind::Button, "Frame5", 8820, 195, 1260, 465, "&Exit", kGreyButton},
 };
+// clang-format on
 
 constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
@@ -83,8 +85,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.
 } // namespace
 
 frmMoonMagickMain::frmMoonMagickMain(MoonHost& host)
-    : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250),
-      moonHost_(host) {
+    : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250), moonHost_(host) {
     QPalette pal = client()->palette();
     pal.setColor(QPalette::Window, Qt::black);
     client()->setPalette(pal);
@@ -235,9 +236,8 @@ void frmMoonMagickMain::cmdCalculateMoonPhase_Click() {
             setLabelText(display.lblMoonPhaseDesc, qs(phase->description));
         }
         setLabelText(display.lblDateTime, clockText(host().services()));
-        setLabelText(display.lblGivenDate, QStringLiteral("%1/%2/%3")
-                                               .arg(month)
-                                               .arg(cboDate->currentText(), cboYear->currentText()));
+        setLabelText(display.lblGivenDate,
+                     QStringLiteral("%1/%2/%3").arg(month).arg(cboDate->currentText(), cboYear->currentText()));
         display.showFrame(display.fraMoonPhase);
     } else if (optZodiacalMoon->isChecked()) {
         if (const auto sign = CalculateSunSign(day, month)) {

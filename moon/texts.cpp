@@ -9,8 +9,7 @@ namespace {
 constexpr std::array<MoonPhaseText, 5> kPhaseTexts{{
     {"Dark Moon", "The dark moon is a good time for giving up bad habits and overcoming anger."},
     {"New Moon", "The new moon is a good time for new ventures, initiating new projects, love and health."},
-    {"Waxing Moon",
-     "The waxing moon is a good time for developing work like power, success, health and partnerships."},
+    {"Waxing Moon", "The waxing moon is a good time for developing work like power, success, health and partnerships."},
     {"Full Moon",
      "The full moon is a good time for predictions and trying out Magick. Good for healing projects too. "},
     {"Waning Moon", "The waning moon is a good time for removing negativity from oneself."},
@@ -96,8 +95,7 @@ constexpr std::array<ElementText, 4> kElementTexts{{
                      "development, authority, psychic capabilities and intuition."),
 }};
 
-template <typename Table>
-auto findByName(const Table& table, std::string_view name) -> decltype(&table[0]) {
+template <typename Table> auto findByName(const Table& table, std::string_view name) -> decltype(&table[0]) {
     for (const auto& row : table) {
         if (row.name == name) {
             return &row;

@@ -15,6 +15,7 @@ namespace {
 constexpr Look kWhiteText{.fg = kWhite};
 constexpr Look kLink{.fg = kCyan, .underline = true, .hand = true};
 
+// clang-format off
 constexpr Control kControls[] = {
     {"Picture1", Kind::Picture, nullptr, 120, 120, 480, 480, nullptr, {}},
     {"Label2", Kind::Label, nullptr, 840, 240, 1815, 240, "Lunara v1.20",
@@ -33,6 +34,7 @@ constexpr Control kControls[] = {
     {"Line1", Kind::Rule, nullptr, 0, 3240, 6900, 15, nullptr, {.bg = 0xE0E0E0}},
     {"cmdOK", Kind::Button, nullptr, 5400, 3360, 1260, 345, "&OK", {.bg = kSilver, .bold = true}},
 };
+// clang-format on
 
 } // namespace
 

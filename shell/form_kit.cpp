@@ -228,9 +228,7 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
     return menu;
 }
 
-void addSeparator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
+void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
 
 QAction* addMakeMoneyCommand(QMenuBar* bar, const char* name, QObject* context) {
     QAction* action = bar->addAction(QStringLiteral("Make Money &Online"));
@@ -253,8 +251,8 @@ QMenu* addHelpMenu(QMenuBar* bar, const HelpMenuNames& names, QWidget* aboutPare
     return help;
 }
 
-FeatureWindow::FeatureWindow(FeatureHost& host, const char* objectName, const QString& caption,
-                             int clientWidthTwips, int clientHeightTwips)
+FeatureWindow::FeatureWindow(FeatureHost& host, const char* objectName, const QString& caption, int clientWidthTwips,
+                             int clientHeightTwips)
     : host_(host), client_(new QWidget(this)) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);

@@ -27,9 +27,7 @@ constexpr int px(double twips) {
     return static_cast<int>(twips >= 0 ? twips / kTwipsPerPixel + 0.5 : twips / kTwipsPerPixel - 0.5);
 }
 constexpr double toTwips(int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; }
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
+inline QRect twipsRect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
 
 // 0xRRGGBB; kNoColor keeps the colour the control inherits.
 inline constexpr int kNoColor = -1;
@@ -84,8 +82,7 @@ public:
     Form(QWidget* client, std::span<const Control> table);
 
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
-    template <typename T>
-    T* get(const QString& name) const {
+    template <typename T> T* get(const QString& name) const {
         auto* w = qobject_cast<T*>(widget(name));
         Q_ASSERT_X(w, "Form::get", qPrintable(name));
         return w;

@@ -28,6 +28,7 @@ constexpr int kLavender = 0xC0C0FF;
 constexpr Look kFeatureButton{.bg = kSilver, .bold = true};
 constexpr Look kBigCaption{.fg = kCyan, .points = 12, .bold = true, .autoSize = true};
 
+// clang-format off
 // Strips first (their place comes from the layout, only the height counts), then their contents.
 constexpr Control kControls[] = {
     {"Picture6", Kind::Frame, nullptr, 0, 0, 11880, 560, nullptr, {.bg = kLavender, .hand = true}},
@@ -57,6 +58,7 @@ constexpr Control kControls[] = {
     {"Label7", Kind::Label, "PicCoBrand", 120, 0, 6975, 615, kFullBrandText,
      {.bold = true, .underline = true, .hand = true}},
 };
+// clang-format on
 
 constexpr int kExitMarginTwips = 120;
 
@@ -248,9 +250,9 @@ void frmMDI::adoptFeatureWindow(FeatureWindow& window) {
     if (qobject_cast<QMdiSubWindow*>(window.parentWidget())) {
         return;
     }
-    QMdiSubWindow* sub = mdiArea_->addSubWindow(
-        &window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                     Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(&window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                                             Qt::WindowMinimizeButtonHint);
     sub->setObjectName(window.objectName() + QStringLiteral("Frame"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());

@@ -14,8 +14,8 @@ namespace lunara {
 
 Services::Services(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {
     if (!settings_) {
-        settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                QStringLiteral("Lunara"), QStringLiteral("Lunara"));
+        settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lunara"),
+                                                QStringLiteral("Lunara"));
     }
 }
 
@@ -46,8 +46,7 @@ QLocale Services::locale() const { return QLocale::system(); }
 QString singleInstanceLockPath(const QString& executablePath) {
     const QString canonical = QFileInfo(executablePath).canonicalFilePath();
     const QByteArray hash =
-        QCryptographicHash::hash((canonical.isEmpty() ? executablePath : canonical).toUtf8(),
-                                 QCryptographicHash::Sha1)
+        QCryptographicHash::hash((canonical.isEmpty() ? executablePath : canonical).toUtf8(), QCryptographicHash::Sha1)
             .toHex()
             .left(16);
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -2,11 +2,10 @@
 
 #include <QDateTime>
 #include <QLocale>
-#include <QString>
-#include <memory>
-
 #include <QLockFile>
 #include <QSettings>
+#include <QString>
+#include <memory>
 class QWidget;
 
 namespace lunara {

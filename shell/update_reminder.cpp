@@ -29,7 +29,8 @@ void UpdateReminder(Services& services) {
         return;
     }
     const bool yes = services.question(
-        nullptr, QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        nullptr,
+        QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
     storeNow(services);
     if (yes) {
         GoToUpdatePage();

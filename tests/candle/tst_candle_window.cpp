@@ -69,12 +69,18 @@ void TestCandleWindow::changingTheModeResetsTheOptions_data() {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("first");
     QTest::addColumn<int>("count");
-    QTest::newRow("Color") << "Choose Candle By Color" << "Red" << 14;
-    QTest::newRow("Planet") << "Choose By Planet" << "Moon" << 7;
-    QTest::newRow("Element") << "Choose By Element" << "Air" << 4;
-    QTest::newRow("Direction") << "Choose By Direction" << "North" << 4;
-    QTest::newRow("Day") << "Choose By Day" << "Sunday" << 7;
-    QTest::newRow("Purpose again") << "Choose Candle By Purpose" << "Passion" << 44;
+    QTest::newRow("Color") << "Choose Candle By Color"
+                           << "Red" << 14;
+    QTest::newRow("Planet") << "Choose By Planet"
+                            << "Moon" << 7;
+    QTest::newRow("Element") << "Choose By Element"
+                             << "Air" << 4;
+    QTest::newRow("Direction") << "Choose By Direction"
+                               << "North" << 4;
+    QTest::newRow("Day") << "Choose By Day"
+                         << "Sunday" << 7;
+    QTest::newRow("Purpose again") << "Choose Candle By Purpose"
+                                   << "Passion" << 44;
 }
 
 void TestCandleWindow::changingTheModeResetsTheOptions() {
@@ -86,7 +92,8 @@ void TestCandleWindow::changingTheModeResetsTheOptions() {
     choose(w->cboCandle, mode);
     QCOMPARE(w->cboOptions->currentText(), first);
     QCOMPARE(w->cboOptions->count(), count);
-    QCOMPARE(w->lblCaption[6]->text(), QStringLiteral("Select one of the following purposes and know which candle to use."));
+    QCOMPARE(w->lblCaption[6]->text(),
+             QStringLiteral("Select one of the following purposes and know which candle to use."));
 }
 
 void TestCandleWindow::readings_data() {
@@ -96,21 +103,34 @@ void TestCandleWindow::readings_data() {
     QTest::addColumn<QString>("purposes");
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("option");
-    QTest::newRow("Success at place 8") << "Choose Candle By Purpose" << 7 << "Orange" << "Business, Justice, Success"
-                                        << "Purpose" << "Success";
+    QTest::newRow("Success at place 8") << "Choose Candle By Purpose" << 7 << "Orange"
+                                        << "Business, Justice, Success"
+                                        << "Purpose"
+                                        << "Success";
     QTest::newRow("Success at place 16") << "Choose Candle By Purpose" << 15 << "Orange"
-                                         << "Business, Justice, Success" << "Purpose" << "Success";
+                                         << "Business, Justice, Success"
+                                         << "Purpose"
+                                         << "Success";
     QTest::newRow("Planet sun keeps its case") << "Choose By Planet" << 6 << "Yellow"
                                                << "Confidence, Intelligence, Remove Mental Stress, Better Learning"
-                                               << "Planet" << "sun";
-    QTest::newRow("Mars is White") << "Choose By Planet" << 1 << "White" << "Harmony, Peace, Clarity" << "Planet"
+                                               << "Planet"
+                                               << "sun";
+    QTest::newRow("Mars is White") << "Choose By Planet" << 1 << "White"
+                                   << "Harmony, Peace, Clarity"
+                                   << "Planet"
                                    << "Mars";
-    QTest::newRow("Light Pink by colour") << "Choose Candle By Color" << 8 << "Light Pink" << "Love, Warmth, Caring"
-                                          << "Color" << "Light Pink";
-    QTest::newRow("Tuesday is White") << "Choose By Day" << 2 << "White" << "Harmony, Peace, Clarity" << "Day"
+    QTest::newRow("Light Pink by colour") << "Choose Candle By Color" << 8 << "Light Pink"
+                                          << "Love, Warmth, Caring"
+                                          << "Color"
+                                          << "Light Pink";
+    QTest::newRow("Tuesday is White") << "Choose By Day" << 2 << "White"
+                                      << "Harmony, Peace, Clarity"
+                                      << "Day"
                                       << "Tuesday";
     QTest::newRow("West") << "Choose By Direction" << 3 << "Blue"
-                          << "Wisdom, Spiritual Enlightenment, Calming Effect, Good Luck" << "Direction" << "West";
+                          << "Wisdom, Spiritual Enlightenment, Calming Effect, Good Luck"
+                          << "Direction"
+                          << "West";
 }
 
 void TestCandleWindow::readings() {

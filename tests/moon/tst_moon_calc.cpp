@@ -98,7 +98,7 @@ void TestMoonCalc::phaseForAge_data() {
     const struct {
         int from, to;
         const char* name;
-    } ranges[] = {{0, 3, "Dark Moon"},  {4, 7, "New Moon"},     {8, 12, "Waxing Moon"},
+    } ranges[] = {{0, 3, "Dark Moon"},   {4, 7, "New Moon"},      {8, 12, "Waxing Moon"},
                   {13, 17, "Full Moon"}, {18, 25, "Waning Moon"}, {26, 29, "Dark Moon"}};
     for (const auto& r : ranges) {
         for (int a : {r.from, r.to}) {
@@ -180,12 +180,14 @@ void TestMoonCalc::eachSignHoldsOneRunOfDays() {
 void TestMoonCalc::element_data() {
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QString>("element");
-    const char* table[][2] = {{"Aries", "Fire"},      {"Taurus", "Earth"},   {"Gemini", "Air"},
-                              {"Cancer", "Water"},    {"Leo", "Fire"},       {"Virgo", "Earth"},
-                              {"Libra", "Air"},       {"Scorpio", "Water"},  {"Sagittarius", "Fire"},
-                              {"Capricorn", "Earth"}, {"Aquarius", "Air"},   {"Pisces", "Water"},
-                              {"aries", ""},          {"", ""},              {"Aries ", ""},
-                              {"Fire", ""}};
+    const char* table[][2] = {{"Aries", "Fire"},       {"Taurus", "Earth"},
+                              {"Gemini", "Air"},       {"Cancer", "Water"},
+                              {"Leo", "Fire"},         {"Virgo", "Earth"},
+                              {"Libra", "Air"},        {"Scorpio", "Water"},
+                              {"Sagittarius", "Fire"}, {"Capricorn", "Earth"},
+                              {"Aquarius", "Air"},     {"Pisces", "Water"},
+                              {"aries", ""},           {"", ""},
+                              {"Aries ", ""},          {"Fire", ""}};
     for (const auto& row : table) {
         QTest::newRow(row[0][0] ? row[0] : "(empty)") << row[0] << row[1];
     }

@@ -48,14 +48,22 @@ void TestMoonTexts::everyNameTheCalculationsProduceHasTexts() {
 void TestMoonTexts::titlesAndKeywords_data() {
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QString>("keyword");
-    QTest::newRow("Sagittarius keeps its spelling") << "Sagittarius" << "Posetive";
-    QTest::newRow("Taurus trailing space") << "Taurus" << "Physical ";
-    QTest::newRow("Gemini trailing space") << "Gemini" << "Inquisitiveness ";
-    QTest::newRow("Cancer trailing space") << "Cancer" << "Caring ";
-    QTest::newRow("Libra trailing space") << "Libra" << "Helpful ";
-    QTest::newRow("Scorpio trailing space") << "Scorpio" << "Idealistic ";
-    QTest::newRow("Capricorn") << "Capricorn" << "Motivated";
-    QTest::newRow("Aries") << "Aries" << "Passion";
+    QTest::newRow("Sagittarius keeps its spelling") << "Sagittarius"
+                                                    << "Posetive";
+    QTest::newRow("Taurus trailing space") << "Taurus"
+                                           << "Physical ";
+    QTest::newRow("Gemini trailing space") << "Gemini"
+                                           << "Inquisitiveness ";
+    QTest::newRow("Cancer trailing space") << "Cancer"
+                                           << "Caring ";
+    QTest::newRow("Libra trailing space") << "Libra"
+                                          << "Helpful ";
+    QTest::newRow("Scorpio trailing space") << "Scorpio"
+                                            << "Idealistic ";
+    QTest::newRow("Capricorn") << "Capricorn"
+                               << "Motivated";
+    QTest::newRow("Aries") << "Aries"
+                           << "Passion";
 }
 
 void TestMoonTexts::titlesAndKeywords() {
@@ -73,12 +81,30 @@ void TestMoonTexts::variants_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("readingTail");
     QTest::addColumn<QString>("todayTail");
-    QTest::newRow("Aries") << "sign" << "Aries" << "have patience. " << "have patience";
-    QTest::newRow("Scorpio") << "sign" << "Scorpio" << "overcome you." << "overcome you. ";
-    QTest::newRow("Air") << "element" << "Air" << "personal development." << "personal development";
-    QTest::newRow("Capricorn same on both") << "sign" << "Capricorn" << "too logical." << "too logical.";
-    QTest::newRow("Earth same on both") << "element" << "Earth" << "and finance. " << "and finance. ";
-    QTest::newRow("Fire same on both") << "element" << "Fire" << "and sports." << "and sports.";
+    QTest::newRow("Aries") << "sign"
+                           << "Aries"
+                           << "have patience. "
+                           << "have patience";
+    QTest::newRow("Scorpio") << "sign"
+                             << "Scorpio"
+                             << "overcome you."
+                             << "overcome you. ";
+    QTest::newRow("Air") << "element"
+                         << "Air"
+                         << "personal development."
+                         << "personal development";
+    QTest::newRow("Capricorn same on both") << "sign"
+                                            << "Capricorn"
+                                            << "too logical."
+                                            << "too logical.";
+    QTest::newRow("Earth same on both") << "element"
+                                        << "Earth"
+                                        << "and finance. "
+                                        << "and finance. ";
+    QTest::newRow("Fire same on both") << "element"
+                                       << "Fire"
+                                       << "and sports."
+                                       << "and sports.";
 }
 
 void TestMoonTexts::variants() {

@@ -78,22 +78,38 @@ void TestMoonWindows::todayPanel_data() {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("signTail");
     QTest::addColumn<QString>("elementTail");
-    QTest::newRow("23 Dec 2007") << QDate(2007, 12, 23) << "Full Moon" << 14 << "Moon In Capricorn" << "Motivated"
-                                 << "Earth" << "too logical." << "and finance. ";
+    QTest::newRow("23 Dec 2007") << QDate(2007, 12, 23) << "Full Moon" << 14 << "Moon In Capricorn"
+                                 << "Motivated"
+                                 << "Earth"
+                                 << "too logical."
+                                 << "and finance. ";
     QTest::newRow("1 Jan 2000 subtracts 8.3") << QDate(2000, 1, 1) << "New Moon" << 4 << "Moon In Capricorn"
-                                              << "Motivated" << "Earth" << "too logical." << "and finance. ";
+                                              << "Motivated"
+                                              << "Earth"
+                                              << "too logical."
+                                              << "and finance. ";
     QTest::newRow("31 Dec 1999 subtracts 4") << QDate(1999, 12, 31) << "Waning Moon" << 23 << "Moon In Capricorn"
-                                             << "Motivated" << "Earth" << "too logical." << "and finance. ";
+                                             << "Motivated"
+                                             << "Earth"
+                                             << "too logical."
+                                             << "and finance. ";
     // 1 Apr 2010: n = 10 - 19 = -9, -99 mod 30 = -9, -9 + 1 + 4 = -4, -4 - 8.3 -> -12.
     QTest::newRow("Aries today, no full stop") << QDate(2010, 4, 1) << "Waxing Moon" << 12 << "Moon In Aries"
-                                               << "Passion" << "Fire" << "have patience" << "and sports.";
+                                               << "Passion"
+                                               << "Fire"
+                                               << "have patience"
+                                               << "and sports.";
     // 1 Jun 2021: n = 2, 22 + 1 + 6 = 29, 29 - 8.3 -> 21.
     QTest::newRow("Air today, no full stop") << QDate(2021, 6, 1) << "Waning Moon" << 21 << "Moon In Gemini"
-                                             << "Inquisitiveness " << "Air" << "than analytical."
+                                             << "Inquisitiveness "
+                                             << "Air"
+                                             << "than analytical."
                                              << "personal development";
     // 1 Nov 2026: n = 7, 17 + 1 + 11 = 29, 29 - 8.3 -> 21.
     QTest::newRow("Scorpio today, trailing space") << QDate(2026, 11, 1) << "Waning Moon" << 21 << "Moon In Scorpio"
-                                                   << "Idealistic " << "Water" << "overcome you. "
+                                                   << "Idealistic "
+                                                   << "Water"
+                                                   << "overcome you. "
                                                    << "and intuition.";
 }
 
@@ -149,23 +165,47 @@ void TestMoonWindows::readings_data() {
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("tail");
     // Phase: name, given date, picture number.
-    QTest::newRow("phase 23 Dec 2007") << 23 << "December" << 2007 << "phase" << "Full Moon" << "12/23/2007" << "15";
-    QTest::newRow("phase 1 Jan 1901") << 1 << "January" << 1901 << "phase" << "Waxing Moon" << "1/1/1901" << "12";
-    QTest::newRow("phase 1 Jan 2000, position 99") << 1 << "January" << 2000 << "phase" << "New Moon" << "1/1/2000"
+    QTest::newRow("phase 23 Dec 2007") << 23 << "December" << 2007 << "phase"
+                                       << "Full Moon"
+                                       << "12/23/2007"
+                                       << "15";
+    QTest::newRow("phase 1 Jan 1901") << 1 << "January" << 1901 << "phase"
+                                      << "Waxing Moon"
+                                      << "1/1/1901"
+                                      << "12";
+    QTest::newRow("phase 1 Jan 2000, position 99") << 1 << "January" << 2000 << "phase"
+                                                   << "New Moon"
+                                                   << "1/1/2000"
                                                    << "5";
-    QTest::newRow("phase 31 Dec 1999, position 98") << 31 << "December" << 1999 << "phase" << "Waning Moon"
-                                                    << "12/31/1999" << "24";
-    QTest::newRow("phase 29 Feb 1901") << 29 << "February" << 1901 << "phase" << "Waxing Moon" << "2/29/1901" << "11";
+    QTest::newRow("phase 31 Dec 1999, position 98") << 31 << "December" << 1999 << "phase"
+                                                    << "Waning Moon"
+                                                    << "12/31/1999"
+                                                    << "24";
+    QTest::newRow("phase 29 Feb 1901") << 29 << "February" << 1901 << "phase"
+                                       << "Waxing Moon"
+                                       << "2/29/1901"
+                                       << "11";
     // Sign: title, keyword, end of the reading description.
-    QTest::newRow("sign 21 Dec") << 21 << "December" << 1950 << "sign" << "Moon In Capricorn" << "Motivated"
+    QTest::newRow("sign 21 Dec") << 21 << "December" << 1950 << "sign"
+                                 << "Moon In Capricorn"
+                                 << "Motivated"
                                  << "too logical.";
-    QTest::newRow("sign Aries, full stop and space") << 21 << "March" << 2001 << "sign" << "Moon In Aries" << "Passion"
+    QTest::newRow("sign Aries, full stop and space") << 21 << "March" << 2001 << "sign"
+                                                     << "Moon In Aries"
+                                                     << "Passion"
                                                      << "have patience. ";
-    QTest::newRow("sign Scorpio, no trailing space") << 20 << "November" << 1977 << "sign" << "Moon In Scorpio"
-                                                     << "Idealistic " << "overcome you.";
+    QTest::newRow("sign Scorpio, no trailing space") << 20 << "November" << 1977 << "sign"
+                                                     << "Moon In Scorpio"
+                                                     << "Idealistic "
+                                                     << "overcome you.";
     // Element: name, end of the reading description.
-    QTest::newRow("element 21 Dec") << 21 << "December" << 2050 << "element" << "Earth" << "" << "and finance. ";
-    QTest::newRow("element Air, full stop") << 15 << "October" << 1988 << "element" << "Air" << ""
+    QTest::newRow("element 21 Dec") << 21 << "December" << 2050 << "element"
+                                    << "Earth"
+                                    << ""
+                                    << "and finance. ";
+    QTest::newRow("element Air, full stop") << 15 << "October" << 1988 << "element"
+                                            << "Air"
+                                            << ""
                                             << "personal development.";
 }
 

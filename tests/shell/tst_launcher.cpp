@@ -101,10 +101,18 @@ void TestLauncher::openingAFeature_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
-    QTest::newRow("Candle button") << "cmdSelectOption_0" << "frmCandleMagickMain" << "cmdSelectOption_0";
-    QTest::newRow("Moon button") << "cmdSelectOption_1" << "frmMoonMagickMain" << "cmdSelectOption_1";
-    QTest::newRow("Candle label") << "lblCaption_3" << "frmCandleMagickMain" << "cmdSelectOption_0";
-    QTest::newRow("Moon label") << "lblCaption_4" << "frmMoonMagickMain" << "cmdSelectOption_1";
+    QTest::newRow("Candle button") << "cmdSelectOption_0"
+                                   << "frmCandleMagickMain"
+                                   << "cmdSelectOption_0";
+    QTest::newRow("Moon button") << "cmdSelectOption_1"
+                                 << "frmMoonMagickMain"
+                                 << "cmdSelectOption_1";
+    QTest::newRow("Candle label") << "lblCaption_3"
+                                  << "frmCandleMagickMain"
+                                  << "cmdSelectOption_0";
+    QTest::newRow("Moon label") << "lblCaption_4"
+                                << "frmMoonMagickMain"
+                                << "cmdSelectOption_1";
 }
 
 void TestLauncher::openingAFeature() {
@@ -217,7 +225,7 @@ void TestLauncher::linksAndMenus() {
     launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->trigger();
     const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
     QCOMPARE(browser.urls, (QStringList{root + "home-page", root + "home-page", root + "fully-branded",
-                                         root + "help-web-page", root + "download-web-page"}));
+                                        root + "help-web-page", root + "download-web-page"}));
     auto* update = launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"));
     QCOMPARE(update->text(), QStringLiteral("Check for Software &Update"));
     click(launcher->cmdMdiExit);

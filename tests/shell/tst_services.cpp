@@ -50,8 +50,7 @@ void TestServicesAndLinks::pageAddresses() {
     QFETCH(int, operation);
     QFETCH(QString, address);
     BrowserRecorder browser;
-    void (*const operations[])() = {GoToHelpPage, GoToHomePage, GoToUpdatePage, GoToFullBrandPage,
-                                    GoToCoBrandPage};
+    void (*const operations[])() = {GoToHelpPage, GoToHomePage, GoToUpdatePage, GoToFullBrandPage, GoToCoBrandPage};
     operations[operation]();
     QCOMPARE(browser.urls, QStringList{address});
 }
@@ -114,8 +113,9 @@ void TestServicesAndLinks::reminderInterval() {
     QCOMPARE(f.services.questions.size(), asks ? 1 : 0);
     const QDateTime after = QDateTime::fromString(f.services.settings().value(kKey).toString(), Qt::ISODate);
     if (asks) {
-        QCOMPARE(f.services.questions.first(),
-                 QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        QCOMPARE(
+            f.services.questions.first(),
+            QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
         // Either answer renews the date; only Yes opens the update page.
         QCOMPARE(after, f.services.clock);
         QCOMPARE(browser.urls, answerYes ? QStringList{kUpdatePage} : QStringList{});
@@ -180,11 +180,16 @@ void TestServicesAndLinks::clockText() {
 void TestServicesAndLinks::accessKeys_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("marker") << "Moon &Magick Reading" << "Moon Magick Reading";
-    QTest::newRow("escaped ampersand") << "name &&  link" << "name &  link";
-    QTest::newRow("ampersand before a blank") << "Candle Magick & Moon" << "Candle Magick & Moon";
-    QTest::newRow("trailing ampersand") << "Rock &" << "Rock &";
-    QTest::newRow("plain") << "Passion" << "Passion";
+    QTest::newRow("marker") << "Moon &Magick Reading"
+                            << "Moon Magick Reading";
+    QTest::newRow("escaped ampersand") << "name &&  link"
+                                       << "name &  link";
+    QTest::newRow("ampersand before a blank") << "Candle Magick & Moon"
+                                              << "Candle Magick & Moon";
+    QTest::newRow("trailing ampersand") << "Rock &"
+                                        << "Rock &";
+    QTest::newRow("plain") << "Passion"
+                           << "Passion";
 }
 
 void TestServicesAndLinks::accessKeys() {
