@@ -69,11 +69,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.
 } // namespace
 
 frmCandleMagickMain::frmCandleMagickMain(FeatureHost& host)
-    : FeatureWindow(host, "frmCandleMagickMain", QStringLiteral("Velmora Candle Magick"), 8175, 5205) {
-    QPalette pal = client()->palette();
-    pal.setColor(QPalette::Window, rgb(kDarkGreen));
-    client()->setPalette(pal);
-    client()->setAutoFillBackground(true);
+    : FeatureWindow(host, "frmCandleMagickMain", QStringLiteral("Velmora Candle Magick"), 8175, 5205, kDarkGreen) {
 
     const Form form(client(), kControls);
     Label61 = form.get<QLabel>("Label61");

@@ -73,11 +73,8 @@ void showMoonPicture(QLabel* box, MoonImageList& pictures, const MoonPhaseInfo& 
 }
 
 frmMoonMagickDisplay::frmMoonMagickDisplay(MoonHost& host)
-    : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935), moonHost_(host) {
-    QPalette pal = client()->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    client()->setPalette(pal);
-    client()->setAutoFillBackground(true);
+    : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935, kBlack),
+      moonHost_(host) {
 
     const Form form(client(), kControls);
     Label61 = form.get<QLabel>("Label61");

@@ -85,11 +85,8 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.
 } // namespace
 
 frmMoonMagickMain::frmMoonMagickMain(MoonHost& host)
-    : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250), moonHost_(host) {
-    QPalette pal = client()->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    client()->setPalette(pal);
-    client()->setAutoFillBackground(true);
+    : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250, kBlack),
+      moonHost_(host) {
 
     const Form form(client(), kControls);
     Label61 = form.get<QLabel>("Label61");

@@ -46,10 +46,7 @@ frmAbout::frmAbout(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(px(6810), px(3870));
     setFont(verdana(8.25));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fillBackground(this, kBlack);
 
     const Form form(this, kControls);
     Picture1 = form.get<QLabel>("Picture1");

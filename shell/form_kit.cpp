@@ -61,6 +61,13 @@ QFont verdana(double points, bool bold, bool underline) {
 
 QColor rgb(int value) { return QColor::fromRgb(QRgb(0xFF000000U | unsigned(value))); }
 
+void fillBackground(QWidget* widget, int colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, rgb(colour));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
 namespace {
 
 void applyColours(QWidget* w, Kind kind, const Look& look, bool fillBackground) {
@@ -252,7 +259,7 @@ QMenu* addHelpMenu(QMenuBar* bar, const HelpMenuNames& names, QWidget* aboutPare
 }
 
 FeatureWindow::FeatureWindow(FeatureHost& host, const char* objectName, const QString& caption, int clientWidthTwips,
-                             int clientHeightTwips)
+                             int clientHeightTwips, int background)
     : host_(host), client_(new QWidget(this)) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
@@ -260,6 +267,8 @@ FeatureWindow::FeatureWindow(FeatureHost& host, const char* objectName, const QS
     setFont(verdana(8.25));
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
+    fillBackground(client_, background);
+    fillBackground(client_, background);
     setCentralWidget(client_);
 }
 

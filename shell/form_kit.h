@@ -75,6 +75,8 @@ QString withoutAccessKeys(const QString& caption);
 void setLabelText(QLabel* label, const QString& text);
 QFont verdana(double points, bool bold = false, bool underline = false);
 QColor rgb(int value);
+// Paints a widget's own background in one colour.
+void fillBackground(QWidget* widget, int colour);
 
 // The widgets built from one control table, found by name.
 class Form {
@@ -121,7 +123,7 @@ class FeatureWindow : public QMainWindow {
     Q_OBJECT
 public:
     FeatureWindow(FeatureHost& host, const char* objectName, const QString& caption, int clientWidthTwips,
-                  int clientHeightTwips);
+                  int clientHeightTwips, int background);
 
     QWidget* client() const { return client_; }
     FeatureHost& host() const { return host_; }
