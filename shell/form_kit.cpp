@@ -300,6 +300,15 @@ void FeatureWindow::bringToFront(QWidget* page, std::initializer_list<QWidget*> 
     page->raise();
 }
 
+void FeatureWindow::focusFirstControl() {
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void FeatureWindow::closeEvent(QCloseEvent* event) {
     if (closing_) {
         event->accept();

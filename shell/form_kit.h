@@ -143,6 +143,8 @@ public:
 
     // Of a group of pages sharing one rectangle, shows this one and hides the others.
     static void bringToFront(QWidget* page, std::initializer_list<QWidget*> group);
+    // Gives the keyboard focus to the first control Tab reaches.
+    void focusFirstControl();
 
 protected:
     virtual void Form_Unload();

@@ -7,6 +7,7 @@
 #include "shell/services.h"
 #include "shell/web_links.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -38,9 +39,9 @@ constexpr Control kControls[] = {
     {"lblVelmoraBanner", Kind::Label, "Picture6", 960, 0, 9480, 465, nullptr,
      {.fg = kBlack, .points = 9.75, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"picButtonContainer", Kind::Frame, "Picture1", 533, 0, 10815, 800, nullptr, {}},
-    {"cmdSelectOption_1", Kind::Button, "picButtonContainer", 960, 180, 4290, 495, "Moon Magick", kFeatureButton},
+    {"cmdSelectOption_1", Kind::Button, "picButtonContainer", 960, 180, 4290, 495, "&Moon Magick", kFeatureButton},
     {"Picture3", Kind::Picture, "picButtonContainer", 360, 180, 510, 510, nullptr, {}},
-    {"cmdSelectOption_0", Kind::Button, "picButtonContainer", 6120, 180, 4290, 495, "Candle Magick",
+    {"cmdSelectOption_0", Kind::Button, "picButtonContainer", 6120, 180, 4290, 495, "&Candle Magick",
      kFeatureButton},
     {"Picture2", Kind::Picture, "picButtonContainer", 5520, 180, 510, 510, nullptr, {}},
     {"lblCaption_0", Kind::Label, "picMain", 4440, 240, 3000, 270, "Welcome to Lunara", kBigCaption},
@@ -75,7 +76,10 @@ frmMDI::frmMDI(Services& services) : services_(services) {
     Form_Load();
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI() {
+    // Focus moves while the children are destroyed; the launcher must no longer follow it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void frmMDI::buildStrips() {
     auto* central = new QWidget(this);
@@ -144,6 +148,7 @@ void frmMDI::buildMenus() {
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
+    ownMenus_ = menuBar()->actions();
 }
 
 void frmMDI::connectControls() {
@@ -157,6 +162,39 @@ void frmMDI::connectControls() {
     onClick(Picture6, [] { GoToHomePage(); });
     onClick(Label7, [] { GoToFullBrandPage(); });
     connect(cmdMdiExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { updateAccessKeys(now); });
+}
+
+void frmMDI::updateAccessKeys(QWidget* focus) {
+    // While a feature window has the focus its own access keys win: the launcher's "&Exit" and
+    // "&Moon Magick" would otherwise clash with the same letters there.
+    const bool featureHasFocus = focus && mdiArea_->isAncestorOf(focus);
+    for (QPushButton* button : {cmdSelectOption[0], cmdSelectOption[1], cmdMdiExit}) {
+        button->setShortcut(featureHasFocus ? QKeySequence() : QKeySequence::mnemonic(button->text()));
+    }
+}
+
+FeatureWindow* frmMDI::visibleFeatureWindow() const {
+    for (FeatureWindow* w : std::initializer_list<FeatureWindow*>{candle_, moonMain_, moonDisplay_}) {
+        if (w && !w->isClosing() && w->outerWindow()->isVisible()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+void frmMDI::updateMenuBar() {
+    // As in any multiple-document program, the menu bar carries the menus of the window in use.
+    const FeatureWindow* feature = visibleFeatureWindow();
+    const QList<QAction*> wanted = feature ? feature->menuBar()->actions() : ownMenus_;
+    QMenuBar* bar = menuBar();
+    if (bar->actions() == wanted) {
+        return;
+    }
+    for (QAction* action : bar->actions()) {
+        bar->removeAction(action);
+    }
+    bar->addActions(wanted);
 }
 
 double frmMDI::screenWidthTwips() const {
@@ -179,6 +217,13 @@ void frmMDI::layoutForScreenWidth(double w) {
 }
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
+    if (qobject_cast<QMdiSubWindow*>(watched)) {
+        const auto type = event->type();
+        if (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Close) {
+            updateMenuBar();
+        }
+        return false;
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == picMain) {
             for (QLabel* label : lblCaption) {
@@ -258,6 +303,10 @@ void frmMDI::adoptFeatureWindow(FeatureWindow& window) {
     sub->setWindowIcon(windowIcon());
     // The windows were drawn for a fixed client area.
     sub->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Its menus appear in the launcher's menu bar while it is in use.
+    window.menuBar()->hide();
+    sub->installEventFilter(this);
+    connect(&window, &QObject::destroyed, this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
     sub->hide();
 }
 
@@ -271,6 +320,8 @@ void frmMDI::showFeatureWindow(FeatureWindow& window) {
     window.outerWindow()->show();
     placeFeatureWindow(window);
     mdiArea_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window.outerWindow()));
+    window.focusFirstControl();
+    updateMenuBar();
 }
 
 frmMoonMagickDisplay& frmMDI::moonDisplay() {

@@ -70,9 +70,13 @@ private:
     void openFeature(Feature feature);
     void closeFeatureWindows();
     void placeFeatureWindow(FeatureWindow& window);
+    FeatureWindow* visibleFeatureWindow() const;
+    void updateMenuBar();
+    void updateAccessKeys(QWidget* focus);
 
     Services& services_;
     QMdiArea* mdiArea_ = nullptr;
+    QList<QAction*> ownMenus_;
     QPointer<frmCandleMagickMain> candle_;
     QPointer<frmMoonMagickMain> moonMain_;
     QPointer<frmMoonMagickDisplay> moonDisplay_;

@@ -30,6 +30,8 @@ private slots:
     void underlineStaysUntilTheBarePanel();
     void closingTheLauncherClosesFeatures();
     void linksAndMenus();
+    void menuBarFollowsTheWindowInUse();
+    void accessKeysBelongToTheWindowInUse();
     void aboutIsModalAndClosesWithKeys_data();
     void aboutIsModalAndClosesWithKeys();
 
@@ -83,8 +85,8 @@ void TestLauncher::layoutCentresOnTheScreen() {
 void TestLauncher::startsWithWelcomePanelAndControls() {
     QCOMPARE(launcher->windowTitle(), QStringLiteral("Lunara v1.20"));
     QVERIFY(isShownToUser(launcher->picMain));
-    QCOMPARE(launcher->cmdSelectOption[0]->text(), QStringLiteral("Candle Magick"));
-    QCOMPARE(launcher->cmdSelectOption[1]->text(), QStringLiteral("Moon Magick"));
+    QCOMPARE(withoutAccessKeys(launcher->cmdSelectOption[0]->text()), QStringLiteral("Candle Magick"));
+    QCOMPARE(withoutAccessKeys(launcher->cmdSelectOption[1]->text()), QStringLiteral("Moon Magick"));
     QCOMPARE(launcher->lblCaption[0]->text(), QStringLiteral("Welcome to Lunara"));
     QCOMPARE(launcher->lblVelmoraBanner->text(),
              QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit "
@@ -230,6 +232,65 @@ void TestLauncher::linksAndMenus() {
     QCOMPARE(update->text(), QStringLiteral("Check for Software &Update"));
     click(launcher->cmdMdiExit);
     QVERIFY(!launcher->isVisible());
+}
+
+namespace {
+QStringList names(const QList<QAction*>& actions) {
+    QStringList out;
+    for (const QAction* a : actions) {
+        if (!a->isSeparator()) {
+            out << a->objectName();
+        }
+    }
+    return out;
+}
+} // namespace
+
+void TestLauncher::menuBarFollowsTheWindowInUse() {
+    QMenuBar* bar = launcher->menuBar();
+    const QStringList own{"mnuFile", "mnuHelp", "mkmoney"};
+    QCOMPARE(names(bar->actions()), own);
+    click(launcher->cmdSelectOption[0]);
+    QCOMPARE(names(bar->actions()), (QStringList{"nuFile", "mnuHelp", "mnuMakeMoney"}));
+    QVERIFY(!launcher->candleWindow()->menuBar()->isVisible());
+
+    click(launcher->cmdSelectOption[1]);
+    flushDeletes();
+    QCOMPARE(names(bar->actions()), (QStringList{"mnuFile", "mnuHelp", "mnuMakeMoneyOnline"}));
+    QCOMPARE(names(bar->actions().first()->menu()->actions()), (QStringList{"mnuMoonMagickReading", "mnuExit"}));
+    QCOMPARE(names(bar->actions()[1]->menu()->actions()),
+             (QStringList{"mnuOnline", "mnuVisit", "mnuUpdate", "mnuAbout"}));
+
+    // The reading hands the menu bar to the result window; its Exit gives it back to the launcher.
+    bar->actions().first()->menu()->actions().first()->trigger();
+    QCOMPARE(names(bar->actions().first()->menu()->actions()), (QStringList{"mnuFileBack", "mnuExit"}));
+    bar->actions().first()->menu()->actions()[1]->trigger();
+    flushDeletes();
+    QCOMPARE(names(bar->actions()), own);
+    QVERIFY(launcher->picMain->isVisible());
+}
+
+void TestLauncher::accessKeysBelongToTheWindowInUse() {
+    // A button's access key clicks it some 100 ms later, so each step waits for its effect.
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
+    QTest::keyClick(launcher.get(), Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(launcher->moonMain());
+    frmMoonMagickMain* moon = launcher->moonMain();
+    QVERIFY(moon->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(launcher->cmdMdiExit->shortcut().isEmpty());
+    // Alt+M is now the window's own "Moon &Magick Reading", not the launcher's "&Moon Magick".
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(launcher->moonDisplay().isShownToUser());
+    QCOMPARE(launcher->moonMain(), moon);
+    // Alt+E closes the result window, not the launcher.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(launcher->picMain->isVisible());
+    QVERIFY(launcher->isVisible());
+    launcher->cmdSelectOption[0]->setFocus();
+    QCOMPARE(launcher->cmdMdiExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_E));
+    QTest::keyClick(launcher.get(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(launcher->candleWindow());
 }
 
 void TestLauncher::aboutIsModalAndClosesWithKeys_data() {
