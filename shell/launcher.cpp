@@ -7,6 +7,7 @@
 #include "shell/services.h"
 #include "shell/web_links.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -166,11 +167,21 @@ void frmMDI::connectControls() {
 }
 
 void frmMDI::updateAccessKeys(QWidget* focus) {
-    // While a feature window has the focus its own access keys win: the launcher's "&Exit" and
-    // "&Moon Magick" would otherwise clash with the same letters there.
-    const bool featureHasFocus = focus && mdiArea_->isAncestorOf(focus);
+    // While a feature window has the focus, its own access keys win where the letters clash
+    // (Moon Magick's "&Exit" and "Moon &Magick Reading" against the launcher's "&Exit" and
+    // "&Moon Magick"); the launcher's other keys keep working.
+    QList<QKeySequence> taken;
+    for (QWidget* w = focus; w && w != mdiArea_; w = w->parentWidget()) {
+        if (auto* feature = qobject_cast<FeatureWindow*>(w)) {
+            for (const QAbstractButton* b : feature->findChildren<QAbstractButton*>()) {
+                taken << QKeySequence::mnemonic(b->text());
+            }
+            break;
+        }
+    }
     for (QPushButton* button : {cmdSelectOption[0], cmdSelectOption[1], cmdMdiExit}) {
-        button->setShortcut(featureHasFocus ? QKeySequence() : QKeySequence::mnemonic(button->text()));
+        const QKeySequence own = QKeySequence::mnemonic(button->text());
+        button->setShortcut(taken.contains(own) ? QKeySequence() : own);
     }
 }
 

@@ -279,6 +279,8 @@ void TestLauncher::accessKeysBelongToTheWindowInUse() {
     frmMoonMagickMain* moon = launcher->moonMain();
     QVERIFY(moon->isAncestorOf(QApplication::focusWidget()));
     QVERIFY(launcher->cmdMdiExit->shortcut().isEmpty());
+    QVERIFY(launcher->cmdSelectOption[1]->shortcut().isEmpty());
+    QCOMPARE(launcher->cmdSelectOption[0]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
     // Alt+M is now the window's own "Moon &Magick Reading", not the launcher's "&Moon Magick".
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
     QTRY_VERIFY(launcher->moonDisplay().isShownToUser());
@@ -291,6 +293,10 @@ void TestLauncher::accessKeysBelongToTheWindowInUse() {
     QCOMPARE(launcher->cmdMdiExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_E));
     QTest::keyClick(launcher.get(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(launcher->candleWindow());
+    // Candle Magick has no clashing letters: the launcher's keys still work from inside it.
+    QVERIFY(launcher->candleWindow()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(launcher->moonMain());
 }
 
 void TestLauncher::aboutIsModalAndClosesWithKeys_data() {

@@ -1,0 +1,104 @@
+# Helpers for driving the real lunara executable under Xvfb from outside, as a user would:
+# key presses and clicks with xdotool, screenshots with import. Sourced by run.sh.
+
+E2E_TMP=$(mktemp -d)
+E2E_PIDS=()
+SHOT="$E2E_TMP/shot.png"
+
+cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}" ${XVFB_PID:-}; do
+        { kill -9 "$pid" && wait "$pid"; } 2>/dev/null || true
+    done
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$SHOT" ] && cp "$SHOT" "$SHOTS_DIR/failure-$SCENARIO.png" 2>/dev/null && echo "screen: $SHOTS_DIR/failure-$SCENARIO.png" >&2
+    exit 1
+}
+
+# A private X server, home, settings folder and runtime folder (so the single-instance lock is
+# this test's own).
+start_x() {
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$E2E_TMP/display" 2>/dev/null &
+    XVFB_PID=$!
+    local i
+    for i in $(seq 200); do
+        [ -s "$E2E_TMP/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run"
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export QT_QPA_PLATFORM=xcb
+    unset QT_SCALE_FACTOR
+    SETTINGS="$XDG_CONFIG_HOME/Lunara/Lunara.conf"
+}
+
+# launch VAR: starts lunara and stores its process id in VAR.
+launch() {
+    "$LUNARA" >>"$E2E_TMP/lunara.log" 2>&1 &
+    local pid=$!
+    E2E_PIDS+=("$pid")
+    printf -v "$1" '%s' "$pid"
+}
+
+# Polls a condition (a command) for at most $2 tenths of a second (default 100).
+eventually() {
+    local cmd=$1 tries=${2:-100} i
+    for ((i = 0; i < tries; i++)); do
+        eval "$cmd" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+count_windows() { windows_named "$1" | grep -c . || true; }
+
+# wait_window NAME: the id of a visible top-level window with exactly this title.
+wait_window() {
+    eventually "[ -n \"\$(windows_named '$1')\" ]" || fail "no window named '$1'"
+    windows_named "$1" | head -n 1
+}
+
+# press WINDOW KEYS...: gives the window the keyboard focus (there is no window manager) and types.
+press() {
+    local win=$1
+    shift
+    xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+    xdotool key --clearmodifiers "$@"
+}
+
+shot() { import -window root "$SHOT"; }
+save_shot() { shot && cp "$SHOT" "$SHOTS_DIR/$1.png"; }
+
+# Bounding box "W H X Y" of the pixels of one exact colour on the screen (empty: none).
+bbox() {
+    shot
+    local box
+    box=$(convert "$SHOT" -fill black +opaque "$1" -fill white -opaque "$1" -format "%@" info: 2>/dev/null)
+    case "$box" in
+    0x0* | "") echo "" ;;
+    *) echo "$box" | sed -E 's/([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)/\1 \2 \3 \4/' ;;
+    esac
+}
+bbox_width() { bbox "$1" | awk '{print $1}'; }
+
+# Colour of one pixel of the last screenshot, as "r,g,b".
+pixel() { convert "$SHOT" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+
+running() { kill -0 "$1" 2>/dev/null; }
+
+# exited PID: the process has ended (it is ours, so wait gives its status).
+wait_exit() {
+    eventually "! running $1" || fail "process $1 did not end"
+    wait "$1" 2>/dev/null
+}
+
+today() { date +%Y-%m-%d; }

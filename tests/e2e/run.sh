@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# End-to-end tests of the real lunara executable under Xvfb.
+# Usage: run.sh SCENARIO LUNARA_EXECUTABLE SHOTS_DIR
+set -euo pipefail
+SCENARIO=$1
+LUNARA=$2
+SHOTS_DIR=$3
+mkdir -p "$SHOTS_DIR"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+readonly LAUNCHER="Lunara v1.20"
+readonly BOX="Lunara"
+readonly DARK_GREEN="rgb(10,100,20)"
+readonly ORANGE="rgb(255,128,0)"
+
+# Client sizes in pixels of the feature windows, as drawn.
+readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569
+
+single_instance() {
+    launch first
+    local win
+    win=$(wait_window "$LAUNCHER")
+    launch second
+    local box
+    box=$(wait_window "$BOX")
+    save_shot already-running
+    [ "$(count_windows "$LAUNCHER")" -eq 1 ] || fail "the second copy showed a launcher"
+    press "$box" Return
+    wait_exit "$second" || fail "the refused copy did not end cleanly"
+    running "$first" || fail "the first copy ended"
+    [ "$(windows_named "$LAUNCHER")" = "$win" ] || fail "the first copy's launcher changed"
+    [ "$(count_windows "$BOX")" -eq 0 ] || fail "the message stayed"
+}
+
+reminder() {
+    # First start: nothing asked, the date stored.
+    launch first
+    local win
+    win=$(wait_window "$LAUNCHER")
+    [ "$(count_windows "$BOX")" -eq 0 ] || fail "a first start asked something"
+    grep -q "LastAsked=$(today)" "$SETTINGS" || fail "first start stored no date: $(cat "$SETTINGS" 2>&1)"
+    press "$win" alt+e
+    wait_exit "$first" || fail "Exit did not end the program cleanly"
+
+    # Fifteen days later: the question, No starts the launcher and renews the date.
+    printf '[UpdateReminder]\nLastAsked=%sT09:00:00\n' "$(date -d '-15 days' +%Y-%m-%d)" >"$SETTINGS"
+    launch second
+    local box
+    box=$(wait_window "$BOX")
+    save_shot update-question
+    [ "$(count_windows "$LAUNCHER")" -eq 0 ] || fail "the launcher came before the answer"
+    press "$box" alt+n
+    wait_window "$LAUNCHER" >/dev/null
+    grep -q "LastAsked=$(today)" "$SETTINGS" || fail "No did not renew the date"
+}
+
+stale_lock() {
+    launch first
+    wait_window "$LAUNCHER" >/dev/null
+    kill -9 "$first"
+    wait "$first" 2>/dev/null || true
+    eventually "[ -z \"\$(windows_named '$LAUNCHER')\" ]" || fail "the killed copy's window stayed"
+    ls "$XDG_RUNTIME_DIR"/lunara-*.lock >/dev/null 2>&1 || fail "no lock file was left behind to test with"
+    launch second
+    wait_window "$LAUNCHER" >/dev/null
+    [ "$(count_windows "$BOX")" -eq 0 ] || fail "a stale lock refused the start"
+}
+
+# Which feature window shows, judged by its colours: green Candle Magick, orange Moon Magick
+# (the main window and the result window differ in width).
+feature_width() { bbox_width "$1"; }
+
+keyboard() {
+    launch app
+    local win
+    win=$(wait_window "$LAUNCHER")
+    [ -z "$(bbox "$DARK_GREEN")" ] || fail "Candle Magick open at start"
+
+    press "$win" alt+c
+    eventually "[ \"\$(feature_width '$DARK_GREEN')\" = $CANDLE_WIDTH ]" || fail "Alt+C opened no Candle Magick"
+    local x y
+    read -r _ _ x y <<<"$(bbox "$DARK_GREEN")"
+    # Tab to the reading button, Enter: the result page with its Back button.
+    press "$win" Tab Tab Return
+    eventually "shot; [ \"\$(pixel $((x + 495)) $((y + 260)))\" != '10,100,20' ]" || fail "no result page"
+    press "$win" Return
+    eventually "shot; [ \"\$(pixel $((x + 495)) $((y + 260)))\" = '10,100,20' ]" || fail "Back did not return"
+    press "$win" alt+f x
+    eventually "[ -z \"\$(bbox '$DARK_GREEN')\" ]" || fail "File, Exit did not close Candle Magick"
+
+    press "$win" alt+m
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Alt+M opened no Moon Magick"
+    press "$win" alt+m
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_RESULT_WIDTH ]" || fail "Alt+M made no reading"
+    press "$win" Return
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Back did not return"
+    press "$win" Escape
+    eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close Moon Magick"
+
+    press "$win" alt+h a
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 2 ]" || fail "no About window"
+    local about
+    about=$(windows_named "$LAUNCHER" | grep -v "^$win\$" | head -n 1)
+    press "$about" Escape
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 1 ]" || fail "Esc did not close the About window"
+    press "$win" alt+e
+    wait_exit "$app" || fail "Exit did not end the program cleanly"
+}
+
+# A screenshot of every window, kept under the build folder.
+screenshots() {
+    launch app
+    local win
+    win=$(wait_window "$LAUNCHER")
+    sleep 0.3
+    save_shot launcher
+    press "$win" alt+h a
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 2 ]" || fail "no About window"
+    sleep 0.3
+    save_shot about
+    press "$(windows_named "$LAUNCHER" | grep -v "^$win\$" | head -n 1)" Return
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 1 ]" || fail "Enter did not close the About window"
+
+    press "$win" alt+c
+    eventually "[ \"\$(feature_width '$DARK_GREEN')\" = $CANDLE_WIDTH ]" || fail "no Candle Magick"
+    press "$win" Down
+    sleep 0.3
+    save_shot candle-selection
+    press "$win" Tab Tab Return
+    sleep 0.5
+    save_shot candle-result
+
+    press "$win" alt+m
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "no Moon Magick"
+    # 23 December 2007 by typing into the lists.
+    press "$win" 2 3 Tab D Tab 2 0 0 7
+    sleep 0.3
+    save_shot moon-main
+    local frame
+    for frame in phase sign element; do
+        press "$win" alt+m
+        eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_RESULT_WIDTH ]" || fail "no $frame reading"
+        sleep 0.3
+        save_shot "moon-$frame"
+        press "$win" Return
+        eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Back did not return"
+        # Back leaves the focus on the reading button; the options are one Tab stop before it.
+        press "$win" shift+Tab Down
+    done
+}
+
+unwritable_settings() {
+    : >"$E2E_TMP/not-a-folder"
+    export XDG_CONFIG_HOME="$E2E_TMP/not-a-folder/config"
+    launch app
+    local win
+    win=$(wait_window "$LAUNCHER")
+    sleep 1
+    running "$app" || fail "the program ended"
+    press "$win" alt+c
+    eventually "[ \"\$(feature_width '$DARK_GREEN')\" = $CANDLE_WIDTH ]" || fail "the program does not respond"
+    press "$win" alt+e
+    wait_exit "$app" || fail "Exit did not end the program cleanly"
+}
+
+simultaneous() {
+    launch a
+    launch b
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 1 ] && [ \$(count_windows '$BOX') -eq 1 ]" ||
+        fail "expected one launcher and one refusal, saw $(count_windows "$LAUNCHER") and $(count_windows "$BOX")"
+    press "$(windows_named "$BOX")" Return
+    eventually "! running $a || ! running $b" || fail "the refused copy did not end"
+    sleep 0.5
+    [ "$(count_windows "$LAUNCHER")" -eq 1 ] || fail "the launcher went away"
+}
+
+start_x
+"$SCENARIO"
+echo "1 passed, 0 failed"
