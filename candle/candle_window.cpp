@@ -89,8 +89,8 @@ frmCandleMagickMain::frmCandleMagickMain(FeatureHost& host)
     lblFullBrand = form.get<QLabel>("lblFullBrand");
     lblCobrand = form.get<QLabel>("lblCobrand");
     Label61->setText(featureBannerText());
-    cboCandle->setAccessibleName(QStringLiteral("Candle Selection"));
-    cboOptions->setAccessibleName(QStringLiteral("Available Options"));
+    labelList(lblCaption[1], cboCandle);
+    labelList(lblCaption[2], cboOptions);
 
     buildMenus();
     connectControls();

@@ -111,9 +111,10 @@ frmMoonMagickMain::frmMoonMagickMain(MoonHost& host)
     lblFullBrand = form.get<QLabel>("lblFullBrand");
     cmdExit = form.get<QPushButton>("cmdExit");
     Label61->setText(featureBannerText());
-    cboDate->setAccessibleName(QStringLiteral("Date"));
-    cboMonth->setAccessibleName(QStringLiteral("Month"));
-    cboYear->setAccessibleName(QStringLiteral("Year"));
+    // The captions above the lists name them for screen readers.
+    labelList(form.get<QLabel>("Label5"), cboDate);
+    labelList(form.get<QLabel>("Label7"), cboMonth);
+    labelList(form.get<QLabel>("Label6"), cboYear);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

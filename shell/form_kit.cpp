@@ -218,6 +218,11 @@ Form::Form(QWidget* client, std::span<const Control> table) {
     }
 }
 
+void labelList(QLabel* caption, QWidget* list) {
+    caption->setBuddy(list);
+    list->setAccessibleName(caption->text());
+}
+
 void onClick(QWidget* widget, std::function<void()> handler) { new ClickFilter(widget, std::move(handler)); }
 
 QAction* addCommand(QMenu* menu, const char* name, const QString& caption, QObject* context,

@@ -94,6 +94,9 @@ private:
     QHash<QString, QWidget*> widgets_;
 };
 
+// Makes a caption the label of a list, for screen readers on every platform.
+void labelList(QLabel* caption, QWidget* list);
+
 // Calls a function when the widget is clicked with the left button (labels, panels).
 void onClick(QWidget* widget, std::function<void()> handler);
 

@@ -128,7 +128,11 @@ void TestMoonWindows::todayPanel() {
     QCOMPARE(main->PicCurrentMoonPhase->accessibleName(),
              QStringLiteral("Moon picture: %1 days, %2").arg(age).arg(phase));
     const QPixmap picture = main->PicCurrentMoonPhase->pixmap();
-    QCOMPARE(picture.size(), age + 1 <= 4 ? QSize(55, 53) : QSize(50, 50));
+    QCOMPARE(picture.deviceIndependentSize().toSize(), age + 1 <= 4 ? QSize(55, 53) : QSize(50, 50));
+    // On a high-DPI screen the picture comes from its @2x file.
+    QCOMPARE(picture.devicePixelRatio(), qApp->devicePixelRatio() > 1 ? 2.0 : 1.0);
+    // The window keeps its drawn proportions at any scale.
+    QCOMPARE(main->client()->size(), QSize(681, 550));
     QCOMPARE(main->lblCurrentMoonInSunsign->text(), title);
     QCOMPARE(main->lblCurrentMoonInSunsignKeywords->text(), keyword);
     QCOMPARE(main->lblCurrentMoonInSunsignDesc->text().right(signTail.size() + 1).mid(1), signTail);
