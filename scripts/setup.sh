@@ -2,7 +2,11 @@
 # Sourced, not run.
 
 LUNARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-LUNARA_PACKAGES=(cmake g++ make qt6-base-dev xvfb xauth xdotool imagemagick fonts-dejavu-core)
+# Build, run, end-to-end tests (X server, input, screenshots), package checks, lint.
+LUNARA_PACKAGES=(cmake g++ make qt6-base-dev
+    xvfb xauth xdotool imagemagick fonts-dejavu-core
+    desktop-file-utils appstream
+    clang-format clang-tidy)
 
 lunara_install_missing() {
     local missing=() pkg

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Lunara"));
     QApplication::setOrganizationName(QStringLiteral("Lunara"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("lunara"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.lunara.Lunara"));
     QApplication::setWindowIcon(QIcon(lunara::assetPixmap(QStringLiteral("icons/lunara-256.png"))));
 
     lunara::Services services;

@@ -36,7 +36,7 @@ private slots:
     void menusAndLinks();
 
 private:
-    void open(QDateTime now = QDateTime(QDate(2007, 12, 23), QTime(12, 6, 31)));
+    void open(const QDateTime& now = QDateTime(QDate(2007, 12, 23), QTime(12, 6, 31)));
     void enter(int day, const QString& month, int year, QRadioButton* option);
 
     std::unique_ptr<Fixture> fixture;
@@ -44,7 +44,7 @@ private:
     frmMoonMagickMain* main = nullptr;
 };
 
-void TestMoonWindows::open(QDateTime now) {
+void TestMoonWindows::open(const QDateTime& now) {
     fixture = std::make_unique<Fixture>();
     fixture->services.clock = now;
     launcher = std::make_unique<frmMDI>(fixture->services);

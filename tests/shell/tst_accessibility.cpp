@@ -58,7 +58,8 @@ QStringList TestAccessibility::unnamed(QWidget* root, int* checked) {
             ++*checked;
             const QString name = iface->text(QAccessible::Name).trimmed();
             if (name.isEmpty()) {
-                missing << QStringLiteral("%1 (%2)").arg(iface->object() ? iface->object()->objectName() : "?")
+                missing << QStringLiteral("%1 (%2)")
+                               .arg(iface->object() ? iface->object()->objectName() : "?")
                                .arg(int(iface->role()));
             }
         }
@@ -92,8 +93,8 @@ void TestAccessibility::showWindow(const QString& which) {
 
 void TestAccessibility::everyVisibleControlHasAName_data() {
     QTest::addColumn<QString>("window");
-    for (const char* w : {"launcher", "candle selection", "candle result", "moon main", "moon phase", "moon sign",
-                          "moon element"}) {
+    for (const char* w :
+         {"launcher", "candle selection", "candle result", "moon main", "moon phase", "moon sign", "moon element"}) {
         QTest::newRow(w) << w;
     }
 }

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder, validates its desktop entry and AppStream file,
+# unpacks it into a temporary root and checks what it installs.
+# Usage: check.sh SOURCE_DIR BUILD_DIR
+set -euo pipefail
+src=$1
+build=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+desktop-file-validate "$src/packaging/example.lunara.Lunara.desktop"
+appstreamcli validate --no-net "$src/packaging/example.lunara.Lunara.metainfo.xml" >/dev/null
+
+(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+deb=$(ls "$work"/out/*.deb)
+dpkg-deb -x "$deb" "$work/root"
+expected=(
+    usr/bin/lunara
+    usr/share/applications/example.lunara.Lunara.desktop
+    usr/share/metainfo/example.lunara.Lunara.metainfo.xml
+    usr/share/icons/hicolor/16x16/apps/example.lunara.Lunara.png
+    usr/share/icons/hicolor/32x32/apps/example.lunara.Lunara.png
+    usr/share/icons/hicolor/48x48/apps/example.lunara.Lunara.png
+    usr/share/icons/hicolor/256x256/apps/example.lunara.Lunara.png
+)
+missing=0
+for f in "${expected[@]}"; do
+    [ -e "$work/root/$f" ] || { echo "missing from the package: $f" >&2; missing=1; }
+done
+# Nothing else: no test programs, no libraries, no headers.
+extra=$(cd "$work/root" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f <(printf '%s\n' "${expected[@]}") || true)
+[ -z "$extra" ] || { echo "unexpected in the package: $extra" >&2; missing=1; }
+[ -x "$work/root/usr/bin/lunara" ] || { echo "lunara is not executable" >&2; missing=1; }
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency declared" >&2; missing=1; }
+desktop-file-validate "$work/root/usr/share/applications/example.lunara.Lunara.desktop"
+[ $missing -eq 0 ] || exit 1
+echo "1 passed, 0 failed"
