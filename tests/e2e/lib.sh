@@ -16,6 +16,7 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$E2E_TMP/lunara.log" ] && sed 's/^/lunara: /' "$E2E_TMP/lunara.log" >&2
     [ -f "$SHOT" ] && cp "$SHOT" "$SHOTS_DIR/failure-$SCENARIO.png" 2>/dev/null && echo "screen: $SHOTS_DIR/failure-$SCENARIO.png" >&2
     exit 1
 }
@@ -48,9 +49,10 @@ launch() {
     printf -v "$1" '%s' "$pid"
 }
 
-# Polls a condition (a command) for at most $2 tenths of a second (default 100).
+# Polls a condition (a command) for at most $2 tenths of a second (default 300: a loaded machine
+# can take seconds to start a program).
 eventually() {
-    local cmd=$1 tries=${2:-100} i
+    local cmd=$1 tries=${2:-300} i
     for ((i = 0; i < tries; i++)); do
         eval "$cmd" && return 0
         sleep 0.1
