@@ -26,6 +26,17 @@ QPixmap assetPixmap(const QString& name) {
     return QPixmap(QStringLiteral(":/") + name);
 }
 
+QIcon programIcon() {
+    initAssets();
+    QIcon icon;
+    // Title bars and task bars need no more than 48 pixels; the desktop's menus take the large
+    // icon from the installed icon theme. Each file is decoded as it is added.
+    for (int size : {16, 32, 48}) {
+        icon.addFile(QStringLiteral(":/icons/lunara-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 QPixmap moonPicture(int index) {
     if (index < 1 || index > 30) {
         return {};

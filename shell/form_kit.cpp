@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -50,9 +51,21 @@ void setLabelText(QLabel* label, const QString& text) {
 }
 
 QFont verdana(double points, bool bold, bool underline) {
+    // Verdana where it is installed; DejaVu Sans shares its wide, open shapes elsewhere. Decided
+    // once: asking for a missing family makes every new font search the fallbacks again.
+    static const QStringList families = [] {
+        // The plain list, not hasFamily(): that resolves aliases through fontconfig, which costs
+        // more at start-up than everything else the launcher does.
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& family : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (installed.contains(family)) {
+                return QStringList{family};
+            }
+        }
+        return QStringList{QStringLiteral("Sans Serif")};
+    }();
     QFont font;
-    // Verdana where it is installed; DejaVu Sans shares its wide, open shapes elsewhere.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setFamilies(families);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -69,7 +69,7 @@ constexpr int kExitMarginTwips = 120;
 frmMDI::frmMDI(Services& services) : services_(services) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Lunara v1.20"));
-    setWindowIcon(QIcon(assetPixmap(QStringLiteral("icons/lunara-256.png"))));
+    setWindowIcon(programIcon());
     setFont(verdana(8.25));
     buildStrips();
     buildMenus();

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Lunara"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.lunara.Lunara"));
-    QApplication::setWindowIcon(QIcon(lunara::assetPixmap(QStringLiteral("icons/lunara-256.png"))));
+    QApplication::setWindowIcon(lunara::programIcon());
 
     lunara::Services services;
     if (services.anotherCopyRunning()) {
