@@ -25,8 +25,7 @@ struct Result {
 };
 
 // Times `clicks` runs of: prepare (not timed), click, paint the whole launcher.
-Result measure(frmMDI& launcher, int clicks, const std::function<void()>& prepare,
-               const std::function<void()>& click) {
+Result measure(frmMDI& launcher, int clicks, const std::function<void()>& prepare, const std::function<void()>& click) {
     std::vector<double> ms;
     for (int i = 0; i < clicks; ++i) {
         prepare();
@@ -59,16 +58,19 @@ int main(int argc, char** argv) {
     constexpr int kClicks = 101;
 
     std::printf("%-44s %11s %11s\n", "click", "median", "worst");
-    print("Candle Magick button -> window painted", measure(launcher, kClicks, [] {}, [&] {
-              launcher.cmdSelectOption[0]->click();
-          }));
-    print("Get Candle Magick Reading -> result page", measure(launcher, kClicks, [&] {
-              launcher.candleWindow()->cmdBack->click();
-              launcher.candleWindow()->cboOptions->setCurrentIndex(7);
-          }, [&] { launcher.candleWindow()->cmdReading->click(); }));
-    print("Moon Magick button -> window painted", measure(launcher, kClicks, [] {}, [&] {
-              launcher.cmdSelectOption[1]->click();
-          }));
+    print("Candle Magick button -> window painted",
+          measure(
+              launcher, kClicks, [] {}, [&] { launcher.cmdSelectOption[0]->click(); }));
+    print("Get Candle Magick Reading -> result page", measure(
+                                                          launcher, kClicks,
+                                                          [&] {
+                                                              launcher.candleWindow()->cmdBack->click();
+                                                              launcher.candleWindow()->cboOptions->setCurrentIndex(7);
+                                                          },
+                                                          [&] { launcher.candleWindow()->cmdReading->click(); }));
+    print("Moon Magick button -> window painted",
+          measure(
+              launcher, kClicks, [] {}, [&] { launcher.cmdSelectOption[1]->click(); }));
     struct Reading {
         const char* name;
         QRadioButton* frmMoonMagickMain::*option;
@@ -76,17 +78,21 @@ int main(int argc, char** argv) {
     for (const Reading r : {Reading{"Moon reading, phase -> result window", &frmMoonMagickMain::optMoonPhase},
                             Reading{"Moon reading, sign -> result window", &frmMoonMagickMain::optZodiacalMoon},
                             Reading{"Moon reading, element -> result window", &frmMoonMagickMain::optElementalMoon}}) {
-        print(r.name, measure(launcher, kClicks, [&] {
-                  if (launcher.moonDisplay().isShownToUser()) {
-                      launcher.moonDisplay().cmdBack->click();
-                  }
-                  frmMoonMagickMain* main = launcher.moonMain();
-                  (main->*r.option)->setChecked(true);
-                  main->cboYear->setCurrentIndex(106);
-              }, [&] { launcher.moonMain()->cmdCalculateMoonPhase->click(); }));
+        print(r.name, measure(
+                          launcher, kClicks,
+                          [&] {
+                              if (launcher.moonDisplay().isShownToUser()) {
+                                  launcher.moonDisplay().cmdBack->click();
+                              }
+                              frmMoonMagickMain* main = launcher.moonMain();
+                              (main->*r.option)->setChecked(true);
+                              main->cboYear->setCurrentIndex(106);
+                          },
+                          [&] { launcher.moonMain()->cmdCalculateMoonPhase->click(); }));
     }
-    print("Back -> Moon Magick main window", measure(launcher, kClicks, [&] {
-              launcher.moonMain()->cmdCalculateMoonPhase->click();
-          }, [&] { launcher.moonDisplay().cmdBack->click(); }));
+    print("Back -> Moon Magick main window",
+          measure(
+              launcher, kClicks, [&] { launcher.moonMain()->cmdCalculateMoonPhase->click(); },
+              [&] { launcher.moonDisplay().cmdBack->click(); }));
     return 0;
 }

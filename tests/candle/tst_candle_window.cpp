@@ -1,6 +1,6 @@
 #include "candle/candle_window.h"
 #include "shell/launcher.h"
-#include "tests/support/test_services.h"
+#include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
 
 #include <QAction>
@@ -29,26 +29,22 @@ private slots:
     void exitBringsTheWelcomePanelBack();
 
 private:
-    std::unique_ptr<Fixture> fixture;
-    std::unique_ptr<frmMDI> launcher;
+    std::unique_ptr<LauncherSession> session;
+    frmMDI* launcher = nullptr;
+    TestServices* services = nullptr;
     frmCandleMagickMain* w = nullptr;
 };
 
 void TestCandleWindow::init() {
-    fixture = std::make_unique<Fixture>();
-    launcher = std::make_unique<frmMDI>(fixture->services);
-    launcher->resize(1000, 760);
-    launcher->show();
+    session = std::make_unique<LauncherSession>();
+    launcher = session->launcher.get();
+    services = &session->fixture.services;
     click(launcher->cmdSelectOption[0]);
     w = launcher->candleWindow();
     QVERIFY(w);
 }
 
-void TestCandleWindow::cleanup() {
-    launcher.reset();
-    flushDeletes();
-    fixture.reset();
-}
+void TestCandleWindow::cleanup() { session.reset(); }
 
 void TestCandleWindow::opensOnTheSelectionPage() {
     QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Candle Magick"));

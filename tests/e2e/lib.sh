@@ -6,33 +6,36 @@ E2E_PIDS=()
 SHOT="$E2E_TMP/shot.png"
 
 cleanup() {
-    local pid
-    for pid in "${E2E_PIDS[@]}" ${XVFB_PID:-}; do
-        { kill -9 "$pid" && wait "$pid"; } 2>/dev/null || true
-    done
+    # Only this shell's jobs that still run: a finished process's number may belong to another by now.
+    local pids
+    pids=$(jobs -pr)
+    [ -z "$pids" ] || { kill -9 $pids && wait; } 2>/dev/null || true
     rm -rf "$E2E_TMP"
 }
 trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if running "${XVFB_PID:-0}"; then
+        echo "windows on the screen: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd '|')" >&2
+    else
+        echo "(the X server $DISPLAY is gone)" >&2
+    fi
     [ -s "$E2E_TMP/lunara.log" ] && sed 's/^/lunara: /' "$E2E_TMP/lunara.log" >&2
     [ -f "$SHOT" ] && cp "$SHOT" "$SHOTS_DIR/failure-$SCENARIO.png" 2>/dev/null && echo "screen: $SHOTS_DIR/failure-$SCENARIO.png" >&2
     exit 1
 }
 
-# A private X server, home, settings folder and runtime folder (so the single-instance lock is
-# this test's own).
+# A private X server on the display number given (each scenario has its own, so parallel tests
+# never meet), with its own home, settings folder and runtime folder (so the single-instance lock
+# is this test's own).
 start_x() {
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$E2E_TMP/display" 2>/dev/null &
+    local display=$1
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    local i
-    for i in $(seq 200); do
-        [ -s "$E2E_TMP/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    export DISPLAY=":$display"
+    eventually "xdotool getmouselocation >/dev/null 2>&1" 100 ||
+        fail "Xvfb did not start on $DISPLAY: $(cat "$E2E_TMP/xvfb.log")"
     export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run"
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real lunara executable under Xvfb.
-# Usage: run.sh SCENARIO LUNARA_EXECUTABLE SHOTS_DIR
+# Usage: run.sh SCENARIO LUNARA_EXECUTABLE SHOTS_DIR [DISPLAY_NUMBER]
 set -euo pipefail
 SCENARIO=$1
 LUNARA=$2
 SHOTS_DIR=$3
+DISPLAY_NUMBER=${4:-$((200 + RANDOM % 500))}
 mkdir -p "$SHOTS_DIR"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -174,6 +175,6 @@ simultaneous() {
     [ "$(count_windows "$LAUNCHER")" -eq 1 ] || fail "the launcher went away"
 }
 
-start_x
+start_x "$DISPLAY_NUMBER"
 "$SCENARIO"
 echo "1 passed, 0 failed"

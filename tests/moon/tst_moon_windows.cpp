@@ -1,7 +1,7 @@
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 #include "shell/launcher.h"
-#include "tests/support/test_services.h"
+#include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
 
 #include <QAction>
@@ -39,27 +39,22 @@ private:
     void open(const QDateTime& now = QDateTime(QDate(2007, 12, 23), QTime(12, 6, 31)));
     void enter(int day, const QString& month, int year, QRadioButton* option);
 
-    std::unique_ptr<Fixture> fixture;
-    std::unique_ptr<frmMDI> launcher;
+    std::unique_ptr<LauncherSession> session;
+    frmMDI* launcher = nullptr;
+    TestServices* services = nullptr;
     frmMoonMagickMain* main = nullptr;
 };
 
 void TestMoonWindows::open(const QDateTime& now) {
-    fixture = std::make_unique<Fixture>();
-    fixture->services.clock = now;
-    launcher = std::make_unique<frmMDI>(fixture->services);
-    launcher->resize(1000, 760);
-    launcher->show();
+    session = std::make_unique<LauncherSession>(now);
+    launcher = session->launcher.get();
+    services = &session->fixture.services;
     click(launcher->cmdSelectOption[1]);
     main = launcher->moonMain();
     QVERIFY(main);
 }
 
-void TestMoonWindows::cleanup() {
-    launcher.reset();
-    flushDeletes();
-    fixture.reset();
-}
+void TestMoonWindows::cleanup() { session.reset(); }
 
 void TestMoonWindows::enter(int day, const QString& month, int year, QRadioButton* option) {
     choose(main->cboDate, QString::number(day));
@@ -231,7 +226,7 @@ void TestMoonWindows::readings() {
     QVERIFY(d.isShownToUser());
     QVERIFY(!main->isShownToUser());
     QVERIFY(!launcher->picMain->isVisible());
-    QVERIFY(fixture->services.messages.isEmpty());
+    QVERIFY(services->messages.isEmpty());
     if (kind == "phase") {
         QVERIFY(d.fraMoonPhase->isVisible());
         QCOMPARE(d.lblMoonPhaseName->text(), first);
@@ -292,10 +287,10 @@ void TestMoonWindows::impossibleDates() {
     QFETCH(QString, month);
     open();
     for (QRadioButton* option : {main->optMoonPhase, main->optZodiacalMoon, main->optElementalMoon}) {
-        fixture->services.messages.clear();
+        services->messages.clear();
         enter(day, month, 1904, option);
         click(main->cmdCalculateMoonPhase);
-        QCOMPARE(fixture->services.messages, QStringList{QStringLiteral("Please Enter Correct Date !")});
+        QCOMPARE(services->messages, QStringList{QStringLiteral("Please Enter Correct Date !")});
         QVERIFY(!launcher->moonDisplay().isShownToUser());
         QVERIFY(main->isShownToUser());
         QCOMPARE(main->cboDate->currentText(), QString::number(day));
@@ -319,13 +314,13 @@ void TestMoonWindows::possibleDatesPass() {
     open();
     enter(day, month, 1901, main->optMoonPhase);
     QVERIFY(main->CheckEnteredDate());
-    QVERIFY(fixture->services.messages.isEmpty());
+    QVERIFY(services->messages.isEmpty());
 }
 
 void TestMoonWindows::clockRewritesBothWindows() {
     open();
     frmMoonMagickDisplay& d = launcher->moonDisplay();
-    fixture->services.clock = QDateTime(QDate(2026, 12, 6), QTime(23, 59, 58));
+    services->clock = QDateTime(QDate(2026, 12, 6), QTime(23, 59, 58));
     main->Timer1_Timer();
     QCOMPARE(main->lblCurrentDateTime->text(), QStringLiteral("11:59:58 PM ; 12/6/2026"));
     QCOMPARE(d.lblDateTime->text(), QStringLiteral("11:59:58 PM ; 12/6/2026"));
@@ -333,7 +328,7 @@ void TestMoonWindows::clockRewritesBothWindows() {
     // The panel stays on the day it was computed for; only the clock moves on.
     QCOMPARE(main->lblCurrentMoonInSunsign->text(), QStringLiteral("Moon In Capricorn"));
     // Regional settings decide the format.
-    fixture->services.regional = QLocale(QLocale::German, QLocale::Germany);
+    services->regional = QLocale(QLocale::German, QLocale::Germany);
     main->Timer1_Timer();
     QCOMPARE(main->lblCurrentDateTime->text(), QStringLiteral("23:59:58 ; 06.12.2026"));
     // One-line clock text is never cut off.

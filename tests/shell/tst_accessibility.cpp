@@ -1,6 +1,6 @@
 #include "shell/about_window.h"
 #include "shell/launcher.h"
-#include "tests/support/test_services.h"
+#include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
 
 #include <QAccessible>
@@ -27,22 +27,18 @@ private:
     static QStringList unnamed(QWidget* root, int* checked);
     void showWindow(const QString& which);
 
-    std::unique_ptr<Fixture> fixture;
-    std::unique_ptr<frmMDI> launcher;
+    std::unique_ptr<LauncherSession> session;
+    frmMDI* launcher = nullptr;
+    TestServices* services = nullptr;
 };
 
 void TestAccessibility::init() {
-    fixture = std::make_unique<Fixture>();
-    launcher = std::make_unique<frmMDI>(fixture->services);
-    launcher->resize(1000, 760);
-    launcher->show();
+    session = std::make_unique<LauncherSession>();
+    launcher = session->launcher.get();
+    services = &session->fixture.services;
 }
 
-void TestAccessibility::cleanup() {
-    launcher.reset();
-    flushDeletes();
-    fixture.reset();
-}
+void TestAccessibility::cleanup() { session.reset(); }
 
 QStringList TestAccessibility::unnamed(QWidget* root, int* checked) {
     static const QList<QAccessible::Role> spoken{
@@ -103,11 +99,11 @@ void TestAccessibility::everyVisibleControlHasAName() {
     QFETCH(QString, window);
     showWindow(window);
     int checked = 0;
-    const QStringList missing = unnamed(launcher.get(), &checked);
+    const QStringList missing = unnamed(launcher, &checked);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
     QVERIFY(checked > 10);
     if (window == "launcher") {
-        frmAbout about(launcher.get());
+        frmAbout about(launcher);
         about.show();
         int inAbout = 0;
         const QStringList aboutMissing = unnamed(&about, &inAbout);

@@ -1,6 +1,6 @@
 #include "shell/about_window.h"
 #include "shell/launcher.h"
-#include "tests/support/test_services.h"
+#include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
 
 #include <QAction>
@@ -36,22 +36,18 @@ private slots:
     void aboutIsModalAndClosesWithKeys();
 
 private:
-    std::unique_ptr<Fixture> fixture;
-    std::unique_ptr<frmMDI> launcher;
+    std::unique_ptr<LauncherSession> session;
+    frmMDI* launcher = nullptr;
+    TestServices* services = nullptr;
 };
 
 void TestLauncher::init() {
-    fixture = std::make_unique<Fixture>();
-    launcher = std::make_unique<frmMDI>(fixture->services);
-    launcher->resize(1000, 760);
-    launcher->show();
+    session = std::make_unique<LauncherSession>();
+    launcher = session->launcher.get();
+    services = &session->fixture.services;
 }
 
-void TestLauncher::cleanup() {
-    launcher.reset();
-    flushDeletes();
-    fixture.reset();
-}
+void TestLauncher::cleanup() { session.reset(); }
 
 void TestLauncher::layoutCentresOnTheScreen_data() {
     QTest::addColumn<double>("screenTwips");
@@ -214,8 +210,8 @@ void TestLauncher::closingTheLauncherClosesFeatures() {
     QVERIFY(launcher->close());
     flushDeletes();
     QVERIFY(!candle);
-    QVERIFY(fixture->services.questions.isEmpty());
-    QVERIFY(fixture->services.messages.isEmpty());
+    QVERIFY(services->questions.isEmpty());
+    QVERIFY(services->messages.isEmpty());
 }
 
 void TestLauncher::linksAndMenus() {
@@ -273,8 +269,8 @@ void TestLauncher::menuBarFollowsTheWindowInUse() {
 void TestLauncher::accessKeysBelongToTheWindowInUse() {
     // A button's access key clicks it some 100 ms later, so each step waits for its effect.
     launcher->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(launcher.get()));
-    QTest::keyClick(launcher.get(), Qt::Key_M, Qt::AltModifier);
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QTest::keyClick(launcher, Qt::Key_M, Qt::AltModifier);
     QTRY_VERIFY(launcher->moonMain());
     frmMoonMagickMain* moon = launcher->moonMain();
     QVERIFY(moon->isAncestorOf(QApplication::focusWidget()));
@@ -291,7 +287,7 @@ void TestLauncher::accessKeysBelongToTheWindowInUse() {
     QVERIFY(launcher->isVisible());
     launcher->cmdSelectOption[0]->setFocus();
     QCOMPARE(launcher->cmdMdiExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_E));
-    QTest::keyClick(launcher.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(launcher, Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(launcher->candleWindow());
     // Candle Magick has no clashing letters: the launcher's keys still work from inside it.
     QVERIFY(launcher->candleWindow()->isAncestorOf(QApplication::focusWidget()));
@@ -317,7 +313,7 @@ void TestLauncher::aboutIsModalAndClosesWithKeys() {
         }
         seenTitle = about->windowTitle();
         seenLink = about->lblHomePage->text();
-        launcherBlocked = about->isModal() && QApplication::activeModalWidget() != launcher.get();
+        launcherBlocked = about->isModal() && QApplication::activeModalWidget() != launcher;
         QTest::keyClick(about->cmdOK, Qt::Key(key));
     });
     launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
