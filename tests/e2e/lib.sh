@@ -31,7 +31,9 @@ fail() {
 # is this test's own).
 start_x() {
     local display=$1
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    # -noreset: by default the server resets when its last client leaves, and a program started
+    # during the reset cannot connect.
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$display"
     eventually "xdotool getmouselocation >/dev/null 2>&1" 100 ||
