@@ -2,8 +2,8 @@
 # Sourced, not run.
 
 LUNARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# Build, run, end-to-end tests (X server, input, screenshots), package checks, lint.
-LUNARA_PACKAGES=(cmake g++ make qt6-base-dev
+# Build, benchmarks, end-to-end tests (X server, input, screenshots), package checks, lint.
+LUNARA_PACKAGES=(cmake g++ make qt6-base-dev libx11-dev libxdamage-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     clang-format clang-tidy)
