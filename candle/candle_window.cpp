@@ -105,9 +105,7 @@ void frmCandleMagickMain::buildMenus() {
 }
 
 void frmCandleMagickMain::connectControls() {
-    onClick(Label61, [] { GoToHomePage(); });
-    onClick(lblFullBrand, [] { GoToFullBrandPage(); });
-    onClick(lblCobrand, [] { GoToCoBrandPage(); });
+    connectOfferLabels(Label61, lblFullBrand, lblCobrand);
     // A change by the user, by the keyboard or by code refills the options; picking the same mode
     // again does too.
     connect(cboCandle, &QComboBox::currentIndexChanged, this, [this] { cboCandle_Click(); });

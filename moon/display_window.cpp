@@ -112,9 +112,7 @@ void frmMoonMagickDisplay::buildMenus() {
 }
 
 void frmMoonMagickDisplay::connectControls() {
-    onClick(Label61, [] { GoToHomePage(); });
-    onClick(lblCobrand, [] { GoToCoBrandPage(); });
-    onClick(lblFullBrand, [] { GoToFullBrandPage(); });
+    connectOfferLabels(Label61, lblFullBrand, lblCobrand);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 }

@@ -135,10 +135,8 @@ void frmMoonMagickMain::buildMenus() {
 }
 
 void frmMoonMagickMain::connectControls() {
-    onClick(Label61, [] { GoToHomePage(); });
+    connectOfferLabels(Label61, lblFullBrand, lblCobrand);
     onClick(Label2, [] { GoToFullBrandPage(); });
-    onClick(lblFullBrand, [] { GoToFullBrandPage(); });
-    onClick(lblCobrand, [] { GoToCoBrandPage(); });
     connect(cmdCalculateMoonPhase, &QPushButton::clicked, this, [this] { cmdCalculateMoonPhase_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { closeWindow(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });

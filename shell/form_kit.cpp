@@ -318,6 +318,12 @@ void FeatureWindow::bringToFront(QWidget* page, std::initializer_list<QWidget*> 
     page->raise();
 }
 
+void FeatureWindow::connectOfferLabels(QLabel* banner, QLabel* fullBrand, QLabel* coBrand) {
+    onClick(banner, [] { GoToHomePage(); });
+    onClick(fullBrand, [] { GoToFullBrandPage(); });
+    onClick(coBrand, [] { GoToCoBrandPage(); });
+}
+
 void FeatureWindow::focusFirstControl() {
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
         if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {

@@ -148,6 +148,8 @@ public:
     static void bringToFront(QWidget* page, std::initializer_list<QWidget*> group);
     // Gives the keyboard focus to the first control Tab reaches.
     void focusFirstControl();
+    // The banner and the two offer labels every feature window carries open their vendor pages.
+    static void connectOfferLabels(QLabel* banner, QLabel* fullBrand, QLabel* coBrand);
 
 protected:
     virtual void Form_Unload();
@@ -169,9 +171,8 @@ public:
     virtual Services& services() = 0;
     virtual void showWelcomePanel() = 0;
     virtual void hideWelcomePanel() = 0;
-    // Makes the window a child of the launcher (hidden) the first time, then shows and places it.
+    // Makes the window a child of the launcher the first time, then shows and places it.
     virtual void showFeatureWindow(FeatureWindow& window) = 0;
-    virtual void adoptFeatureWindow(FeatureWindow& window) = 0;
 };
 
 } // namespace lunara

@@ -40,7 +40,6 @@ public:
     void showWelcomePanel() override;
     void hideWelcomePanel() override;
     void showFeatureWindow(FeatureWindow& window) override;
-    void adoptFeatureWindow(FeatureWindow& window) override;
     frmMoonMagickDisplay& moonDisplay() override;
     frmMoonMagickMain* moonMain() override;
 
@@ -69,6 +68,8 @@ private:
     void Form_Load();
     void openFeature(Feature feature);
     void closeFeatureWindows();
+    // Makes a feature window a hidden child of the MDI area (once).
+    void adoptFeatureWindow(FeatureWindow& window);
     void placeFeatureWindow(FeatureWindow& window);
     FeatureWindow* visibleFeatureWindow() const;
     void updateMenuBar();

@@ -13,9 +13,6 @@ inline void flushDeletes() {
     QCoreApplication::processEvents();
 }
 
-// What a user sees: the widget and every parent up to its window are shown.
-inline bool isShownToUser(const QWidget* w) { return w && w->isVisible(); }
-
 // The next control Tab moves to: the focus chain without what cannot take the focus or is hidden.
 inline QWidget* nextTabStop(QWidget* w) {
     for (QWidget* n = w->nextInFocusChain(); n && n != w; n = n->nextInFocusChain()) {
