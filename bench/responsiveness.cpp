@@ -1,8 +1,8 @@
 // In-process latency, offscreen: from a click on a button to the end of the paint that shows its
 // result, for every reading and for opening each feature. Prints the median and the worst of many
 // clicks; a frame at 60 Hz is 16.7 ms.
+#include "kit/services.h"
 #include "shell/launcher.h"
-#include "shell/services.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,10 @@
 #include "candle/candle_window.h"
 
 #include "candle/tables.h"
-#include "shell/web_links.h"
+#include "kit/form.h"
+#include "kit/menus.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -64,43 +67,37 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 } // namespace
 
 frmCandleMagickMain::frmCandleMagickMain(FeatureHost& host)
     : FeatureWindow(host, "frmCandleMagickMain", QStringLiteral("Velmora Candle Magick"), 8175, 5205, kDarkGreen) {
-
-    const Form form(client(), kControls);
-    Label61 = form.get<QLabel>("Label61");
-    Frame1 = form.widget("Frame1");
-    Frame2 = form.widget("Frame2");
-    fraFullBrand = form.widget("fraFullBrand");
-    for (std::size_t i = 0; i < lblCaption.size(); ++i) {
-        lblCaption[i] = form.get<QLabel>(QStringLiteral("lblCaption_%1").arg(i));
-    }
-    for (std::size_t i = 0; i < lblResult.size(); ++i) {
-        lblResult[i] = form.get<QLabel>(QStringLiteral("lblResult_%1").arg(i));
-    }
-    cboCandle = form.get<QComboBox>("cboCandle");
-    cboOptions = form.get<QComboBox>("cboOptions");
-    cmdReading = form.get<QPushButton>("cmdReading");
-    cmdBack = form.get<QPushButton>("cmdBack");
-    lblFullBrand = form.get<QLabel>("lblFullBrand");
-    lblCobrand = form.get<QLabel>("lblCobrand");
-    Label61->setText(featureBannerText());
-    labelList(lblCaption[1], cboCandle);
-    labelList(lblCaption[2], cboOptions);
-
+    bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();
     Form_Load();
 }
 
+void frmCandleMagickMain::bindControls(const Form& form) {
+    LUNARA_BIND(form, Label61);
+    LUNARA_BIND(form, Frame1);
+    LUNARA_BIND(form, Frame2);
+    LUNARA_BIND(form, fraFullBrand);
+    LUNARA_BIND(form, lblCaption);
+    LUNARA_BIND(form, lblResult);
+    LUNARA_BIND(form, cboCandle);
+    LUNARA_BIND(form, cboOptions);
+    LUNARA_BIND(form, cmdReading);
+    LUNARA_BIND(form, cmdBack);
+    LUNARA_BIND(form, lblFullBrand);
+    LUNARA_BIND(form, lblCobrand);
+    labelList(lblCaption[1], cboCandle);
+    labelList(lblCaption[2], cboOptions);
+}
+
 void frmCandleMagickMain::buildMenus() {
     QMenu* file = addMenu(menuBar(), "nuFile", QStringLiteral("&File"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this);
+    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
     addMakeMoneyCommand(menuBar(), "mnuMakeMoney", this);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/form_kit.h"
+#include "kit/feature_window.h"
 
 #include <array>
 
@@ -9,6 +9,8 @@ class QLabel;
 class QPushButton;
 
 namespace lunara {
+
+class Form;
 
 // Candle Magick: pick a mode and an option, read the candle's colour, purposes and significance.
 class frmCandleMagickMain : public FeatureWindow {
@@ -35,6 +37,7 @@ public:
     QLabel* lblCobrand;
 
 private:
+    void bindControls(const Form& form);
     void buildMenus();
     void connectControls();
     void Form_Load();

@@ -158,6 +158,11 @@ constexpr std::array<Mode, 6> kModes{{
     {"Choose By Day", "Day", kDayOptions, kDayColors, true},
 }};
 
+// The mode constants index this table.
+static_assert(kModes[kChooseByPurpose].word == "Purpose" && kModes[kChooseByColor].word == "Color" &&
+              kModes[kChooseByPlanet].word == "Planet" && kModes[kChooseByElement].word == "Element" &&
+              kModes[kChooseByDirection].word == "Direction" && kModes[kChooseByDay].word == "Day");
+
 constexpr std::array<std::string_view, 6> kCaptions{kModes[0].caption, kModes[1].caption, kModes[2].caption,
                                                     kModes[3].caption, kModes[4].caption, kModes[5].caption};
 

@@ -1,10 +1,13 @@
 #include "moon/display_window.h"
 
 #include "assets/assets.h"
+#include "kit/form.h"
+#include "kit/menus.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/main_window.h"
 #include "moon/moon_looks.h"
-#include "shell/web_links.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -67,47 +70,43 @@ QPixmap MoonImageList::picture(int index) {
 
 void showMoonPicture(QLabel* box, MoonImageList& pictures, const MoonPhaseInfo& info) {
     box->setPixmap(pictures.picture(info.pictureIndex));
-    box->setAccessibleName(QStringLiteral("Moon picture: %1 days, %2")
-                               .arg(info.age)
-                               .arg(QString::fromUtf8(info.phaseName.data(), qsizetype(info.phaseName.size()))));
+    box->setAccessibleName(QStringLiteral("Moon picture: %1 days, %2").arg(info.age).arg(qs(info.phaseName)));
 }
 
 frmMoonMagickDisplay::frmMoonMagickDisplay(MoonHost& host)
     : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935, kBlack),
       moonHost_(host) {
-
-    const Form form(client(), kControls);
-    Label61 = form.get<QLabel>("Label61");
-    fraElementalMoon = form.widget("fraElementalMoon");
-    lblMoonInElement = form.get<QLabel>("lblMoonInElement");
-    lblMoonInElementDesc = form.get<QLabel>("lblMoonInElementDesc");
-    fraZodiacalMoon = form.widget("fraZodiacalMoon");
-    lblMoonInSunsign = form.get<QLabel>("lblMoonInSunsign");
-    lblMoonInSunsignKeywords = form.get<QLabel>("lblMoonInSunsignKeywords");
-    lblMoonInSunsignDesc = form.get<QLabel>("lblMoonInSunsignDesc");
-    fraMoonPhase = form.widget("fraMoonPhase");
-    PicMoonPhase = form.get<QLabel>("PicMoonPhase");
-    lblMoonPhaseName = form.get<QLabel>("lblMoonPhaseName");
-    lblMoonPhaseDesc = form.get<QLabel>("lblMoonPhaseDesc");
-    lblGivenDate = form.get<QLabel>("lblGivenDate");
-    lblDateTime = form.get<QLabel>("lblDateTime");
-    lblFullBrand = form.get<QLabel>("lblFullBrand");
-    lblCobrand = form.get<QLabel>("lblCobrand");
-    cmdExit = form.get<QPushButton>("cmdExit");
-    cmdBack = form.get<QPushButton>("cmdBack");
-    Label61->setText(featureBannerText());
-
+    bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();
-    setDefaultButton(cmdExit);
-    setCancelButton(cmdExit);
+}
+
+void frmMoonMagickDisplay::bindControls(const Form& form) {
+    LUNARA_BIND(form, Label61);
+    LUNARA_BIND(form, fraElementalMoon);
+    LUNARA_BIND(form, lblMoonInElement);
+    LUNARA_BIND(form, lblMoonInElementDesc);
+    LUNARA_BIND(form, fraZodiacalMoon);
+    LUNARA_BIND(form, lblMoonInSunsign);
+    LUNARA_BIND(form, lblMoonInSunsignKeywords);
+    LUNARA_BIND(form, lblMoonInSunsignDesc);
+    LUNARA_BIND(form, fraMoonPhase);
+    LUNARA_BIND(form, PicMoonPhase);
+    LUNARA_BIND(form, lblMoonPhaseName);
+    LUNARA_BIND(form, lblMoonPhaseDesc);
+    LUNARA_BIND(form, lblGivenDate);
+    LUNARA_BIND(form, lblDateTime);
+    LUNARA_BIND(form, lblFullBrand);
+    LUNARA_BIND(form, lblCobrand);
+    LUNARA_BIND(form, cmdExit);
+    LUNARA_BIND(form, cmdBack);
 }
 
 void frmMoonMagickDisplay::buildMenus() {
     QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuFileBack", QStringLiteral("&Back"), this, [this] { cmdBack_Click(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { cmdExit_Click(); });
-    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this);
+    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
     addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
 }
 
@@ -115,6 +114,8 @@ void frmMoonMagickDisplay::connectControls() {
     connectOfferLabels(Label61, lblFullBrand, lblCobrand);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    setDefaultButton(cmdExit);
+    setCancelButton(cmdExit);
 }
 
 void frmMoonMagickDisplay::showFrame(QWidget* frame) {

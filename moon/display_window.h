@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace lunara {
 
+class Form;
+
 struct MoonPhaseInfo;
 
 // The 30 moon pictures, numbered 1 to 30 (picture k shows the moon k-1 days old); each is loaded
@@ -57,6 +59,7 @@ public:
     MoonImageList IMGMoon;
 
 private:
+    void bindControls(const Form& form);
     void buildMenus();
     void connectControls();
 

@@ -1,12 +1,15 @@
 #include "moon/main_window.h"
 
+#include "kit/form.h"
+#include "kit/menus.h"
+#include "kit/services.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/display_window.h"
 #include "moon/moon_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
-#include "shell/services.h"
-#include "shell/web_links.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,49 +83,49 @@ constexpr int kLastYear = 2050;
 // Position 99 of the year list is 2000, the first year that subtracts 8.3.
 constexpr int kFirstPositionFrom2000 = 2000 - kFirstYear;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 } // namespace
 
 frmMoonMagickMain::frmMoonMagickMain(MoonHost& host)
     : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250, kBlack),
       moonHost_(host) {
-
-    const Form form(client(), kControls);
-    Label61 = form.get<QLabel>("Label61");
-    Label2 = form.get<QLabel>("Label2");
-    cboDate = form.get<QComboBox>("cboDate");
-    cboMonth = form.get<QComboBox>("cboMonth");
-    cboYear = form.get<QComboBox>("cboYear");
-    optMoonPhase = form.get<QRadioButton>("optMoonPhase");
-    optZodiacalMoon = form.get<QRadioButton>("optZodiacalMoon");
-    optElementalMoon = form.get<QRadioButton>("optElementalMoon");
-    cmdCalculateMoonPhase = form.get<QPushButton>("cmdCalculateMoonPhase");
-    lblCurrentMoonPhaseName = form.get<QLabel>("lblCurrentMoonPhaseName");
-    PicCurrentMoonPhase = form.get<QLabel>("PicCurrentMoonPhase");
-    lblCurrentMoonPhaseDesc = form.get<QLabel>("lblCurrentMoonPhaseDesc");
-    lblCurrentDateTime = form.get<QLabel>("lblCurrentDateTime");
-    lblCurrentMoonInSunsign = form.get<QLabel>("lblCurrentMoonInSunsign");
-    lblCurrentMoonInSunsignKeywords = form.get<QLabel>("lblCurrentMoonInSunsignKeywords");
-    lblCurrentMoonInSunsignDesc = form.get<QLabel>("lblCurrentMoonInSunsignDesc");
-    lblCurrentMoonInElement = form.get<QLabel>("lblCurrentMoonInElement");
-    lblCurrentMoonInElementDesc = form.get<QLabel>("lblCurrentMoonInElementDesc");
-    lblCobrand = form.get<QLabel>("lblCobrand");
-    lblFullBrand = form.get<QLabel>("lblFullBrand");
-    cmdExit = form.get<QPushButton>("cmdExit");
-    Label61->setText(featureBannerText());
-    // The captions above the lists name them for screen readers.
-    labelList(form.get<QLabel>("Label5"), cboDate);
-    labelList(form.get<QLabel>("Label7"), cboMonth);
-    labelList(form.get<QLabel>("Label6"), cboYear);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-
+    bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();
     Form_Load();
+}
+
+void frmMoonMagickMain::bindControls(const Form& form) {
+    LUNARA_BIND(form, Label61);
+    LUNARA_BIND(form, Label2);
+    LUNARA_BIND(form, cboDate);
+    LUNARA_BIND(form, cboMonth);
+    LUNARA_BIND(form, cboYear);
+    LUNARA_BIND(form, optMoonPhase);
+    LUNARA_BIND(form, optZodiacalMoon);
+    LUNARA_BIND(form, optElementalMoon);
+    LUNARA_BIND(form, cmdCalculateMoonPhase);
+    LUNARA_BIND(form, lblCurrentMoonPhaseName);
+    LUNARA_BIND(form, PicCurrentMoonPhase);
+    LUNARA_BIND(form, lblCurrentMoonPhaseDesc);
+    LUNARA_BIND(form, lblCurrentDateTime);
+    LUNARA_BIND(form, lblCurrentMoonInSunsign);
+    LUNARA_BIND(form, lblCurrentMoonInSunsignKeywords);
+    LUNARA_BIND(form, lblCurrentMoonInSunsignDesc);
+    LUNARA_BIND(form, lblCurrentMoonInElement);
+    LUNARA_BIND(form, lblCurrentMoonInElementDesc);
+    LUNARA_BIND(form, lblCobrand);
+    LUNARA_BIND(form, lblFullBrand);
+    LUNARA_BIND(form, cmdExit);
+    // The captions above the lists name them for screen readers.
+    QLabel* caption = nullptr;
+    for (auto [name, list] :
+         {std::pair{"Label5", cboDate}, std::pair{"Label7", cboMonth}, std::pair{"Label6", cboYear}}) {
+        form.bind(caption, name);
+        labelList(caption, list);
+    }
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
 }
 
 void frmMoonMagickMain::buildMenus() {
@@ -130,7 +133,7 @@ void frmMoonMagickMain::buildMenus() {
     addCommand(file, "mnuMoonMagickReading", QStringLiteral("Moon &Magick Reading"), this,
                [this] { cmdCalculateMoonPhase_Click(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menuBar(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this);
+    addHelpMenu(menuBar(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this, host().services());
     addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
 }
 

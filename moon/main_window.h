@@ -10,6 +10,8 @@ class QTimer;
 
 namespace lunara {
 
+class Form;
+
 // Moon Magick: today's phase, sign and element with a running clock, and date entry for a reading.
 class frmMoonMagickMain : public FeatureWindow {
     Q_OBJECT
@@ -47,6 +49,7 @@ public:
     QTimer* Timer1;
 
 private:
+    void bindControls(const Form& form);
     void buildMenus();
     void connectControls();
     void Form_Load();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/form_kit.h"
+#include "kit/feature_window.h"
 
 namespace lunara {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/form_kit.h"
+#include "kit/looks.h"
 
 // Colours and looks the two Moon Magick windows share.
 namespace lunara::moonlook {

@@ -2,10 +2,13 @@
 
 #include "assets/assets.h"
 #include "candle/candle_window.h"
+#include "kit/form.h"
+#include "kit/menus.h"
+#include "kit/services.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
-#include "shell/services.h"
-#include "shell/web_links.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -82,24 +85,25 @@ frmMDI::~frmMDI() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
+void frmMDI::bindControls(const Form& form) {
+    LUNARA_BIND(form, Picture6);
+    LUNARA_BIND(form, lblVelmoraBanner);
+    LUNARA_BIND(form, Picture1);
+    LUNARA_BIND(form, picButtonContainer);
+    LUNARA_BIND(form, cmdSelectOption);
+    LUNARA_BIND(form, Picture3);
+    LUNARA_BIND(form, Picture2);
+    LUNARA_BIND(form, picMain);
+    LUNARA_BIND(form, lblCaption);
+    LUNARA_BIND(form, PicCoBrand);
+    LUNARA_BIND(form, cmdMdiExit);
+    LUNARA_BIND(form, Label7);
+}
+
 void frmMDI::buildStrips() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
-    const Form form(central, kControls);
-    Picture6 = form.widget("Picture6");
-    lblVelmoraBanner = form.get<QLabel>("lblVelmoraBanner");
-    Picture1 = form.widget("Picture1");
-    picButtonContainer = form.widget("picButtonContainer");
-    cmdSelectOption = {form.get<QPushButton>("cmdSelectOption_0"), form.get<QPushButton>("cmdSelectOption_1")};
-    Picture3 = form.get<QLabel>("Picture3");
-    Picture2 = form.get<QLabel>("Picture2");
-    picMain = form.widget("picMain");
-    for (std::size_t i = 0; i < lblCaption.size(); ++i) {
-        lblCaption[i] = form.get<QLabel>(QStringLiteral("lblCaption_%1").arg(i));
-    }
-    PicCoBrand = form.widget("PicCoBrand");
-    cmdMdiExit = form.get<QPushButton>("cmdMdiExit");
-    Label7 = form.get<QLabel>("Label7");
+    bindControls(Form(central, kControls));
 
     lblVelmoraBanner->setText(QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything "
                                              "Mystic. Visit ") +
@@ -147,7 +151,7 @@ void frmMDI::buildStrips() {
 void frmMDI::buildMenus() {
     QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
-    addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this);
+    addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
     ownMenus_ = menuBar()->actions();
 }
@@ -351,9 +355,6 @@ void frmMDI::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void QuitAll() {
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
-}
+void QuitAll() { QApplication::closeAllWindows(); }
 
 } // namespace lunara

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace lunara {
 
+class Form;
 class Services;
 
 // The launcher: a parent window whose client area holds the feature windows, with the welcome
@@ -62,6 +63,7 @@ protected:
 
 private:
     enum class Feature { None, Candle, Moon };
+    void bindControls(const Form& form);
     void buildStrips();
     void buildMenus();
     void connectControls();
@@ -83,7 +85,7 @@ private:
     QPointer<frmMoonMagickDisplay> moonDisplay_;
 };
 
-// Closes every open window, each through its own close handling, and ends the event loop.
+// Closes every open window, each through its own close handling; the caller then ends the program.
 void QuitAll();
 
 } // namespace lunara

@@ -1,6 +1,6 @@
 #include "assets/assets.h"
+#include "kit/services.h"
 #include "shell/launcher.h"
-#include "shell/services.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>

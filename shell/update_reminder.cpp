@@ -1,7 +1,7 @@
 #include "shell/update_reminder.h"
 
-#include "shell/services.h"
-#include "shell/web_links.h"
+#include "kit/services.h"
+#include "kit/web_links.h"
 
 #include <QSettings>
 
@@ -33,7 +33,7 @@ void UpdateReminder(Services& services) {
         QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
     storeNow(services);
     if (yes) {
-        GoToUpdatePage();
+        openPage(services, Page::Update);
     }
 }
 

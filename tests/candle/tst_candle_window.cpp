@@ -1,4 +1,6 @@
 #include "candle/candle_window.h"
+#include "kit/form.h"
+#include "kit/text.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
@@ -199,12 +201,11 @@ void TestCandleWindow::tabOrderAndKeys() {
 }
 
 void TestCandleWindow::menusAndLinks() {
-    BrowserRecorder browser;
     click(w->Label61);
     click(w->lblCobrand);
     w->menuBar()->findChild<QAction*>(QStringLiteral("mnuVisit"))->trigger();
     const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
-    QCOMPARE(browser.urls, (QStringList{root + "home-page", root + "co-brand", root + "home-page"}));
+    QCOMPARE(services->urls, (QStringList{root + "home-page", root + "co-brand", root + "home-page"}));
     QCOMPARE(w->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->text(),
              QStringLiteral("&Check for Software Update"));
     QVERIFY(!w->menuBar()->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isEnabled());

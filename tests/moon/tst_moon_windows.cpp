@@ -1,3 +1,5 @@
+#include "kit/form.h"
+#include "kit/text.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 #include "shell/launcher.h"
@@ -409,19 +411,18 @@ void TestMoonWindows::keys() {
 
 void TestMoonWindows::menusAndLinks() {
     open();
-    BrowserRecorder browser;
     click(main->Label2);
     click(main->lblFullBrand);
     click(main->Label61);
     const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
-    QCOMPARE(browser.urls, (QStringList{root + "fully-branded", root + "fully-branded", root + "home-page"}));
+    QCOMPARE(services->urls, (QStringList{root + "fully-branded", root + "fully-branded", root + "home-page"}));
     QVERIFY(!main->menuBar()->findChild<QAction*>(QStringLiteral("mnuMakeMoneyOnline"))->isEnabled());
     enter(23, "December", 2007, main->optZodiacalMoon);
     main->menuBar()->findChild<QAction*>(QStringLiteral("mnuMoonMagickReading"))->trigger();
     QCOMPARE(launcher->moonDisplay().lblMoonInSunsign->text(), QStringLiteral("Moon In Capricorn"));
-    browser.urls.clear();
+    services->urls.clear();
     click(launcher->moonDisplay().lblCobrand);
-    QCOMPARE(browser.urls, QStringList{root + "co-brand"});
+    QCOMPARE(services->urls, QStringList{root + "co-brand"});
     main->menuBar()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     flushDeletes();
     QVERIFY(!launcher->moonMain());

@@ -1,6 +1,6 @@
 // Takes the single-instance lock the way Lunara does, says whether it got it, and holds it until
 // it is killed.
-#include "shell/services.h"
+#include "kit/services.h"
 
 #include <QCoreApplication>
 #include <QDir>

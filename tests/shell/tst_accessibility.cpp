@@ -1,4 +1,6 @@
-#include "shell/about_window.h"
+#include "kit/about_window.h"
+#include "kit/form.h"
+#include "kit/text.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"

@@ -1,4 +1,6 @@
-#include "shell/about_window.h"
+#include "kit/about_window.h"
+#include "kit/form.h"
+#include "kit/text.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
@@ -215,15 +217,14 @@ void TestLauncher::closingTheLauncherClosesFeatures() {
 }
 
 void TestLauncher::linksAndMenus() {
-    BrowserRecorder browser;
     click(launcher->lblVelmoraBanner);
     click(launcher->Picture6);
     click(launcher->Label7);
     launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuOnline"))->trigger();
     launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->trigger();
     const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
-    QCOMPARE(browser.urls, (QStringList{root + "home-page", root + "home-page", root + "fully-branded",
-                                        root + "help-web-page", root + "download-web-page"}));
+    QCOMPARE(services->urls, (QStringList{root + "home-page", root + "home-page", root + "fully-branded",
+                                          root + "help-web-page", root + "download-web-page"}));
     auto* update = launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"));
     QCOMPARE(update->text(), QStringLiteral("Check for Software &Update"));
     click(launcher->cmdMdiExit);

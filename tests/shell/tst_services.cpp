@@ -1,10 +1,14 @@
-#include "shell/form_kit.h"
-#include "shell/services.h"
+#include "kit/form.h"
+#include "kit/services.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
 #include "shell/update_reminder.h"
-#include "shell/web_links.h"
 #include "tests/support/test_services.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
+#include <stdexcept>
 
 using namespace lunara;
 using namespace lunara::test;
@@ -20,7 +24,7 @@ private slots:
     void pageAddresses_data();
     void pageAddresses();
     void repeatedClicksOpenEveryTime();
-    void browserFailureIsSilent();
+    void linksGoThroughTheProgramsServices();
     void firstStartStoresAndAsksNothing();
     void reminderInterval_data();
     void reminderInterval();
@@ -33,6 +37,7 @@ private slots:
     void accessKeys();
     void twips_data();
     void twips();
+    void bindingAWrongNameFailsLoudly();
 };
 
 void TestServicesAndLinks::pageAddresses_data() {
@@ -49,36 +54,41 @@ void TestServicesAndLinks::pageAddresses_data() {
 void TestServicesAndLinks::pageAddresses() {
     QFETCH(int, operation);
     QFETCH(QString, address);
-    BrowserRecorder browser;
+    Fixture f;
     void (*const operations[])() = {GoToHelpPage, GoToHomePage, GoToUpdatePage, GoToFullBrandPage, GoToCoBrandPage};
     operations[operation]();
-    QCOMPARE(browser.urls, QStringList{address});
+    QCOMPARE(f.services.urls, QStringList{address});
 }
 
 void TestServicesAndLinks::repeatedClicksOpenEveryTime() {
-    BrowserRecorder browser;
+    Fixture f;
     GoToHomePage();
     GoToHomePage();
     GoToHomePage();
-    QCOMPARE(browser.urls.size(), 3);
+    QCOMPARE(f.services.urls.size(), 3);
     QCOMPARE(siteHost(), QStringLiteral("www.lunara.example"));
     QVERIFY(featureBannerText().endsWith(QStringLiteral("Visit www.lunara.example Now")));
 }
 
-void TestServicesAndLinks::browserFailureIsSilent() {
-    // No handler and no desktop session: the request fails, nothing is shown, nothing throws.
-    Fixture f;
-    GoToHelpPage();
+void TestServicesAndLinks::linksGoThroughTheProgramsServices() {
+    const QString help = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=help-web-page");
+    Fixture outer;
+    {
+        Fixture inner;
+        GoToHelpPage();
+        QCOMPARE(inner.services.urls, QStringList{help});
+        QVERIFY(outer.services.urls.isEmpty());
+    }
+    // The newer services are gone: the links fall back to the ones still alive, never to a dangling one.
     GoToWebPage(QStringLiteral("not a url at all"));
-    QVERIFY(f.services.messages.isEmpty());
+    QCOMPARE(outer.services.urls, QStringList{QStringLiteral("not a url at all")});
 }
 
 void TestServicesAndLinks::firstStartStoresAndAsksNothing() {
     Fixture f;
-    BrowserRecorder browser;
     UpdateReminder(f.services);
     QVERIFY(f.services.questions.isEmpty());
-    QVERIFY(browser.urls.isEmpty());
+    QVERIFY(f.services.urls.isEmpty());
     QCOMPARE(QDateTime::fromString(f.services.settings().value(kKey).toString(), Qt::ISODate), f.services.clock);
 }
 
@@ -104,7 +114,6 @@ void TestServicesAndLinks::reminderInterval() {
     QFETCH(bool, asks);
     QFETCH(bool, answerYes);
     Fixture f;
-    BrowserRecorder browser;
     f.services.answerYes = answerYes;
     const QDateTime stored(f.services.clock.date().addDays(storedDaysFromToday), QTime(storedHour, 0));
     f.services.settings().setValue(kKey, stored.toString(Qt::ISODate));
@@ -118,10 +127,10 @@ void TestServicesAndLinks::reminderInterval() {
             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
         // Either answer renews the date; only Yes opens the update page.
         QCOMPARE(after, f.services.clock);
-        QCOMPARE(browser.urls, answerYes ? QStringList{kUpdatePage} : QStringList{});
+        QCOMPARE(f.services.urls, answerYes ? QStringList{kUpdatePage} : QStringList{});
     } else {
         QCOMPARE(after, stored);
-        QVERIFY(browser.urls.isEmpty());
+        QVERIFY(f.services.urls.isEmpty());
     }
 }
 
@@ -211,6 +220,23 @@ void TestServicesAndLinks::twips() {
     QFETCH(double, twips);
     QFETCH(int, pixels);
     QCOMPARE(px(twips), pixels);
+}
+
+void TestServicesAndLinks::bindingAWrongNameFailsLoudly() {
+    QWidget client;
+    static constexpr Control kTable[] = {
+        {"lblName", Kind::Label, nullptr, 0, 0, 1500, 300, "Name", {}},
+        {"cmdGo", Kind::Button, nullptr, 0, 300, 1500, 300, "&Go", {}},
+    };
+    const Form form(&client, kTable);
+    QLabel* lblName = nullptr;
+    LUNARA_BIND(form, lblName);
+    QCOMPARE(lblName->text(), QStringLiteral("Name"));
+    // A misspelt member, or a control bound as the wrong kind, stops construction in every build type.
+    QLabel* lblNmae = nullptr;
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, LUNARA_BIND(form, lblNmae));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, form.bind(lblNmae, "cmdGo"));
+    QVERIFY(!lblNmae);
 }
 
 QTEST_MAIN(TestServicesAndLinks)

@@ -1,4 +1,4 @@
-#include "shell/services.h"
+#include "kit/services.h"
 
 #include <QtTest>
 

@@ -11,7 +11,14 @@ QString siteHost();
 // The address of one page of the vendor's site: root + "/lunara/ssd.php?page=" + key.
 QString pageAddress(const QString& pageKey);
 
-// Opens an address in the default browser. A failure (no browser, no handler) is silent.
+class Services;
+
+// The vendor's pages the program opens.
+enum class Page { Help, Home, Update, FullBrand, CoBrand };
+void openPage(Services& services, Page page);
+
+// Opens an address in the default browser through the Services the program was started with. A
+// failure (no browser, no handler) is silent.
 void GoToWebPage(const QString& address);
 
 void GoToHelpPage();
@@ -19,10 +26,6 @@ void GoToHomePage();
 void GoToUpdatePage();
 void GoToFullBrandPage();
 void GoToCoBrandPage();
-
-} // namespace lunara
-
-namespace lunara {
 
 // The offer texts that several windows show in the same words.
 inline constexpr const char* kFullBrandText =

@@ -7,7 +7,8 @@ class QPushButton;
 
 namespace lunara {
 
-// The About window: modal over the window that opened it, built afresh every time.
+// The About window: modal over the window that opened it, built afresh every time, centred on
+// the screen.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -22,8 +23,5 @@ public:
     QWidget* Line1;
     QPushButton* cmdOK;
 };
-
-// Shows the About window centred on the screen; returns when it has been closed.
-void showAbout(QWidget* parent);
 
 } // namespace lunara

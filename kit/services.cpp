@@ -1,4 +1,6 @@
-#include "shell/services.h"
+#include "kit/services.h"
+
+#include "kit/about_window.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -9,17 +11,38 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+// windows.h first: shellapi.h uses its types.
+#include <windows.h>
+// Kept apart so that sorting the includes cannot put it first.
+#include <shellapi.h>
+#else
+#include <QDesktopServices>
+#endif
 
 namespace lunara {
 
-Services::Services(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {
+namespace {
+Services* currentServices = nullptr;
+} // namespace
+
+Services::Services(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)), previous_(currentServices) {
+    currentServices = this;
     if (!settings_) {
         settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lunara"),
                                                 QStringLiteral("Lunara"));
     }
 }
 
-Services::~Services() = default;
+Services::~Services() {
+    if (currentServices == this) {
+        currentServices = previous_;
+    }
+}
+
+Services* Services::current() { return currentServices; }
 
 namespace {
 // The texts keep the carriage return they were written with; a label breaks lines on '\n'.
@@ -37,6 +60,20 @@ bool Services::question(QWidget* parent, const QString& text) {
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+void Services::openUrl(const QString& address) {
+#ifdef Q_OS_WIN
+    const QByteArray ansi = address.toLocal8Bit();
+    ShellExecuteA(nullptr, "Open", ansi.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+#else
+    QDesktopServices::openUrl(QUrl(address));
+#endif
+}
+
+void Services::showAbout(QWidget* parent) {
+    frmAbout about(parent);
+    about.exec();
 }
 
 QDateTime Services::now() const { return QDateTime::currentDateTime(); }

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QString>
 #include <memory>
+
 class QWidget;
 
 namespace lunara {
@@ -13,7 +14,7 @@ namespace lunara {
 inline constexpr const char* kAppTitle = "Lunara";
 
 // Everything that touches the operating system, in one object created by main() and passed on by
-// reference. Tests derive from it to answer message boxes and to fix the clock.
+// reference. Tests derive from it to answer message boxes, catch web addresses and fix the clock.
 class Services {
 public:
     // Without a settings object the per-user store of the platform is used.
@@ -22,9 +23,19 @@ public:
     Services(const Services&) = delete;
     Services& operator=(const Services&) = delete;
 
+    // The instance the program was started with (the newest one alive), which the web-link
+    // operations use; null before main() has made one.
+    static Services* current();
+
     // Modal boxes with the information icon, captioned "Lunara".
     virtual void information(QWidget* parent, const QString& text);
     virtual bool question(QWidget* parent, const QString& text); // Yes: true
+
+    // Opens an address in the default browser; a failure (no browser, no handler) is silent.
+    virtual void openUrl(const QString& address);
+
+    // Shows the About window modally over the parent; returns when it has been closed.
+    virtual void showAbout(QWidget* parent);
 
     virtual QDateTime now() const;
     virtual QLocale locale() const;
@@ -38,6 +49,7 @@ public:
 private:
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<QLockFile> lock_;
+    Services* previous_;
 };
 
 // The lock file that keeps one copy of the executable at this path running; a crashed holder's

@@ -1,8 +1,9 @@
-#include "shell/about_window.h"
+#include "kit/about_window.h"
 
 #include "assets/assets.h"
-#include "shell/form_kit.h"
-#include "shell/web_links.h"
+#include "kit/form.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -49,14 +50,14 @@ frmAbout::frmAbout(QWidget* parent)
     fillBackground(this, kBlack);
 
     const Form form(this, kControls);
-    Picture1 = form.get<QLabel>("Picture1");
-    Label2 = form.get<QLabel>("Label2");
-    Label1 = form.get<QLabel>("Label1");
-    lblHomePage = form.get<QLabel>("lblHomePage");
-    Label3 = form.get<QLabel>("Label3");
-    lblCoBrand = form.get<QLabel>("lblCoBrand");
-    Line1 = form.widget("Line1");
-    cmdOK = form.get<QPushButton>("cmdOK");
+    LUNARA_BIND(form, Picture1);
+    LUNARA_BIND(form, Label2);
+    LUNARA_BIND(form, Label1);
+    LUNARA_BIND(form, lblHomePage);
+    LUNARA_BIND(form, Label3);
+    LUNARA_BIND(form, lblCoBrand);
+    LUNARA_BIND(form, Line1);
+    LUNARA_BIND(form, cmdOK);
 
     Picture1->setPixmap(assetPixmap(QStringLiteral("icons/full-moon.png")));
     Picture1->setAccessibleName(QStringLiteral("Full moon"));
@@ -67,15 +68,10 @@ frmAbout::frmAbout(QWidget* parent)
     // Default and cancel button at once: Enter and Esc close the window like a click.
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void showAbout(QWidget* parent) {
-    frmAbout about(parent);
-    if (QScreen* screen = parent ? parent->screen() : nullptr) {
+    if (const QScreen* screen = parent ? parent->screen() : nullptr) {
         const QRect area = screen->availableGeometry();
-        about.move(area.center() - QPoint(about.width() / 2, about.height() / 2));
+        move(area.center() - QPoint(width() / 2, height() / 2));
     }
-    about.exec();
 }
 
 } // namespace lunara

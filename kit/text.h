@@ -1,0 +1,20 @@
+#pragma once
+
+// Texts and the one font every window is drawn with.
+
+#include <QFont>
+#include <QString>
+#include <string_view>
+
+namespace lunara {
+
+// A text of the standard C++ tables as a QString.
+inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The text a label shows, or a screen reader reads, for a caption with access-key markers.
+QString withoutAccessKeys(const QString& caption);
+
+// Verdana where it is installed, else a face of the same wide, open shapes.
+QFont verdana(double points, bool bold = false, bool underline = false);
+
+} // namespace lunara
