@@ -44,7 +44,11 @@ public:
     // keeps it for its life.
     virtual bool anotherCopyRunning();
 
+    // The per-user store; write through storeSetting.
     QSettings& settings() { return *settings_; }
+    // Writes one value to the store now; false when the store cannot be locked or written (a
+    // read-only folder, a full disk, a lock that is not released), in which case nothing changes.
+    bool storeSetting(const QString& key, const QVariant& value);
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -116,6 +116,8 @@ void frmMoonMagickDisplay::connectControls() {
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
     setDefaultButton(cmdExit);
     setCancelButton(cmdExit);
+    // Enter closes the window like Exit wherever the focus is, Back included.
+    cmdBack->setAutoDefault(false);
 }
 
 void frmMoonMagickDisplay::showFrame(QWidget* frame) {

@@ -168,6 +168,7 @@ void frmMoonMagickMain::Form_Load() {
 void frmMoonMagickMain::FillTodayPanel() {
     Services& services = host().services();
     const QDate today = services.now().date();
+    todayShown_ = today;
     const int day = today.day();
     const int month = today.month();
     const MoonPhaseInfo info = MoonPhaseForAge(CalculateMoonAge(day, month, today.year()));
@@ -210,6 +211,10 @@ bool frmMoonMagickMain::CheckEnteredDate() {
 }
 
 void frmMoonMagickMain::Timer1_Timer() {
+    // Past midnight the today panel belongs to the new date, like the clock.
+    if (host().services().now().date() != todayShown_) {
+        FillTodayPanel();
+    }
     const QString clock = clockText(host().services());
     // The result window's clock runs too, even while it is hidden; asking for it brings it back if
     // it was closed.

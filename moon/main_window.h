@@ -2,6 +2,8 @@
 
 #include "moon/moon_host.h"
 
+#include <QDate>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -55,6 +57,7 @@ private:
     void Form_Load();
 
     MoonHost& moonHost_;
+    QDate todayShown_; // the date the today panel was computed for
 };
 
 } // namespace lunara

@@ -10,7 +10,6 @@
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -72,7 +71,6 @@ constexpr int kExitMarginTwips = 120;
 frmMDI::frmMDI(Services& services) : services_(services) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Lunara v1.20"));
-    setWindowIcon(programIcon());
     setFont(verdana(8.25));
     buildStrips();
     buildMenus();
@@ -171,21 +169,15 @@ void frmMDI::connectControls() {
 }
 
 void frmMDI::updateAccessKeys(QWidget* focus) {
-    // While a feature window has the focus, its own access keys win where the letters clash
-    // (Moon Magick's "&Exit" and "Moon &Magick Reading" against the launcher's "&Exit" and
-    // "&Moon Magick"); the launcher's other keys keep working.
-    QList<QKeySequence> taken;
-    for (QWidget* w = focus; w && w != mdiArea_; w = w->parentWidget()) {
-        if (auto* feature = qobject_cast<FeatureWindow*>(w)) {
-            for (const QAbstractButton* b : feature->findChildren<QAbstractButton*>()) {
-                taken << QKeySequence::mnemonic(b->text());
-            }
-            break;
-        }
+    // A feature window that has the focus owns the keyboard: the launcher's access keys act only
+    // while the focus is in the launcher itself, or a key of its would open another feature over
+    // the user's work. The menu bar stays reachable.
+    bool inFeature = false;
+    for (QWidget* w = focus; w && !inFeature; w = w->parentWidget()) {
+        inFeature = qobject_cast<FeatureWindow*>(w) != nullptr;
     }
     for (QPushButton* button : {cmdSelectOption[0], cmdSelectOption[1], cmdMdiExit}) {
-        const QKeySequence own = QKeySequence::mnemonic(button->text());
-        button->setShortcut(taken.contains(own) ? QKeySequence() : own);
+        button->setShortcut(inFeature ? QKeySequence() : QKeySequence::mnemonic(button->text()));
     }
 }
 

@@ -6,9 +6,54 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// While the application connects to the display, Qt's messages are held back: when no display
+// can be opened Qt ends with a fatal error (an abort and a core dump, after lines that suggest
+// reinstalling); say instead in one line what is missing and end with status 1.
+QtMessageHandler qtHandler = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldBack;
+
+void duringConnect(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs("lunara: cannot start: no graphical display could be opened (is DISPLAY or WAYLAND_DISPLAY "
+                   "set to a running display?)\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldBack.emplace_back(type, message);
+    Q_UNUSED(context);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(duringConnect);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    for (const auto& [type, message] : std::exchange(heldBack, {})) {
+        const QMessageLogger log;
+        switch (type) {
+        case QtDebugMsg:
+            log.debug("%ls", qUtf16Printable(message));
+            break;
+        case QtInfoMsg:
+            log.info("%ls", qUtf16Printable(message));
+            break;
+        case QtWarningMsg:
+            log.warning("%ls", qUtf16Printable(message));
+            break;
+        default:
+            log.critical("%ls", qUtf16Printable(message));
+            break;
+        }
+    }
     QApplication::setApplicationName(QStringLiteral("Lunara"));
     QApplication::setOrganizationName(QStringLiteral("Lunara"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));

@@ -8,10 +8,8 @@
 namespace lunara {
 
 namespace {
-void storeNow(Services& services) {
-    services.settings().setValue(QString::fromLatin1(kLastReminderKey), services.now().toString(Qt::ISODate));
-    // Written at once: the program may be ended without a clean exit.
-    services.settings().sync();
+bool storeNow(Services& services) {
+    return services.storeSetting(QString::fromLatin1(kLastReminderKey), services.now().toString(Qt::ISODate));
 }
 } // namespace
 
@@ -26,6 +24,11 @@ void UpdateReminder(Services& services) {
     }
     const qint64 days = services.now().date().daysTo(last.date());
     if (days >= -14 && days <= 14) {
+        return;
+    }
+    // The answer has to be kept, or the question would come back at every start: where the store
+    // cannot be written, do not ask.
+    if (!storeNow(services)) {
         return;
     }
     const bool yes = services.question(

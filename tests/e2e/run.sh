@@ -93,8 +93,18 @@ keyboard() {
     eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Alt+M opened no Moon Magick"
     press "$win" alt+m
     eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_RESULT_WIDTH ]" || fail "Alt+M made no reading"
-    press "$win" Return
+    # The result window owns the keyboard: the launcher's Alt+C does not reach through it.
+    press "$win" alt+c
+    press "$win" alt+b
     eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Back did not return"
+    [ -z "$(bbox "$DARK_GREEN")" ] || fail "Alt+C in the result window opened Candle Magick"
+    press "$win" alt+m
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_RESULT_WIDTH ]" || fail "Alt+M made no second reading"
+    # Enter closes the result window like Exit; the main window stays hidden.
+    press "$win" Return
+    eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Enter did not close the result window"
+    press "$win" alt+m
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Alt+M opened no fresh Moon Magick"
     press "$win" Escape
     eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close Moon Magick"
 
@@ -130,6 +140,8 @@ screenshots() {
     press "$win" Tab Tab Return
     sleep 0.5
     save_shot candle-result
+    press "$win" alt+f x
+    eventually "[ -z \"\$(bbox '$DARK_GREEN')\" ]" || fail "File, Exit did not close Candle Magick"
 
     press "$win" alt+m
     eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "no Moon Magick"
@@ -143,7 +155,7 @@ screenshots() {
         eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_RESULT_WIDTH ]" || fail "no $frame reading"
         sleep 0.3
         save_shot "moon-$frame"
-        press "$win" Return
+        press "$win" alt+b
         eventually "[ \"\$(feature_width '$ORANGE')\" = $MOON_MAIN_WIDTH ]" || fail "Back did not return"
         # Back leaves the focus on the reading button; the options are one Tab stop before it.
         press "$win" shift+Tab Down
@@ -160,6 +172,8 @@ unwritable_settings() {
     running "$app" || fail "the program ended"
     press "$win" alt+c
     eventually "[ \"\$(feature_width '$DARK_GREEN')\" = $CANDLE_WIDTH ]" || fail "the program does not respond"
+    press "$win" alt+f x
+    eventually "[ -z \"\$(bbox '$DARK_GREEN')\" ]" || fail "File, Exit did not close Candle Magick"
     press "$win" alt+e
     wait_exit "$app" || fail "Exit did not end the program cleanly"
 }
@@ -173,6 +187,43 @@ simultaneous() {
     eventually "! running $a || ! running $b" || fail "the refused copy did not end"
     sleep 0.5
     [ "$(count_windows "$LAUNCHER")" -eq 1 ] || fail "the launcher went away"
+}
+
+# Damaged files left by a crash, a full disk or another program: the single-instance lock and the
+# settings store's own lock. Each start must come up at once, as a first start that stores its date.
+damaged_files() {
+    launch first
+    wait_window "$LAUNCHER" >/dev/null
+    kill -9 "$first"
+    wait "$first" 2>/dev/null || true
+    eventually "[ -z \"\$(windows_named '$LAUNCHER')\" ]" || fail "the killed copy's window stayed"
+    local lock
+    lock=$(ls -d "$XDG_RUNTIME_DIR"/lunara-*.lock) || fail "no lock file was left behind to damage"
+    local damage app win
+    for damage in empty garbage other-host folder; do
+        rm -rf "$lock" "$SETTINGS" "$SETTINGS.lock"
+        case $damage in
+        empty) : >"$lock" && : >"$SETTINGS.lock" ;;
+        garbage) printf '\001\002 not a lock' >"$lock" && mkdir -p "$SETTINGS.lock/inside" ;;
+        other-host) printf '1\nlunara\nsome-other-host\n' >"$lock" && : >"$SETTINGS.lock" ;;
+        folder) mkdir -p "$lock/inside" "$SETTINGS.lock/inside" ;;
+        esac
+        launch app
+        win=$(wait_window "$LAUNCHER")
+        [ "$(count_windows "$BOX")" -eq 0 ] || fail "a lock file that is $damage refused the start"
+        grep -q "LastAsked=$(today)" "$SETTINGS" || fail "with a settings lock left over ($damage) no date was stored"
+        press "$win" alt+e
+        wait_exit "$app" || fail "Exit did not end the program cleanly"
+    done
+}
+
+# Without a display: one line that says so, status 1, no abort.
+no_display() {
+    local out status=0
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$LUNARA" 2>&1) || status=$?
+    [ "$status" -eq 1 ] || fail "status $status without a display: $out"
+    [ "$(printf '%s\n' "$out" | grep -c .)" -eq 1 ] || fail "not one line: $out"
+    grep -q "display" <<<"$out" || fail "the line does not say what is missing: $out"
 }
 
 start_x "$DISPLAY_NUMBER"

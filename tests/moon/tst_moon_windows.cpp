@@ -34,6 +34,7 @@ private slots:
     void clockRewritesBothWindows();
     void backKeepsTheMainWindowAsItWas();
     void exitOnTheResultWindow();
+    void keys_data();
     void keys();
     void menusAndLinks();
 
@@ -322,17 +323,21 @@ void TestMoonWindows::possibleDatesPass() {
 void TestMoonWindows::clockRewritesBothWindows() {
     open();
     frmMoonMagickDisplay& d = launcher->moonDisplay();
-    services->clock = QDateTime(QDate(2026, 12, 6), QTime(23, 59, 58));
+    services->clock = QDateTime(QDate(2026, 12, 20), QTime(23, 59, 58));
     main->Timer1_Timer();
-    QCOMPARE(main->lblCurrentDateTime->text(), QStringLiteral("11:59:58 PM ; 12/6/2026"));
-    QCOMPARE(d.lblDateTime->text(), QStringLiteral("11:59:58 PM ; 12/6/2026"));
+    QCOMPARE(main->lblCurrentDateTime->text(), QStringLiteral("11:59:58 PM ; 12/20/2026"));
+    QCOMPARE(d.lblDateTime->text(), QStringLiteral("11:59:58 PM ; 12/20/2026"));
     QVERIFY(!d.isShownToUser());
-    // The panel stays on the day it was computed for; only the clock moves on.
-    QCOMPARE(main->lblCurrentMoonInSunsign->text(), QStringLiteral("Moon In Capricorn"));
+    // A new date recomputes the today panel with the clock, past midnight too.
+    QCOMPARE(main->lblCurrentMoonInSunsign->text(), QStringLiteral("Moon In Sagittarius"));
+    QCOMPARE(main->lblCurrentMoonPhaseName->text(), QStringLiteral("Waxing Moon"));
+    services->clock = QDateTime(QDate(2026, 12, 21), QTime(0, 0, 1));
     // Regional settings decide the format.
     services->regional = QLocale(QLocale::German, QLocale::Germany);
     main->Timer1_Timer();
-    QCOMPARE(main->lblCurrentDateTime->text(), QStringLiteral("23:59:58 ; 06.12.2026"));
+    QCOMPARE(main->lblCurrentMoonInSunsign->text(), QStringLiteral("Moon In Capricorn"));
+    QCOMPARE(main->lblCurrentMoonInElement->text(), QStringLiteral("Earth"));
+    QCOMPARE(main->lblCurrentDateTime->text(), QStringLiteral("00:00:01 ; 21.12.2026"));
     // One-line clock text is never cut off.
     QVERIFY(main->lblCurrentDateTime->width() >=
             main->lblCurrentDateTime->fontMetrics().horizontalAdvance(main->lblCurrentDateTime->text()));
@@ -384,16 +389,25 @@ void TestMoonWindows::exitOnTheResultWindow() {
     QVERIFY(launcher->moonDisplay().isShownToUser());
 }
 
+void TestMoonWindows::keys_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
 void TestMoonWindows::keys() {
+    QFETCH(int, key);
     open();
     // Enter on the reading button starts the reading; Enter on a list or an option closes the window.
     QTest::keyClick(main->cmdCalculateMoonPhase, Qt::Key_Return);
     frmMoonMagickDisplay* d = &launcher->moonDisplay();
     QVERIFY(d->isShownToUser());
-    // Esc on the result window closes it like Exit.
-    QTest::keyClick(d->lblMoonPhaseName, Qt::Key_Escape);
+    // The reading leaves the focus on Back, yet Enter and Esc both close the window like Exit.
+    QCOMPARE(d->focusWidget(), d->cmdBack);
+    QTest::keyClick(d->cmdBack, Qt::Key(key));
     flushDeletes();
     QVERIFY(launcher->picMain->isVisible());
+    QVERIFY(!launcher->moonMain()->isShownToUser());
 
     click(launcher->cmdSelectOption[1]);
     main = launcher->moonMain();

@@ -31,6 +31,10 @@ private slots:
     void unreadableDateIsTreatedAsFirstStart_data();
     void unreadableDateIsTreatedAsFirstStart();
     void storedDateSurvivesRestart();
+    void unwritableStoreAsksNothing_data();
+    void unwritableStoreAsksNothing();
+    void leftOverSettingsLockIsCleared_data();
+    void leftOverSettingsLockIsCleared();
     void clockText_data();
     void clockText();
     void accessKeys_data();
@@ -169,6 +173,57 @@ void TestServicesAndLinks::storedDateSurvivesRestart() {
     third.clock = second.clock.addDays(1);
     UpdateReminder(third);
     QVERIFY(third.questions.isEmpty());
+}
+
+void TestServicesAndLinks::unwritableStoreAsksNothing_data() {
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::newRow("the folder is a file") << true;
+    QTest::newRow("the store is a folder") << false;
+}
+
+void TestServicesAndLinks::unwritableStoreAsksNothing() {
+    QFETCH(bool, folderIsAFile);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Lunara"));
+    const QString file = folder + QStringLiteral("/Lunara.ini");
+    TestServices services(file);
+    // An old date the store holds but can no longer write (made unwritable in a way that stops root too).
+    services.settings().setValue(kKey, services.clock.addDays(-40).toString(Qt::ISODate));
+    if (folderIsAFile) {
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(file));
+    }
+    services.answerYes = true;
+    UpdateReminder(services);
+    // The answer could not be kept, so the question would come at every start: it is not asked.
+    QVERIFY(services.questions.isEmpty());
+    QVERIFY(services.urls.isEmpty());
+    QVERIFY(!services.storeSetting(kKey, QStringLiteral("x")));
+}
+
+void TestServicesAndLinks::leftOverSettingsLockIsCleared_data() {
+    QTest::addColumn<bool>("lockIsAFolder");
+    QTest::newRow("a folder") << true;
+    QTest::newRow("an empty file") << false;
+}
+
+void TestServicesAndLinks::leftOverSettingsLockIsCleared() {
+    // QSettings would wait for ever (a folder) or half a minute (an empty file) on such a lock.
+    QFETCH(bool, lockIsAFolder);
+    Fixture f;
+    const QString lock = f.settingsFile + QStringLiteral(".lock");
+    if (lockIsAFolder) {
+        QVERIFY(QDir().mkpath(lock));
+    } else {
+        QFile empty(lock);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(f.services.storeSetting(kKey, QStringLiteral("stored")));
+    QVERIFY(!QFileInfo::exists(lock));
+    QSettings reread(f.settingsFile, QSettings::IniFormat);
+    QCOMPARE(reread.value(kKey).toString(), QStringLiteral("stored"));
 }
 
 void TestServicesAndLinks::clockText_data() {

@@ -13,6 +13,8 @@ private slots:
     void copyAtAnotherPathRuns();
     void killedHolderDoesNotLockOut();
     void lockNameFollowsThePath();
+    void leftOverLockDoesNotLockOut_data();
+    void leftOverLockDoesNotLockOut();
 
 private:
     // Starts the probe and waits for its first word.
@@ -68,6 +70,37 @@ void TestSingleInstance::lockNameFollowsThePath() {
     const QString a = lunara::singleInstanceLockPath(probe);
     QCOMPARE(lunara::singleInstanceLockPath(probe), a);
     QVERIFY(lunara::singleInstanceLockPath(probe + QStringLiteral("_elsewhere")) != a);
+}
+
+void TestSingleInstance::leftOverLockDoesNotLockOut_data() {
+    QTest::addColumn<QByteArray>("contents"); // "dir": a folder in the lock's place
+    const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x01\x02 not a lock\n\n");
+    QTest::newRow("another host's") << self + "\nlock_probe\nsome-other-host\n";
+    QTest::newRow("a live process that is not a copy") << self + "\nlock_probe\n" + host + "\n";
+    QTest::newRow("a folder") << QByteArray("dir");
+}
+
+void TestSingleInstance::leftOverLockDoesNotLockOut() {
+    QFETCH(QByteArray, contents);
+    const QString path = lunara::singleInstanceLockPath(probe);
+    QFile::remove(path);
+    if (contents == "dir") {
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+    }
+    QProcess next;
+    QCOMPARE(start(next, probe), QStringLiteral("running"));
+    // Taken over for real: a second copy is refused again.
+    QProcess second;
+    QCOMPARE(start(second, probe), QStringLiteral("refused"));
+    QVERIFY(second.waitForFinished(5000));
+    stop(next);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
