@@ -1,47 +1,31 @@
-// Starts a program and reports how long it took until its first top-level window was mapped and
-// first painted (the first damage to it), and the peak memory of the process.
-// Usage: first_frame PROGRAM [ARGS...]   (needs an X server with the DAMAGE extension, e.g. Xvfb)
-// Prints: "<ms to first frame> <peak resident KiB>"
-#include <X11/Xlib.h>
+// Starts a program and reports how long it took until its first top-level window showed its
+// content, and the peak memory of the process. The first damage to a new window is only the X
+// server's black fill; the content arrives with a later one, so each damage is checked by a grab.
+// Usage: first_frame [--save FILE.ppm] PROGRAM [ARGS...]
+// (needs an X server with the DAMAGE extension, e.g. Xvfb; --save keeps the frame it stopped at)
+// Prints: "<ms to first frame with content> <peak resident KiB>"
+#include "bench/x11_frames.h"
+
 #include <X11/extensions/Xdamage.h>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-double nowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-// Waits for the next X event at most until the deadline; false on time-out.
-bool nextEvent(Display* dpy, XEvent* ev, double deadline) {
-    const int fd = ConnectionNumber(dpy);
-    while (XPending(dpy) == 0) {
-        const double left = deadline - nowMs();
-        if (left <= 0) {
-            return false;
-        }
-        fd_set fds;
-        FD_ZERO(&fds);
-        FD_SET(fd, &fds);
-        timeval tv{static_cast<time_t>(left / 1000), static_cast<suseconds_t>(static_cast<long>(left) % 1000 * 1000)};
-        select(fd + 1, &fds, nullptr, nullptr, &tv);
-    }
-    XNextEvent(dpy, ev);
-    return true;
-}
-
-} // namespace
+using namespace lunara::bench;
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
+    const char* saveTo = nullptr;
+    int first = 1;
+    if (argc > 3 && std::strcmp(argv[1], "--save") == 0) {
+        saveTo = argv[2];
+        first = 3;
+    }
+    if (argc <= first) {
+        std::fprintf(stderr, "usage: %s [--save FILE.ppm] PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -62,18 +46,27 @@ int main(int argc, char** argv) {
     const double start = nowMs();
     const pid_t child = fork();
     if (child == 0) {
-        execvp(argv[1], argv + 1);
+        execvp(argv[first], argv + first);
         _exit(127);
     }
     const double deadline = start + 20000;
     double firstFrame = -1;
     Damage damage = 0;
+    Window window = 0;
     XEvent ev;
     while (firstFrame < 0 && nextEvent(dpy, &ev, deadline)) {
         if (ev.type == MapNotify && ev.xmap.event == root && !ev.xmap.override_redirect && damage == 0) {
-            damage = XDamageCreate(dpy, ev.xmap.window, XDamageReportNonEmpty);
+            window = ev.xmap.window;
+            damage = XDamageCreate(dpy, window, XDamageReportNonEmpty);
         } else if (ev.type == damageEvent + XDamageNotify) {
-            firstFrame = nowMs() - start;
+            const double at = nowMs() - start;
+            // Report the next damage too. A damage with newer events behind it is superseded; the
+            // grab shows what the window held at this one only if nothing arrived meanwhile.
+            XDamageSubtract(dpy, damage, None, None);
+            if (XEventsQueued(dpy, QueuedAfterFlush) == 0 && hasContent(dpy, window, saveTo) &&
+                XEventsQueued(dpy, QueuedAfterFlush) == 0) {
+                firstFrame = at;
+            }
         }
     }
     // Let it settle so the peak includes the work done right after the first frame.

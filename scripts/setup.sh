@@ -3,7 +3,7 @@
 
 LUNARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Build, benchmarks, end-to-end tests (X server, input, screenshots), package checks, lint.
-LUNARA_PACKAGES=(cmake g++ make qt6-base-dev libx11-dev libxdamage-dev
+LUNARA_PACKAGES=(cmake g++ make qt6-base-dev libx11-dev libxdamage-dev libxtst-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core
     desktop-file-utils appstream
     clang-format clang-tidy)
