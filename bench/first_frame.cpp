@@ -8,8 +8,8 @@
 
 #include <X11/extensions/Xdamage.h>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <sys/resource.h>
 #include <sys/wait.h>

@@ -30,10 +30,8 @@ struct Step {
 
 // Access keys include the 100 ms animated press of the button they reach.
 constexpr Step kRound[] = {
-    {"access key Alt+M, opens Moon Magick", XK_m, true},
-    {"access key Alt+M, the reading", XK_m, true},
-    {"Enter, closes the result window", XK_Return, false},
-    {"access key Alt+M, opens Moon Magick", XK_m, true},
+    {"access key Alt+M, opens Moon Magick", XK_m, true},   {"access key Alt+M, the reading", XK_m, true},
+    {"Enter, closes the result window", XK_Return, false}, {"access key Alt+M, opens Moon Magick", XK_m, true},
     {"Esc, closes Moon Magick", XK_Escape, false},
 };
 

@@ -10,7 +10,6 @@
 
 namespace lunara::bench {
 
-
 inline double nowMs() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -60,8 +59,8 @@ inline bool hasContent(Display* dpy, Window w, const char* saveTo) {
             for (int y = 0; y < attrs.height; ++y) {
                 for (int x = 0; x < attrs.width; ++x) {
                     const unsigned long p = XGetPixel(image, x, y);
-                    const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
-                                                  static_cast<unsigned char>(p)};
+                    const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16),
+                                                  static_cast<unsigned char>(p >> 8), static_cast<unsigned char>(p)};
                     std::fwrite(rgb, 1, 3, out);
                 }
             }

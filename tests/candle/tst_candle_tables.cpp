@@ -18,8 +18,6 @@ private slots:
     void optionLists();
     void purposeListIsTheColourGroups();
     void everyListedOptionLeadsToAColour();
-    void modeWordsAndCaptions();
-    void recordTexts();
 };
 
 void TestCandleTables::lookup_data() {
@@ -164,36 +162,6 @@ void TestCandleTables::everyListedOptionLeadsToAColour() {
                               {"Saturday", "Saturn"}};
     for (const auto& p : pairs) {
         QCOMPARE(LookupCandle(kChooseByDay, p[0]), LookupCandle(kChooseByPlanet, p[1]));
-    }
-}
-
-void TestCandleTables::modeWordsAndCaptions() {
-    const QStringList words{"Purpose", "Color", "Planet", "Element", "Direction", "Day"};
-    const QStringList captions{"Choose Candle By Purpose", "Choose Candle By Color", "Choose By Planet",
-                               "Choose By Element",        "Choose By Direction",    "Choose By Day"};
-    QCOMPARE(int(ModeCaptions().size()), 6);
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(q(ModeWord(i)), words[i]);
-        QCOMPARE(q(ModeCaptions()[std::size_t(i)]), captions[i]);
-    }
-    QCOMPARE(q(ModeWord(7)), QString("Day"));
-    QCOMPARE(q(ModeWord(-1)), QString("Day"));
-}
-
-void TestCandleTables::recordTexts() {
-    const CandleColor* orange = LookupCandle(kChooseByPurpose, "Success");
-    QCOMPARE(q(orange->purposes), QString("Business, Justice, Success"));
-    const CandleColor* lavender = LookupCandle(kChooseByColor, "Lavender");
-    QVERIFY(q(lavender->significance).contains("realization.  This soothing"));
-    const CandleColor* dark = LookupCandle(kChooseByColor, "Dark Pink");
-    const CandleColor* light = LookupCandle(kChooseByColor, "Light Pink");
-    QVERIFY(dark != light);
-    QCOMPARE(q(dark->purposes), q(light->purposes));
-    QCOMPARE(q(dark->significance), q(light->significance));
-    QVERIFY(q(dark->significance).endsWith("unconditional love, honor and commitment."));
-    for (const CandleColor& c : CandleColors()) {
-        QVERIFY(!c.significance.empty());
-        QVERIFY(!q(c.significance).endsWith(' '));
     }
 }
 

@@ -84,6 +84,17 @@ press() {
 
 shot() { import -window root "$SHOT"; }
 save_shot() { shot && cp "$SHOT" "$SHOTS_DIR/$1.png"; }
+same_image() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+# settled_shot NAME: a screenshot once the screen has stopped changing (two grabs a tenth of a
+# second apart alike), at most five seconds on.
+settled_shot() {
+    local previous="$E2E_TMP/previous.png"
+    shot
+    cp "$SHOT" "$previous"
+    eventually "sleep 0.1; shot; same_image '$SHOT' '$previous' || { cp '$SHOT' '$previous'; false; }" 50 ||
+        fail "the screen did not settle for $1"
+    cp "$SHOT" "$SHOTS_DIR/$1.png"
+}
 
 # Bounding box "W H X Y" of the pixels of one exact colour on the screen (empty: none).
 bbox() {

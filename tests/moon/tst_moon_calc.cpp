@@ -14,13 +14,9 @@ private slots:
     void age();
     void readingCenturyComesFromCaller();
     void everyDateOfTheLists();
-    void phaseForAge_data();
-    void phaseForAge();
     void sunSign_data();
     void sunSign();
     void eachSignHoldsOneRunOfDays();
-    void element_data();
-    void element();
 };
 
 void TestMoonCalc::age_data() {
@@ -91,35 +87,6 @@ void TestMoonCalc::everyDateOfTheLists() {
     QCOMPARE(seen.size(), std::size_t{30});
 }
 
-void TestMoonCalc::phaseForAge_data() {
-    QTest::addColumn<int>("age");
-    QTest::addColumn<QString>("phase");
-    QTest::addColumn<int>("picture");
-    const struct {
-        int from, to;
-        const char* name;
-    } ranges[] = {{0, 3, "Dark Moon"},   {4, 7, "New Moon"},      {8, 12, "Waxing Moon"},
-                  {13, 17, "Full Moon"}, {18, 25, "Waning Moon"}, {26, 29, "Dark Moon"}};
-    for (const auto& r : ranges) {
-        for (int a : {r.from, r.to}) {
-            QTest::addRow("age %d", a) << a << r.name << a + 1;
-        }
-    }
-    QTest::newRow("age 30 is treated as 0") << 30 << "Dark Moon" << 1;
-    QTest::newRow("age -1 is treated as 0") << -1 << "Dark Moon" << 1;
-    QTest::newRow("age 32767 is treated as 0") << 32767 << "Dark Moon" << 1;
-}
-
-void TestMoonCalc::phaseForAge() {
-    QFETCH(int, age);
-    QFETCH(QString, phase);
-    QFETCH(int, picture);
-    const auto info = MoonPhaseForAge(age);
-    QCOMPARE(QString::fromUtf8(info.phaseName.data(), qsizetype(info.phaseName.size())), phase);
-    QCOMPARE(int(info.pictureIndex), picture);
-    QCOMPARE(int(info.age), picture - 1);
-}
-
 void TestMoonCalc::sunSign_data() {
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
@@ -175,33 +142,6 @@ void TestMoonCalc::eachSignHoldsOneRunOfDays() {
     }
     QCOMPARE(changes, 12);
     QCOMPARE(current, std::string("Capricorn"));
-}
-
-void TestMoonCalc::element_data() {
-    QTest::addColumn<QString>("sign");
-    QTest::addColumn<QString>("element");
-    const char* table[][2] = {{"Aries", "Fire"},       {"Taurus", "Earth"},
-                              {"Gemini", "Air"},       {"Cancer", "Water"},
-                              {"Leo", "Fire"},         {"Virgo", "Earth"},
-                              {"Libra", "Air"},        {"Scorpio", "Water"},
-                              {"Sagittarius", "Fire"}, {"Capricorn", "Earth"},
-                              {"Aquarius", "Air"},     {"Pisces", "Water"},
-                              {"aries", ""},           {"", ""},
-                              {"Aries ", ""},          {"Fire", ""}};
-    for (const auto& row : table) {
-        QTest::newRow(row[0][0] ? row[0] : "(empty)") << row[0] << row[1];
-    }
-}
-
-void TestMoonCalc::element() {
-    QFETCH(QString, sign);
-    QFETCH(QString, element);
-    const QByteArray utf8 = sign.toUtf8();
-    const auto got = ElementForSign(std::string_view(utf8.constData(), std::size_t(utf8.size())));
-    QCOMPARE(got.has_value(), !element.isEmpty());
-    if (got) {
-        QCOMPARE(QString::fromUtf8(got->data(), qsizetype(got->size())), element);
-    }
 }
 
 QTEST_APPLESS_MAIN(TestMoonCalc)

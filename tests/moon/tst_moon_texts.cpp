@@ -15,12 +15,6 @@ class TestMoonTexts : public QObject {
     Q_OBJECT
 private slots:
     void everyNameTheCalculationsProduceHasTexts();
-    void titlesAndKeywords_data();
-    void titlesAndKeywords();
-    void variants_data();
-    void variants();
-    void exactTails_data();
-    void exactTails();
     void unknownNamesFindNothing_data();
     void unknownNamesFindNothing();
 };
@@ -43,126 +37,6 @@ void TestMoonTexts::everyNameTheCalculationsProduceHasTexts() {
             QVERIFY(FindElementText(*element));
         }
     }
-}
-
-void TestMoonTexts::titlesAndKeywords_data() {
-    QTest::addColumn<QString>("sign");
-    QTest::addColumn<QString>("keyword");
-    QTest::newRow("Sagittarius keeps its spelling") << "Sagittarius"
-                                                    << "Posetive";
-    QTest::newRow("Taurus trailing space") << "Taurus"
-                                           << "Physical ";
-    QTest::newRow("Gemini trailing space") << "Gemini"
-                                           << "Inquisitiveness ";
-    QTest::newRow("Cancer trailing space") << "Cancer"
-                                           << "Caring ";
-    QTest::newRow("Libra trailing space") << "Libra"
-                                          << "Helpful ";
-    QTest::newRow("Scorpio trailing space") << "Scorpio"
-                                            << "Idealistic ";
-    QTest::newRow("Capricorn") << "Capricorn"
-                               << "Motivated";
-    QTest::newRow("Aries") << "Aries"
-                           << "Passion";
-}
-
-void TestMoonTexts::titlesAndKeywords() {
-    QFETCH(QString, sign);
-    QFETCH(QString, keyword);
-    const QByteArray name = sign.toUtf8();
-    const SunsignText* t = FindSunsignText(sv(name));
-    QVERIFY(t);
-    QCOMPARE(q(t->keyword), keyword);
-    QCOMPARE(q(t->title), "Moon In " + sign);
-}
-
-void TestMoonTexts::variants_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("readingTail");
-    QTest::addColumn<QString>("todayTail");
-    QTest::newRow("Aries") << "sign"
-                           << "Aries"
-                           << "have patience. "
-                           << "have patience";
-    QTest::newRow("Scorpio") << "sign"
-                             << "Scorpio"
-                             << "overcome you."
-                             << "overcome you. ";
-    QTest::newRow("Air") << "element"
-                         << "Air"
-                         << "personal development."
-                         << "personal development";
-    QTest::newRow("Capricorn same on both") << "sign"
-                                            << "Capricorn"
-                                            << "too logical."
-                                            << "too logical.";
-    QTest::newRow("Earth same on both") << "element"
-                                        << "Earth"
-                                        << "and finance. "
-                                        << "and finance. ";
-    QTest::newRow("Fire same on both") << "element"
-                                       << "Fire"
-                                       << "and sports."
-                                       << "and sports.";
-}
-
-void TestMoonTexts::variants() {
-    QFETCH(QString, kind);
-    QFETCH(QString, name);
-    QFETCH(QString, readingTail);
-    QFETCH(QString, todayTail);
-    const QByteArray key = name.toUtf8();
-    QString reading;
-    QString today;
-    if (kind == "sign") {
-        const auto* t = FindSunsignText(sv(key));
-        QVERIFY(t);
-        reading = q(t->description(Screen::Reading));
-        today = q(t->description(Screen::Today));
-    } else {
-        const auto* t = FindElementText(sv(key));
-        QVERIFY(t);
-        reading = q(t->description(Screen::Reading));
-        today = q(t->description(Screen::Today));
-    }
-    // endsWith alone would accept "have patience. " for "have patience"; compare the whole tail.
-    QCOMPARE(reading.right(readingTail.size()), readingTail);
-    QCOMPARE(today.right(todayTail.size()), todayTail);
-    QVERIFY(!reading.right(readingTail.size() + 1).startsWith("  "));
-    // The variants differ only at the end.
-    const QString common = reading.left(reading.size() - readingTail.size());
-    QVERIFY(today.startsWith(common));
-}
-
-void TestMoonTexts::exactTails_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("Full Moon ends with a space")
-        << q(FindPhaseText("Full Moon")->description)
-        << "The full moon is a good time for predictions and trying out Magick. Good for healing projects too. ";
-    QTest::newRow("Dark Moon") << q(FindPhaseText("Dark Moon")->description)
-                               << "The dark moon is a good time for giving up bad habits and overcoming anger.";
-    QTest::newRow("Cancer keeps 'trying to hard'") << q(FindSunsignText("Cancer")->readingDescription)
-                                                   << "Family and home is your priority. Good for spells which "
-                                                      "involve family and friends. You are good at Magick "
-                                                      "without trying to hard. Try not to be overly "
-                                                      "emotional. Try to relax.";
-    QTest::newRow("Aries reading")
-        << q(FindSunsignText("Aries")->readingDescription)
-        << "This is a good time for beginning new things. Good for spells which involve strength, determination "
-           "and new beginnings. Your instincts will be strong. Be sure not to make mistakes and have patience. ";
-    QTest::newRow("Air has no comma after negotiations")
-        << q(FindElementText("Air")->todayDescription)
-        << "Magick related to the Air element should be performed when the Moon is in any of the Air Signs. This "
-           "can include Magick related to journey, negotiations public involvement, creativity, legal matters, "
-           "business deals, friends, analysis and personal development";
-}
-
-void TestMoonTexts::exactTails() {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(text, expected);
 }
 
 void TestMoonTexts::unknownNamesFindNothing_data() {

@@ -360,18 +360,32 @@ void TestLauncher::aboutIsModalAndClosesWithKeys() {
     QString seenTitle;
     QString seenLink;
     bool launcherBlocked = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        if (!about) {
-            return;
+    bool pressed = false;
+    bool forced = false;
+    // Polls, bounded, for the window while its modal loop runs; one that does not appear, or that
+    // the key does not close, is closed here after five seconds so that the test fails, not hangs.
+    QTimer poll;
+    poll.setInterval(10);
+    int ticks = 0;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* about = qobject_cast<frmAbout*>(modal);
+        if (about && !pressed) {
+            pressed = true;
+            seenTitle = about->windowTitle();
+            seenLink = about->lblHomePage->text();
+            launcherBlocked = about->isModal() && modal != launcher;
+            QTest::keyClick(about->cmdOK, Qt::Key(key));
+        } else if (++ticks > 500 && modal) {
+            forced = true;
+            modal->close();
         }
-        seenTitle = about->windowTitle();
-        seenLink = about->lblHomePage->text();
-        launcherBlocked = about->isModal() && QApplication::activeModalWidget() != launcher;
-        QTest::keyClick(about->cmdOK, Qt::Key(key));
     });
+    poll.start();
     launcher->menuBar()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-    // trigger() returned: the window was closed by the key.
+    poll.stop();
+    QVERIFY2(pressed, "the About window did not appear");
+    QVERIFY2(!forced, "the key did not close the About window");
     QCOMPARE(seenTitle, QStringLiteral("Lunara v1.20"));
     QCOMPARE(seenLink, QStringLiteral("Click here to visit https://www.lunara.example"));
     QVERIFY(launcherBlocked);

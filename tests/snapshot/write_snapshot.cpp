@@ -141,7 +141,8 @@ void window(const QString& title, QWidget* w) {
             text = label->pixmap().isNull() ? q(label->text()) : QStringLiteral("(picture)");
         } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
             // A caption broken to fit a wider font reads as one line.
-            text = q(button->text().replace(QLatin1Char('\n'), QLatin1Char(' '))) + (button->isChecked() ? QStringLiteral(" checked") : QString());
+            text = q(button->text().replace(QLatin1Char('\n'), QLatin1Char(' '))) +
+                   (button->isChecked() ? QStringLiteral(" checked") : QString());
         } else if (auto* group = qobject_cast<QGroupBox*>(c)) {
             text = q(group->title());
         } else if (auto* list = qobject_cast<QComboBox*>(c)) {
@@ -190,8 +191,8 @@ int main(int argc, char** argv) {
     window(QStringLiteral("Candle Magick, a reading"), launcher.candleWindow());
     launcher.cmdSelectOption_Click(1);
     window(QStringLiteral("Moon Magick"), launcher.moonMain());
-    for (QRadioButton* option :
-         {launcher.moonMain()->optMoonPhase, launcher.moonMain()->optZodiacalMoon, launcher.moonMain()->optElementalMoon}) {
+    for (QRadioButton* option : {launcher.moonMain()->optMoonPhase, launcher.moonMain()->optZodiacalMoon,
+                                 launcher.moonMain()->optElementalMoon}) {
         option->setChecked(true);
         launcher.moonMain()->cmdCalculateMoonPhase_Click();
         window(QStringLiteral("a reading: ") + option->text(), &launcher.moonDisplay());
