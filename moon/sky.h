@@ -1,0 +1,65 @@
+#pragma once
+
+// The real sky: the instants of the moon's quarters, its apparent longitude and zodiac sign, its
+// illuminated fraction and its age, from the published lunar and solar theories. Times are Unix
+// seconds (UTC); the theories run on Terrestrial Time, converted with the Espenak-Meeus delta T.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace lunara::sky {
+
+enum class Quarter { New, FirstQuarter, Full, LastQuarter };
+struct PhaseEvent {
+    Quarter quarter;
+    std::int64_t unixSeconds; // the instant, UTC
+};
+
+// Every quarter in [from, to), in time order.
+std::vector<PhaseEvent> PhaseEventsBetween(std::int64_t fromUnix, std::int64_t toUnix);
+// Apparent geocentric ecliptic longitude of date, degrees [0, 360).
+double MoonEclipticLongitude(std::int64_t unixSeconds);
+// The share of the disc that is lit, 0 to 1.
+double IlluminatedFraction(std::int64_t unixSeconds);
+// Days since the most recent new moon.
+double MoonAgeDays(std::int64_t unixSeconds);
+// "Aries" .. "Pisces": the 30-degree band of the apparent longitude.
+std::string_view MoonSignAt(std::int64_t unixSeconds);
+
+// The twelve sign names in zodiac order, from Aries.
+inline constexpr std::array<std::string_view, 12> kSigns{"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                         "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                         "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+// The instant the quarter with this lunation number and kind falls on (lunation 0: the new moon
+// of 6 January 2000), in Julian Ephemeris Days.
+double QuarterJde(int lunation, Quarter quarter);
+
+// Instants in [from, to) at which the moon enters a new sign, with the sign it enters.
+struct SignIngress {
+    std::int64_t unixSeconds;
+    std::string_view sign;
+};
+std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix);
+
+// The phase in the eight usual names, for the instant given and the quarter (if any) that falls on
+// the same local day: the quarter's name on its day, else Waxing/Waning Crescent or Gibbous.
+std::string_view EightPhaseName(std::int64_t unixSeconds, std::optional<Quarter> quarterThatDay);
+
+// The moon's apparent geocentric position of date and the sun's, for the checks of the theory.
+struct Position {
+    double longitude; // degrees, apparent, of date
+    double latitude;  // degrees
+    double distance;  // km (moon) or astronomical units (sun)
+};
+Position MoonPosition(double jde);
+Position SunPosition(double jde);
+// Terrestrial Time minus UT, seconds, for a decimal year.
+double DeltaT(double year);
+double UnixToJde(std::int64_t unixSeconds);
+std::int64_t JdeToUnix(double jde);
+
+} // namespace lunara::sky

@@ -1,0 +1,179 @@
+#include "moon/sky.h"
+
+#include <QFile>
+#include <QtTest>
+#include <algorithm>
+#include <cmath>
+
+using namespace lunara::sky;
+
+#ifndef SKY_REFERENCE
+#error "SKY_REFERENCE must name the reference table"
+#endif
+
+class TestSky : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExamples();
+    void agreesWithAnIndependentEphemeris();
+    void quartersFollowEachOtherInOrder();
+    void rangesNeitherLoseNorDoubleAnEvent();
+    void ageStartsAtEachNewMoon();
+    void signsAndTheirIngresses();
+    void eightPhaseNames_data();
+    void eightPhaseNames();
+};
+
+namespace {
+constexpr std::int64_t kDay = 86400;
+constexpr std::int64_t kFrom1901 = -2177452800; // 1901-01-01 00:00 UTC
+constexpr std::int64_t kTo2051 = 2556143999;    // 2050-12-31 23:59:59 UTC
+} // namespace
+
+void TestSky::workedExamples() {
+    // The new moon of February 1977 and the moon of 12 April 1992, 0h TD, from the book's examples.
+    QVERIFY(std::abs(QuarterJde(-283, Quarter::New) - 2443192.65118) < 0.00001);
+    const Position moon = MoonPosition(2448724.5);
+    QVERIFY2(std::abs(moon.longitude - 133.167265) < 0.0001, qPrintable(QString::number(moon.longitude, 'f', 6)));
+    QVERIFY(std::abs(moon.latitude - -3.229126) < 0.000001);
+    QVERIFY(std::abs(moon.distance - 368409.7) < 0.1);
+    QVERIFY(std::abs(IlluminatedFraction(JdeToUnix(2448724.5)) - 0.6786) < 0.0001);
+    // Delta T at the book's reference points.
+    QVERIFY(std::abs(DeltaT(1977.1) - 47.7) < 0.5);
+    QVERIFY(std::abs(DeltaT(2000.0) - 63.9) < 0.2);
+}
+
+void TestSky::agreesWithAnIndependentEphemeris() {
+    QFile file(QStringLiteral(SKY_REFERENCE));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::vector<double> quarterErrors;
+    double worstLongitude = 0;
+    double worstFraction = 0;
+    double worstAge = 0;
+    int positions = 0;
+    while (!file.atEnd()) {
+        const QList<QByteArray> f = file.readLine().trimmed().split('\t');
+        if (f.first() == "quarter") {
+            const auto quarter = static_cast<Quarter>(f[1].toInt());
+            const double at = f[2].toDouble();
+            double best = 1e9;
+            for (const PhaseEvent& e : PhaseEventsBetween(std::int64_t(at) - 3 * kDay, std::int64_t(at) + 3 * kDay)) {
+                if (e.quarter == quarter) {
+                    best = std::min(best, std::abs(double(e.unixSeconds) - at));
+                }
+            }
+            QVERIFY2(best <= 60, qPrintable(QStringLiteral("quarter %1 at %2 is %3 s off").arg(f[1], f[2]).arg(best)));
+            quarterErrors.push_back(best);
+        } else if (f.first() == "position") {
+            const std::int64_t at = f[1].toLongLong();
+            const double dl = std::abs(MoonEclipticLongitude(at) - f[2].toDouble());
+            worstLongitude = std::max(worstLongitude, std::min(dl, 360 - dl));
+            worstFraction = std::max(worstFraction, std::abs(IlluminatedFraction(at) - f[3].toDouble()));
+            worstAge = std::max(worstAge, std::abs(MoonAgeDays(at) - f[4].toDouble()));
+            ++positions;
+        }
+    }
+    QVERIFY(quarterErrors.size() >= 1000 && positions >= 300);
+    std::sort(quarterErrors.begin(), quarterErrors.end());
+    const double median = quarterErrors[quarterErrors.size() / 2];
+    qInfo("quarters: median %.1f s, worst %.1f s; longitude worst %.5f deg; fraction worst %.5f; age worst %.5f d",
+          median, quarterErrors.back(), worstLongitude, worstFraction, worstAge);
+    QVERIFY(median <= 15);
+    QVERIFY(worstLongitude <= 0.01);
+    QVERIFY(worstFraction <= 0.001);
+    QVERIFY(worstAge <= 0.01);
+}
+
+void TestSky::quartersFollowEachOtherInOrder() {
+    const std::vector<PhaseEvent> all = PhaseEventsBetween(kFrom1901, kTo2051);
+    QVERIFY(all.size() > 7400);
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        if (all[i].unixSeconds <= all[i - 1].unixSeconds ||
+            static_cast<int>(all[i].quarter) != (static_cast<int>(all[i - 1].quarter) + 1) % 4) {
+            QFAIL(qPrintable(QStringLiteral("events %1 and %2 out of order").arg(i - 1).arg(i)));
+        }
+        // A quarter of a lunation apart, give or take the moon's uneven motion.
+        const double gap = double(all[i].unixSeconds - all[i - 1].unixSeconds) / kDay;
+        if (gap < 5.8 || gap > 9.0) {
+            QFAIL(qPrintable(QStringLiteral("a gap of %1 days after event %2").arg(gap).arg(i - 1)));
+        }
+    }
+}
+
+void TestSky::rangesNeitherLoseNorDoubleAnEvent() {
+    // Split a stretch of years at every event instant, one second either side, and at midnights.
+    const std::int64_t from = 1577836800; // 2020-01-01
+    const std::int64_t to = 1609459200;   // 2021-01-01
+    const std::vector<PhaseEvent> whole = PhaseEventsBetween(from, to);
+    for (const PhaseEvent& e : whole) {
+        for (std::int64_t cut : {e.unixSeconds - 1, e.unixSeconds, e.unixSeconds + 1, e.unixSeconds / kDay * kDay}) {
+            std::vector<PhaseEvent> joined = PhaseEventsBetween(from, cut);
+            const std::vector<PhaseEvent> second = PhaseEventsBetween(cut, to);
+            joined.insert(joined.end(), second.begin(), second.end());
+            QCOMPARE(joined.size(), whole.size());
+        }
+        // [t, t + 1) holds exactly the event at t.
+        QCOMPARE(PhaseEventsBetween(e.unixSeconds, e.unixSeconds + 1).size(), std::size_t{1});
+        QVERIFY(PhaseEventsBetween(e.unixSeconds - 1, e.unixSeconds).empty());
+    }
+    QVERIFY(PhaseEventsBetween(to, from).empty());
+}
+
+void TestSky::ageStartsAtEachNewMoon() {
+    for (const PhaseEvent& e : PhaseEventsBetween(kFrom1901, kTo2051)) {
+        if (e.quarter != Quarter::New) {
+            continue;
+        }
+        if (MoonAgeDays(e.unixSeconds) != 0.0 || std::abs(MoonAgeDays(e.unixSeconds + 60) - 60.0 / kDay) > 1e-9 ||
+            MoonAgeDays(e.unixSeconds - 1) < 29.0) {
+            QFAIL(qPrintable(QStringLiteral("age around the new moon at %1").arg(e.unixSeconds)));
+        }
+    }
+}
+
+void TestSky::signsAndTheirIngresses() {
+    const std::int64_t from = 1796083200; // 2026-12-01
+    const std::vector<SignIngress> ingresses = SignIngressesBetween(from, from + 31 * kDay);
+    // Every two and a half days, in zodiac order.
+    QVERIFY(ingresses.size() >= 11 && ingresses.size() <= 13);
+    for (std::size_t i = 0; i < ingresses.size(); ++i) {
+        const SignIngress& in = ingresses[i];
+        QCOMPARE(MoonSignAt(in.unixSeconds), in.sign);
+        QVERIFY(MoonSignAt(in.unixSeconds - 1) != in.sign);
+        const auto at = std::find(kSigns.begin(), kSigns.end(), in.sign) - kSigns.begin();
+        QCOMPARE(kSigns[std::size_t(at + 11) % 12], MoonSignAt(in.unixSeconds - 1));
+        QVERIFY(std::abs(std::fmod(MoonEclipticLongitude(in.unixSeconds), 30.0)) < 0.001);
+    }
+    // The full moon of 24 December 2026 (01:28 UTC) stands opposite the sun, in Cancer.
+    const std::vector<PhaseEvent> december = PhaseEventsBetween(from, from + 31 * kDay);
+    const auto full =
+        std::find_if(december.begin(), december.end(), [](const PhaseEvent& e) { return e.quarter == Quarter::Full; });
+    QVERIFY(full != december.end());
+    QVERIFY(std::abs(full->unixSeconds - 1798075680) < 60); // 2026-12-24 01:28 UTC
+    QCOMPARE(MoonSignAt(full->unixSeconds), std::string_view("Cancer"));
+    QVERIFY(IlluminatedFraction(full->unixSeconds) > 0.99);
+}
+
+void TestSky::eightPhaseNames_data() {
+    QTest::addColumn<qint64>("at");
+    QTest::addColumn<int>("quarterThatDay"); // -1: none
+    QTest::addColumn<QString>("name");
+    QTest::newRow("full moon day") << qint64(1798075680) << int(Quarter::Full) << "Full Moon";
+    QTest::newRow("a day after the full moon") << qint64(1798075680 + kDay) << -1 << "Waning Gibbous";
+    QTest::newRow("two days before the full moon") << qint64(1798075680 - 2 * kDay) << -1 << "Waxing Gibbous";
+    QTest::newRow("three days after new moon") << qint64(1796777507 + 3 * kDay) << -1 << "Waxing Crescent";
+    QTest::newRow("three days before new moon") << qint64(1796777507 - 3 * kDay) << -1 << "Waning Crescent";
+    QTest::newRow("new moon day") << qint64(1796777507) << int(Quarter::New) << "New Moon";
+}
+
+void TestSky::eightPhaseNames() {
+    QFETCH(qint64, at);
+    QFETCH(int, quarterThatDay);
+    QFETCH(QString, name);
+    const auto quarter = quarterThatDay < 0 ? std::nullopt : std::optional(static_cast<Quarter>(quarterThatDay));
+    const std::string_view got = EightPhaseName(at, quarter);
+    QCOMPARE(QString::fromUtf8(got.data(), qsizetype(got.size())), name);
+}
+
+QTEST_APPLESS_MAIN(TestSky)
+#include "tst_sky.moc"
