@@ -328,31 +328,128 @@ std::string_view MoonSignAt(std::int64_t unixSeconds) {
     return kSigns[std::min<std::size_t>(band, kSigns.size() - 1)];
 }
 
+namespace {
+
+int bandOf(double longitude) { return static_cast<int>(longitude / 30.0) % 12; }
+
+// The first second at which the moon stands in band bandB, between a (in another band) and b (in
+// bandB), less than 30 degrees of motion apart. The secant on the longitude past the boundary
+// finds it in a few steps; halving keeps it safe.
+std::int64_t ingressBetween(std::int64_t a, double la, std::int64_t b, double lb, int bandB) {
+    const double boundary = bandB * 30.0;
+    // Degrees past the boundary, continuous across 360.
+    const auto past = [boundary](double longitude) {
+        double d = longitude - boundary;
+        while (d > 180) {
+            d -= 360;
+        }
+        while (d < -180) {
+            d += 360;
+        }
+        return d;
+    };
+    double pa = past(la);
+    double pb = past(lb);
+    std::int64_t lo = a;
+    std::int64_t hi = b;
+    for (int step = 0; hi - lo > 1 && step < 60; ++step) {
+        std::int64_t t = lo + static_cast<std::int64_t>(std::llround(double(hi - lo) * (-pa / (pb - pa))));
+        if (step % 3 == 2 || t <= lo || t >= hi) {
+            t = lo + (hi - lo) / 2;
+        }
+        const double pt = past(MoonEclipticLongitude(t));
+        if (pt < 0) {
+            lo = t;
+            pa = pt;
+        } else {
+            hi = t;
+            pb = pt;
+        }
+        // Within a second of the root on the side still behind it: the next second is past it.
+        if (pa < 0 && -pa < 0.0002 && pb - pa > 0) {
+            const std::int64_t next = lo + 1;
+            if (past(MoonEclipticLongitude(next)) >= 0) {
+                return next;
+            }
+        }
+    }
+    return hi;
+}
+
+} // namespace
+
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     std::vector<SignIngress> out;
-    // The moon moves some 3.5 degrees in six hours: at most one sign boundary a step.
+    // The moon moves at most some 4 degrees in six hours: never past a whole sign in a step.
     constexpr std::int64_t kStep = 6 * 3600;
-    const auto band = [](std::int64_t t) { return static_cast<int>(MoonEclipticLongitude(t) / 30.0) % 12; };
     std::int64_t a = fromUnix;
-    int bandA = band(a);
+    double la = MoonEclipticLongitude(a);
     while (a < toUnix) {
         const std::int64_t b = std::min(a + kStep, toUnix);
-        const int bandB = band(b);
-        if (bandB != bandA) {
-            std::int64_t lo = a;
-            std::int64_t hi = b;
-            while (hi - lo > 1) {
-                const std::int64_t mid = lo + (hi - lo) / 2;
-                (band(mid) == bandA ? lo : hi) = mid;
-            }
-            if (hi < toUnix) {
-                out.push_back({hi, kSigns[static_cast<std::size_t>(bandB)]});
+        const double lb = MoonEclipticLongitude(b);
+        if (bandOf(lb) != bandOf(la)) {
+            const std::int64_t at = ingressBetween(a, la, b, lb, bandOf(lb));
+            if (at < toUnix) {
+                out.push_back({at, kSigns[static_cast<std::size_t>(bandOf(lb))]});
             }
         }
         a = b;
-        bandA = bandB;
+        la = lb;
     }
     return out;
+}
+
+std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, const std::vector<std::int64_t>& noons) {
+    std::vector<DaySky> days(noons.size());
+    if (boundaries.size() != noons.size() + 1 || noons.empty()) {
+        return {};
+    }
+    // The quarters of the span, and the new moon before it for the age of its first days.
+    const std::vector<PhaseEvent> events = PhaseEventsBetween(boundaries.front() - 32 * 86400, boundaries.back());
+    std::int64_t lastNew = 0;
+    std::size_t next = 0;
+    // Samples at every midnight and noon, half a day apart: the moon never passes a whole sign
+    // between two of them.
+    std::int64_t prevT = boundaries.front();
+    double prevL = MoonEclipticLongitude(prevT);
+    for (std::size_t i = 0; i < noons.size(); ++i) {
+        DaySky& day = days[i];
+        const double jde = UnixToJde(noons[i]);
+        const Position moon = MoonPosition(jde);
+        const Position sun = SunPosition(jde);
+        for (; next < events.size() && events[next].unixSeconds <= noons[i]; ++next) {
+            if (events[next].quarter == Quarter::New) {
+                lastNew = events[next].unixSeconds;
+            }
+        }
+        day.age = static_cast<double>(noons[i] - lastNew) / 86400.0;
+        constexpr double kAuKm = 149597870.7;
+        const double r = sun.distance * kAuKm;
+        const double cosPsi = cosDeg(moon.latitude) * cosDeg(moon.longitude - sun.longitude);
+        const double psi = std::acos(std::clamp(cosPsi, -1.0, 1.0));
+        day.fraction = (1 + std::cos(std::atan2(r * std::sin(psi), moon.distance - r * cosPsi))) / 2;
+        day.sign = kSigns[static_cast<std::size_t>(bandOf(moon.longitude))];
+        for (const PhaseEvent& e : events) {
+            if (e.unixSeconds >= boundaries[i] && e.unixSeconds < boundaries[i + 1]) {
+                day.quarter = e;
+            }
+        }
+        for (auto [t, l] : {std::pair{noons[i], moon.longitude},
+                            std::pair{boundaries[i + 1], MoonEclipticLongitude(boundaries[i + 1])}}) {
+            if (bandOf(l) != bandOf(prevL)) {
+                const std::int64_t at = ingressBetween(prevT, prevL, t, l, bandOf(l));
+                const SignIngress ingress{at, kSigns[static_cast<std::size_t>(bandOf(l))]};
+                if (at < boundaries[i + 1]) {
+                    day.ingresses.push_back(ingress);
+                } else if (i + 1 < noons.size()) {
+                    days[i + 1].ingresses.push_back(ingress); // on the stroke of midnight
+                }
+            }
+            prevT = t;
+            prevL = l;
+        }
+    }
+    return days;
 }
 
 std::string_view EightPhaseName(std::int64_t unixSeconds, std::optional<Quarter> quarterThatDay) {

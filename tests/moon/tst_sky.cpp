@@ -20,6 +20,7 @@ private slots:
     void rangesNeitherLoseNorDoubleAnEvent();
     void ageStartsAtEachNewMoon();
     void signsAndTheirIngresses();
+    void calendarDaysAgreeWithTheSky();
     void eightPhaseNames_data();
     void eightPhaseNames();
 };
@@ -152,6 +153,39 @@ void TestSky::signsAndTheirIngresses() {
     QVERIFY(std::abs(full->unixSeconds - 1798075680) < 60); // 2026-12-24 01:28 UTC
     QCOMPARE(MoonSignAt(full->unixSeconds), std::string_view("Cancer"));
     QVERIFY(IlluminatedFraction(full->unixSeconds) > 0.99);
+}
+
+void TestSky::calendarDaysAgreeWithTheSky() {
+    // Two years of days, with one 23-hour and one 25-hour day as a daylight-saving zone has them.
+    std::vector<std::int64_t> boundaries{1774915200}; // 2026-03-31 00:00 UTC
+    std::vector<std::int64_t> noons;
+    for (int i = 0; i < 730; ++i) {
+        const std::int64_t length = i == 100 ? 23 * 3600 : i == 300 ? 25 * 3600 : kDay;
+        noons.push_back(boundaries.back() + 12 * 3600);
+        boundaries.push_back(boundaries.back() + length);
+    }
+    const std::vector<DaySky> days = SkyForDays(boundaries, noons);
+    QCOMPARE(days.size(), noons.size());
+    std::size_t ingresses = 0;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const DaySky& d = days[i];
+        const auto expected = SignIngressesBetween(boundaries[i], boundaries[i + 1]);
+        const auto quarters = PhaseEventsBetween(boundaries[i], boundaries[i + 1]);
+        const bool same = d.sign == MoonSignAt(noons[i]) && std::abs(d.age - MoonAgeDays(noons[i])) < 1e-9 &&
+                          std::abs(d.fraction - IlluminatedFraction(noons[i])) < 1e-12 &&
+                          d.quarter.has_value() == !quarters.empty() &&
+                          (!d.quarter || d.quarter->unixSeconds == quarters.front().unixSeconds) &&
+                          d.ingresses.size() == expected.size();
+        if (!same) {
+            QFAIL(qPrintable(QStringLiteral("day %1 differs from the sky").arg(i)));
+        }
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            QVERIFY(std::abs(d.ingresses[k].unixSeconds - expected[k].unixSeconds) <= 1);
+            QCOMPARE(d.ingresses[k].sign, expected[k].sign);
+        }
+        ingresses += expected.size();
+    }
+    QVERIFY(ingresses > 260); // some 135 a year
 }
 
 void TestSky::eightPhaseNames_data() {
