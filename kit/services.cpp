@@ -82,6 +82,8 @@ QDateTime Services::now() const { return QDateTime::currentDateTime(); }
 
 QLocale Services::locale() const { return QLocale::system(); }
 
+QTimeZone Services::timeZone() const { return QTimeZone::systemTimeZone(); }
+
 QString singleInstanceLockPath(const QString& executablePath) {
     const QString canonical = QFileInfo(executablePath).canonicalFilePath();
     // The user's name too: where the folder is shared between users, each still has a lock of their own.

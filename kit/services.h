@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QSettings>
 #include <QString>
+#include <QTimeZone>
 #include <memory>
 
 class QWidget;
@@ -39,6 +40,8 @@ public:
 
     virtual QDateTime now() const;
     virtual QLocale locale() const;
+    // The zone local times are shown in: the system's.
+    virtual QTimeZone timeZone() const;
 
     // True when another copy of this executable holds the lock; otherwise this copy takes it and
     // keeps it for its life.

@@ -132,6 +132,8 @@ void frmMoonMagickMain::buildMenus() {
     QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuMoonMagickReading", QStringLiteral("Moon &Magick Reading"), this,
                [this] { cmdCalculateMoonPhase_Click(); });
+    addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
+               [this] { moonHost_.showMoonCalendar(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
     addHelpMenu(menuBar(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this, host().services());
     addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);

@@ -14,6 +14,8 @@ public:
     virtual frmMoonMagickDisplay& moonDisplay() = 0;
     // The main window, or null when it is not open.
     virtual frmMoonMagickMain* moonMain() = 0;
+    // Opens the Moon Calendar as a feature of its own (the other feature windows close).
+    virtual void showMoonCalendar() = 0;
 };
 
 } // namespace lunara

@@ -148,6 +148,8 @@ void frmMDI::buildStrips() {
 
 void frmMDI::buildMenus() {
     QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
+               [this] { openFeature(Feature::Calendar); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
@@ -182,7 +184,7 @@ void frmMDI::updateAccessKeys(QWidget* focus) {
 }
 
 FeatureWindow* frmMDI::visibleFeatureWindow() const {
-    for (FeatureWindow* w : std::initializer_list<FeatureWindow*>{candle_, moonMain_, moonDisplay_}) {
+    for (FeatureWindow* w : std::initializer_list<FeatureWindow*>{candle_, moonMain_, moonDisplay_, calendar_}) {
         if (w && !w->isClosing() && w->outerWindow()->isVisible()) {
             return w;
         }
@@ -270,7 +272,11 @@ void frmMDI::closeFeatureWindows() {
     if (moonMain_ && !moonMain_->isClosing()) {
         moonMain_->closeWindow();
     }
+    if (calendar_ && !calendar_->isClosing()) {
+        calendar_->closeWindow();
+    }
     candle_ = nullptr;
+    calendar_ = nullptr;
     moonDisplay_ = nullptr;
     moonMain_ = nullptr;
 }
@@ -285,6 +291,9 @@ void frmMDI::openFeature(Feature feature) {
     } else if (feature == Feature::Moon) {
         moonMain_ = new frmMoonMagickMain(*this);
         window = moonMain_;
+    } else if (feature == Feature::Calendar) {
+        calendar_ = new frmMoonCalendar(*this);
+        window = calendar_;
     }
     if (window) {
         showFeatureWindow(*window);
@@ -338,6 +347,8 @@ frmMoonMagickDisplay& frmMDI::moonDisplay() {
     }
     return *moonDisplay_;
 }
+
+void frmMDI::showMoonCalendar() { openFeature(Feature::Calendar); }
 
 frmMoonMagickMain* frmMDI::moonMain() { return moonMain_ && !moonMain_->isClosing() ? moonMain_.data() : nullptr; }
 

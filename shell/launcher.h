@@ -1,6 +1,7 @@
 #pragma once
 
 #include "candle/candle_window.h"
+#include "moon/calendar_window.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 #include "moon/moon_host.h"
@@ -43,6 +44,8 @@ public:
     void showFeatureWindow(FeatureWindow& window) override;
     frmMoonMagickDisplay& moonDisplay() override;
     frmMoonMagickMain* moonMain() override;
+    void showMoonCalendar() override;
+    frmMoonCalendar* moonCalendar() const { return calendar_; }
 
     QWidget* Picture6;
     QLabel* lblVelmoraBanner;
@@ -62,7 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Feature { None, Candle, Moon };
+    enum class Feature { None, Candle, Moon, Calendar };
     void bindControls(const Form& form);
     void buildStrips();
     void buildMenus();
@@ -83,6 +86,7 @@ private:
     QPointer<frmCandleMagickMain> candle_;
     QPointer<frmMoonMagickMain> moonMain_;
     QPointer<frmMoonMagickDisplay> moonDisplay_;
+    QPointer<frmMoonCalendar> calendar_;
 };
 
 // Closes every open window, each through its own close handling; the caller then ends the program.

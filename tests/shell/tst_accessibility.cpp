@@ -86,13 +86,15 @@ void TestAccessibility::showWindow(const QString& which) {
         if (which != "moon main") {
             click(main->cmdCalculateMoonPhase);
         }
+    } else if (which == "moon calendar") {
+        launcher->showMoonCalendar();
     }
 }
 
 void TestAccessibility::everyVisibleControlHasAName_data() {
     QTest::addColumn<QString>("window");
-    for (const char* w :
-         {"launcher", "candle selection", "candle result", "moon main", "moon phase", "moon sign", "moon element"}) {
+    for (const char* w : {"launcher", "candle selection", "candle result", "moon main", "moon phase", "moon sign",
+                          "moon element", "moon calendar"}) {
         QTest::newRow(w) << w;
     }
 }

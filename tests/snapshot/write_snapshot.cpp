@@ -198,6 +198,8 @@ int main(int argc, char** argv) {
         window(QStringLiteral("a reading: ") + option->text(), &launcher.moonDisplay());
         launcher.moonDisplay().cmdBack_Click();
     }
+    launcher.showMoonCalendar();
+    window(QStringLiteral("Moon Calendar, in UTC"), launcher.moonCalendar());
     out.flush();
     return 0;
 }

@@ -23,6 +23,7 @@ public:
     }
     QDateTime now() const override { return clock; }
     QLocale locale() const override { return regional; }
+    QTimeZone timeZone() const override { return zone; }
     void openUrl(const QString& address) override { urls << address; }
     bool anotherCopyRunning() override { return otherCopyRuns; }
 
@@ -33,6 +34,7 @@ public:
     bool otherCopyRuns = false;
     QDateTime clock{QDate(2007, 12, 23), QTime(12, 6, 31)};
     QLocale regional{QLocale::English, QLocale::UnitedStates};
+    QTimeZone zone{QByteArrayLiteral("UTC")};
 };
 
 // A temporary settings file and the services that use it.

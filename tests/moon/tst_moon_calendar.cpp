@@ -1,0 +1,276 @@
+#include "kit/form.h"
+#include "shell/launcher.h"
+#include "tests/support/launcher_session.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace lunara;
+using namespace lunara::test;
+
+class TestMoonCalendar : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensFromTheLauncherAndFromMoonMagick();
+    void quartersInLocalTime_data();
+    void quartersInLocalTime();
+    void detailsOfTheChosenDay();
+    void keyboardAndLists();
+    void weekStartsAsTheRegionSays_data();
+    void weekStartsAsTheRegionSays();
+    void southernHemisphereMirrors();
+    void hemisphereIsRemembered_data();
+    void hemisphereIsRemembered();
+    void selectionFollowsMidnight();
+
+private:
+    frmMoonCalendar* open(const QByteArray& zone = "UTC", const QDate& today = QDate(2026, 12, 7));
+    DayCell* cell(const QDate& date) const;
+
+    std::unique_ptr<LauncherSession> session;
+    frmMDI* launcher = nullptr;
+    TestServices* services = nullptr;
+    frmMoonCalendar* w = nullptr;
+};
+
+void TestMoonCalendar::init() {
+    session = std::make_unique<LauncherSession>();
+    launcher = session->launcher.get();
+    services = &session->fixture.services;
+}
+
+void TestMoonCalendar::cleanup() { session.reset(); }
+
+frmMoonCalendar* TestMoonCalendar::open(const QByteArray& zone, const QDate& today) {
+    services->zone = QTimeZone(zone);
+    services->clock = QDateTime(today, QTime(12, 0));
+    launcher->findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
+    w = launcher->moonCalendar();
+    return w;
+}
+
+DayCell* TestMoonCalendar::cell(const QDate& date) const {
+    for (DayCell* c : w->day) {
+        if (c->isEnabled() && c->date() == date) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+void TestMoonCalendar::opensFromTheLauncherAndFromMoonMagick() {
+    QVERIFY(open());
+    QVERIFY(w->isShownToUser());
+    QVERIFY(!launcher->picMain->isVisible());
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    // Its own menus are the launcher's while it is in use; Esc closes it like Exit.
+    QVERIFY(launcher->menuBar()->actions().contains(w->menuBar()->actions().first()));
+    QTest::keyClick(cell(QDate(2026, 12, 7)), Qt::Key_Escape);
+    flushDeletes();
+    QVERIFY(!launcher->moonCalendar());
+    QVERIFY(launcher->picMain->isVisible());
+    // From Moon Magick's File menu, above Exit.
+    launcher->cmdSelectOption_Click(1);
+    QMenu* file = launcher->moonMain()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    const QList<QAction*> commands = file->actions();
+    QCOMPARE(commands.at(commands.size() - 2)->text(), QStringLiteral("Moon &Calendar"));
+    commands.at(commands.size() - 2)->trigger();
+    flushDeletes();
+    QVERIFY(launcher->moonCalendar());
+    QVERIFY(!launcher->moonMain());
+}
+
+void TestMoonCalendar::quartersInLocalTime_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("spoken");
+    // The full moon of 24 December 2026 at 01:28 UTC, in winter and in summer time; the sign and the lit
+    // share are the moon's at local noon (checked against PyEphem).
+    QTest::newRow("UTC") << QByteArray("UTC") << QDate(2026, 12, 24)
+                         << "Thursday 24 December 2026, full moon at 01:28, 100 % lit, moon in Cancer";
+    QTest::newRow("Berlin, winter") << QByteArray("Europe/Berlin") << QDate(2026, 12, 24)
+                                    << "Thursday 24 December 2026, full moon at 02:28, 100 % lit, moon in Cancer";
+    QTest::newRow("New York: the evening before") << QByteArray("America/New_York") << QDate(2026, 12, 23)
+                                                  << "Wednesday 23 December 2026, full moon at 20:28, 100 % lit, "
+                                                     "moon in Gemini";
+    // 29 July 2026, 14:35 UTC: summer time on both sides of the ocean.
+    QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << QDate(2026, 7, 29)
+                                    << "Wednesday 29 July 2026, full moon at 16:35, 100 % lit, moon in Aquarius";
+    QTest::newRow("New York, summer") << QByteArray("America/New_York") << QDate(2026, 7, 29)
+                                      << "Wednesday 29 July 2026, full moon at 10:35, 100 % lit, moon in Aquarius";
+}
+
+void TestMoonCalendar::quartersInLocalTime() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, day);
+    QFETCH(QString, spoken);
+    QVERIFY(open(zone, day));
+    DayCell* c = cell(day);
+    QVERIFY(c);
+    QCOMPARE(c->accessibleName(), spoken);
+    // The day before and after carry no full moon.
+    QVERIFY(!cell(day.addDays(-1)) || !cell(day.addDays(-1))->accessibleName().contains(QStringLiteral("full moon")));
+    QVERIFY(!cell(day.addDays(1)) || !cell(day.addDays(1))->accessibleName().contains(QStringLiteral("full moon")));
+}
+
+void TestMoonCalendar::detailsOfTheChosenDay() {
+    QVERIFY(open());
+    QCOMPARE(w->lblCalDate->text(), QStringLiteral("Monday 7 December 2026"));
+    QCOMPARE(w->lblCalPhase->text(), QStringLiteral("Waning Crescent"));
+    QCOMPARE(w->lblCalNextNew->text(), QStringLiteral("Next new moon: Wednesday 9 December 2026 at 00:51, in 2 days"));
+    QCOMPARE(w->lblCalNextFull->text(),
+             QStringLiteral("Next full moon: Thursday 24 December 2026 at 01:28, in 17 days"));
+    QCOMPARE(w->lblCalRule->text(), QStringLiteral("The traditional rule says 28 days, Dark Moon"));
+    click(cell(QDate(2026, 12, 24)));
+    QCOMPARE(w->lblCalPhase->text(), QStringLiteral("Full Moon at 01:28"));
+    QCOMPARE(w->lblCalLit->text(), QStringLiteral("Lit: 100 %"));
+    QCOMPARE(w->lblCalAge->text(), QStringLiteral("Age: 15.5 days"));
+    // The moon's own sign, with the texts of the correspondences (today's wording).
+    QCOMPARE(w->lblCalSign->text(), QStringLiteral("Moon In Cancer"));
+    QCOMPARE(w->lblCalKeyword->text(), QStringLiteral("Keyword: Caring "));
+    QVERIFY(w->lblCalSignDesc->text().startsWith(QStringLiteral("Family and home is your priority.")));
+    QCOMPARE(w->lblCalElement->text(), QStringLiteral("Element: Water"));
+    QCOMPARE(w->lblCalNextFull->text(), QStringLiteral("Next full moon: Thursday 24 December 2026 at 01:28, today"));
+    // A day the moon changes sign names the time it does.
+    click(cell(QDate(2026, 12, 25)));
+    QVERIFY2(w->lblCalIngress->text().startsWith(QStringLiteral("The moon enters Leo at ")),
+             qPrintable(w->lblCalIngress->text()));
+}
+
+void TestMoonCalendar::keyboardAndLists() {
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(open());
+    DayCell* start = cell(QDate(2026, 12, 7));
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Right);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 8));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 15));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    QCOMPARE(w->selectedDate(), QDate(2027, 1, 15));
+    QCOMPARE(w->cboCalMonth->currentText(), QStringLiteral("January"));
+    QCOMPARE(w->cboCalYear->currentText(), QStringLiteral("2027"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 25));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    // The keys stay on the grid: the focus is on the chosen day, and a screen reader reads it.
+    QCOMPARE(qobject_cast<DayCell*>(QApplication::focusWidget())->date(), QDate(2026, 12, 7));
+    // Lists and buttons; a day past the month's end is held to its last day.
+    w->selectDate(QDate(2026, 12, 31));
+    choose(w->cboCalMonth, QStringLiteral("February"));
+    QCOMPARE(w->selectedDate(), QDate(2026, 2, 28));
+    choose(w->cboCalYear, QStringLiteral("2028"));
+    QCOMPARE(w->selectedDate(), QDate(2028, 2, 28));
+    click(w->cmdNextMonth);
+    QCOMPARE(w->selectedDate(), QDate(2028, 3, 28));
+    click(w->cmdToday);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    // The ends of the lists.
+    w->selectDate(QDate(1901, 1, 1));
+    QVERIFY(!w->cmdPrevMonth->isEnabled());
+    w->moveSelection(-1);
+    QCOMPARE(w->selectedDate(), QDate(1901, 1, 1));
+    w->selectDate(QDate(2050, 12, 31));
+    QVERIFY(!w->cmdNextMonth->isEnabled());
+    w->moveMonths(1);
+    QCOMPARE(w->selectedDate(), QDate(2050, 12, 31));
+}
+
+void TestMoonCalendar::weekStartsAsTheRegionSays_data() {
+    QTest::addColumn<QLocale>("region");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<int>("cellOfTheFirst"); // 1 December 2026 is a Tuesday
+    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << "Sun" << 2;
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << "Mon" << 1;
+}
+
+void TestMoonCalendar::weekStartsAsTheRegionSays() {
+    QFETCH(QLocale, region);
+    QFETCH(QString, first);
+    QFETCH(int, cellOfTheFirst);
+    services->regional = region;
+    QVERIFY(open());
+    QCOMPARE(w->lblWeekday[0]->text(), first);
+    QCOMPARE(w->day[std::size_t(cellOfTheFirst)]->date(), QDate(2026, 12, 1));
+    QVERIFY(!w->day[std::size_t(cellOfTheFirst - 1)]->isEnabled());
+}
+
+void TestMoonCalendar::southernHemisphereMirrors() {
+    QVERIFY(open());
+    w->selectDate(QDate(2026, 12, 14)); // a waxing crescent
+    const QImage north = w->PicCalMoon->pixmap().toImage();
+    click(w->optSouthern);
+    const QImage south = w->PicCalMoon->pixmap().toImage();
+    QCOMPARE(south, north.mirrored(true, false));
+    // Waxing: the lit side is on the right in the north, on the left in the south.
+    const auto brightness = [](const QImage& image, int x0, int x1) {
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = x0; x < x1; ++x) {
+                sum += qGray(image.pixel(x, y));
+            }
+        }
+        return sum;
+    };
+    const int half = north.width() / 2;
+    QVERIFY(brightness(north, half, north.width()) > 2 * brightness(north, 0, half));
+    QVERIFY(brightness(south, 0, half) > 2 * brightness(south, half, south.width()));
+}
+
+void TestMoonCalendar::hemisphereIsRemembered_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("southern");
+    QTest::newRow("nothing stored") << QString() << false;
+    QTest::newRow("Southern") << "Southern" << true;
+    QTest::newRow("Northern") << "Northern" << false;
+    QTest::newRow("damaged") << "Sideways" << false;
+    QTest::newRow("wrong case") << "southern" << false;
+}
+
+void TestMoonCalendar::hemisphereIsRemembered() {
+    QFETCH(QString, stored);
+    QFETCH(bool, southern);
+    if (!stored.isNull()) {
+        services->settings().setValue(QString::fromLatin1(kHemisphereKey), stored);
+    }
+    QVERIFY(open());
+    QCOMPARE(w->southern(), southern);
+    QCOMPARE(w->optNorthern->isChecked(), !southern);
+    // A choice is kept for the next window, and for the next start.
+    click(southern ? w->optNorthern : w->optSouthern);
+    QSettings reread(session->fixture.settingsFile, QSettings::IniFormat);
+    QCOMPARE(reread.value(QString::fromLatin1(kHemisphereKey)).toString(),
+             southern ? QStringLiteral("Northern") : QStringLiteral("Southern"));
+    w->closeWindow();
+    flushDeletes();
+    QVERIFY(open());
+    QCOMPARE(w->southern(), !southern);
+}
+
+void TestMoonCalendar::selectionFollowsMidnight() {
+    QVERIFY(open("Europe/Berlin", QDate(2026, 12, 31)));
+    services->clock = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59));
+    w->tick();
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 31));
+    services->clock = QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1));
+    w->tick();
+    QCOMPARE(w->selectedDate(), QDate(2027, 1, 1));
+    QCOMPARE(w->cboCalYear->currentText(), QStringLiteral("2027"));
+    // A day the user chose stays chosen; only the mark of today moves on.
+    w->selectDate(QDate(2027, 1, 20));
+    services->clock = QDateTime(QDate(2027, 1, 2), QTime(0, 0, 1));
+    w->tick();
+    QCOMPARE(w->selectedDate(), QDate(2027, 1, 20));
+}
+
+QTEST_MAIN(TestMoonCalendar)
+#include "tst_moon_calendar.moc"
