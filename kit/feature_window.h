@@ -51,8 +51,8 @@ public:
 
     // Of a group of pages sharing one rectangle, shows this one and hides the others.
     static void bringToFront(QWidget* page, std::initializer_list<QWidget*> group);
-    // Gives the keyboard focus to the first control Tab reaches.
-    void focusFirstControl();
+    // Gives the keyboard focus to the first control Tab reaches (or where the window wants it).
+    virtual void focusFirstControl();
     // The banner and the two offer labels every feature window carries open their vendor pages.
     static void connectOfferLabels(QLabel* banner, QLabel* fullBrand, QLabel* coBrand);
 

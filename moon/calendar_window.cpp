@@ -52,7 +52,7 @@ constexpr Control kControls[] = {
     {"cboCalYear", Kind::ComboBox, "Frame1", 2310, 120, 1050, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
     {"cmdNextMonth", Kind::Button, "Frame1", 3420, 120, 420, 360, ">", kNavButton},
     {"cmdToday", Kind::Button, "Frame1", 3960, 120, 1200, 360, "&Today", kNavButton},
-    {"lblHemisphere", Kind::Label, "Frame1", 5400, 180, 1200, 270, "Hemisphere:", kHeading},
+    {"lblHemisphere", Kind::Label, "Frame1", 5340, 180, 1200, 270, "Hemisphere:", kHeading},
     {"optNorthern", Kind::Option, "Frame1", 6600, 150, 1350, 300, "&Northern", kHeading},
     {"optSouthern", Kind::Option, "Frame1", 7950, 150, 1350, 300, "&Southern", kHeading},
     {"lblWeekday_0", Kind::Label, "Frame1", 120, 600, 900, 240, nullptr, kWeekday},
@@ -365,6 +365,34 @@ void frmMoonCalendar::selectDate(const QDate& date) {
             }
         }
     }
+}
+
+void frmMoonCalendar::focusFirstControl() {
+    for (DayCell* cell : day) {
+        if (cell->date() == selected_) {
+            cell->setFocus(Qt::TabFocusReason);
+        }
+    }
+}
+
+void frmMoonCalendar::keyPressEvent(QKeyEvent* event) {
+    // Months and today from anywhere in the window; the lists keep their own keys.
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        moveMonths(-1);
+        break;
+    case Qt::Key_PageDown:
+        moveMonths(1);
+        break;
+    case Qt::Key_Home:
+        goToToday();
+        break;
+    default:
+        FeatureWindow::keyPressEvent(event);
+        return;
+    }
+    focusFirstControl();
+    event->accept();
 }
 
 void frmMoonCalendar::moveSelection(int days) { selectDate(selected_.addDays(days)); }

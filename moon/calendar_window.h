@@ -63,6 +63,8 @@ public:
     bool southern() const;
     // The clock: past midnight today moves on, and so does a selection that was on today.
     void tick();
+    // The keyboard starts on the day chosen.
+    void focusFirstControl() override;
 
     QLabel* Label61;
     QPushButton* cmdPrevMonth;
@@ -92,6 +94,9 @@ public:
     QLabel* lblCobrand;
     QPushButton* cmdExit;
     QTimer* clock;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void bindControls(const Form& form);

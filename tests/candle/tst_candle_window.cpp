@@ -167,6 +167,8 @@ void TestCandleWindow::backKeepsBothSelections() {
     click(w->cmdBack);
     QVERIFY(w->Frame1->isVisible());
     QVERIFY(!w->Frame2->isVisible());
+    // The keyboard is back on the reading button, ready for the next reading.
+    QCOMPARE(w->focusWidget(), w->cmdReading);
     QCOMPARE(w->cboCandle->currentText(), QStringLiteral("Choose By Element"));
     QCOMPARE(w->cboOptions->currentText(), QStringLiteral("Water"));
     click(w->cmdReading);

@@ -15,7 +15,7 @@ readonly DARK_GREEN="rgb(10,100,20)"
 readonly ORANGE="rgb(255,128,0)"
 
 # Client sizes in pixels of the feature windows, as drawn.
-readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569
+readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569 CALENDAR_WIDTH=780
 
 single_instance() {
     launch first
@@ -184,6 +184,27 @@ simultaneous() {
     settled_shot simultaneous
     running "$stays" || fail "the copy that started first ended too"
     [ "$(count_windows "$LAUNCHER")" -eq 1 ] || fail "the launcher went away"
+}
+
+# The Moon Calendar from the launcher's File menu, driven by keys.
+calendar() {
+    launch app
+    local win
+    win=$(wait_window "$LAUNCHER")
+    press "$win" alt+f c
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $CALENDAR_WIDTH ]" || fail "File, Moon Calendar opened no calendar"
+    settled_shot moon-calendar
+    # Page Down shows the next month: the grid changes.
+    cp "$SHOTS_DIR/moon-calendar.png" "$E2E_TMP/before.png"
+    press "$win" Next
+    eventually "shot; ! same_image '$SHOT' '$E2E_TMP/before.png'" 50 || fail "Page Down changed nothing"
+    press "$win" Home
+    eventually "shot; [ \"\$(compare -metric AE -fuzz 1% '$SHOT' '$E2E_TMP/before.png' null: 2>&1)\" -lt 2000 ]" 50 ||
+        fail "Home did not come back to this month"
+    press "$win" Escape
+    eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close the calendar"
+    press "$win" alt+e
+    wait_exit "$app" || fail "Exit did not end the program cleanly"
 }
 
 # Damaged files left by a crash, a full disk or another program: the single-instance lock and the

@@ -187,6 +187,11 @@ void TestMoonWindows::readings_data() {
                                        << "Waxing Moon"
                                        << "2/29/1901"
                                        << "11";
+    // Age 29 shows the last picture of the list.
+    QTest::newRow("phase 19 Jan 1901, age 29") << 19 << "January" << 1901 << "phase"
+                                              << "Dark Moon"
+                                              << "1/19/1901"
+                                              << "30";
     // Sign: title, keyword, end of the reading description.
     QTest::newRow("sign 21 Dec") << 21 << "December" << 1950 << "sign"
                                  << "Moon In Capricorn"
@@ -236,6 +241,7 @@ void TestMoonWindows::readings() {
         QCOMPARE(d.lblGivenDate->text(), second);
         const int age = tail.toInt() - 1;
         QCOMPARE(d.PicMoonPhase->accessibleName(), QStringLiteral("Moon picture: %1 days, %2").arg(age).arg(first));
+        QVERIFY(!d.PicMoonPhase->pixmap().isNull());
         QCOMPARE(d.PicMoonPhase->pixmap().cacheKey(), d.IMGMoon.picture(tail.toInt()).cacheKey());
         QCOMPARE(d.lblDateTime->text(), QStringLiteral("12:06:31 PM ; 12/6/2026"));
         QVERIFY(d.lblMoonPhaseDesc->text().startsWith("The " + first.toLower()));

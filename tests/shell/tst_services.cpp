@@ -6,6 +6,7 @@
 #include "tests/support/test_services.h"
 
 #include <QLabel>
+#include <QLockFile>
 #include <QPushButton>
 #include <QtTest>
 #include <stdexcept>
@@ -35,6 +36,7 @@ private slots:
     void unwritableStoreAsksNothing();
     void leftOverSettingsLockIsCleared_data();
     void leftOverSettingsLockIsCleared();
+    void heldSettingsLockIsNotWaitedFor();
     void clockText_data();
     void clockText();
     void accessKeys_data();
@@ -42,6 +44,7 @@ private slots:
     void twips_data();
     void twips();
     void bindingAWrongNameFailsLoudly();
+    void labelsKeepTheirLookAndCentre();
 };
 
 void TestServicesAndLinks::pageAddresses_data() {
@@ -226,6 +229,18 @@ void TestServicesAndLinks::leftOverSettingsLockIsCleared() {
     QCOMPARE(reread.value(kKey).toString(), QStringLiteral("stored"));
 }
 
+void TestServicesAndLinks::heldSettingsLockIsNotWaitedFor() {
+    // A live holder (here this very process) keeps the store's lock: the value is not written and
+    // nothing waits for the lock; once it is released the store takes values again.
+    Fixture f;
+    QLockFile held(f.settingsFile + QStringLiteral(".lock"));
+    QVERIFY(held.tryLock(0));
+    QVERIFY(!f.services.storeSetting(kKey, QStringLiteral("while held")));
+    held.unlock();
+    QVERIFY(f.services.storeSetting(kKey, QStringLiteral("after")));
+    QCOMPARE(QSettings(f.settingsFile, QSettings::IniFormat).value(kKey).toString(), QStringLiteral("after"));
+}
+
 void TestServicesAndLinks::clockText_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
@@ -292,6 +307,27 @@ void TestServicesAndLinks::bindingAWrongNameFailsLoudly() {
     QVERIFY_THROWS_EXCEPTION(std::logic_error, LUNARA_BIND(form, lblNmae));
     QVERIFY_THROWS_EXCEPTION(std::logic_error, form.bind(lblNmae, "cmdGo"));
     QVERIFY(!lblNmae);
+}
+
+void TestServicesAndLinks::labelsKeepTheirLookAndCentre() {
+    QWidget client;
+    static constexpr Control kTable[] = {
+        {"lblTitle", Kind::Label, nullptr, 3000, 0, 1500, 300, "x",
+         {.fg = 0xFF8000, .bg = kBlack, .bold = true, .align = AlignCenter, .autoSize = true}},
+    };
+    const Form form(&client, kTable);
+    QLabel* lblTitle = nullptr;
+    LUNARA_BIND(form, lblTitle);
+    QCOMPARE(lblTitle->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));
+    QCOMPARE(lblTitle->palette().color(QPalette::Window), QColor(Qt::black));
+    // A label sized to its text grows and shrinks around the centre it was drawn with.
+    const int centre = lblTitle->geometry().center().x();
+    for (const char* text : {"Moon In Sagittarius, a long title", "Leo"}) {
+        setLabelText(lblTitle, QString::fromLatin1(text));
+        QVERIFY(lblTitle->width() >= lblTitle->fontMetrics().horizontalAdvance(lblTitle->text()));
+        QVERIFY2(std::abs(lblTitle->geometry().center().x() - centre) <= 1,
+                 qPrintable(QStringLiteral("%1 at %2").arg(text).arg(lblTitle->geometry().center().x())));
+    }
 }
 
 QTEST_MAIN(TestServicesAndLinks)

@@ -15,6 +15,7 @@ private slots:
     void lockNameFollowsThePath();
     void leftOverLockDoesNotLockOut_data();
     void leftOverLockDoesNotLockOut();
+    void noFolderForTheLockLetsEveryCopyRun();
 
 private:
     // Starts the probe and waits for its first word.
@@ -44,8 +45,9 @@ void TestSingleInstance::secondCopyIsRefused() {
 }
 
 void TestSingleInstance::copyAtAnotherPathRuns() {
+    // The same file name in another folder: the lock answers per path, not per name.
     QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("lock_probe_copy"));
+    const QString copy = dir.filePath(QFileInfo(probe).fileName());
     QVERIFY(QFile::copy(probe, copy));
     QFile::setPermissions(copy, QFile::permissions(probe));
     QProcess first;
@@ -101,6 +103,24 @@ void TestSingleInstance::leftOverLockDoesNotLockOut() {
     QCOMPARE(start(second, probe), QStringLiteral("refused"));
     QVERIFY(second.waitForFinished(5000));
     stop(next);
+}
+
+void TestSingleInstance::noFolderForTheLockLetsEveryCopyRun() {
+    // Neither the runtime folder nor the temporary folder can hold a file: there is no lock to be
+    // had (both name a plain file), and refusing every start would lock the user out.
+    QTemporaryFile notAFolder;
+    QVERIFY(notAFolder.open());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), notAFolder.fileName());
+    env.insert(QStringLiteral("TMPDIR"), notAFolder.fileName());
+    QProcess first;
+    first.setProcessEnvironment(env);
+    QCOMPARE(start(first, probe), QStringLiteral("running"));
+    QProcess second;
+    second.setProcessEnvironment(env);
+    QCOMPARE(start(second, probe), QStringLiteral("running"));
+    stop(second);
+    stop(first);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
