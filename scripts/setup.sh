@@ -1,25 +1,81 @@
-# Shared by scripts/run and scripts/test: installs what is missing, then configures and builds.
-# Sourced, not run.
+# Shared by scripts/run, scripts/test, scripts/bench and scripts/mutate: installs what is missing,
+# then configures and builds. Sourced, not run.
 
 LUNARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# Build, benchmarks, end-to-end tests (X server, input, screenshots), package checks, lint.
-LUNARA_PACKAGES=(cmake g++ make qt6-base-dev libx11-dev libxdamage-dev libxtst-dev
-    xvfb xauth xdotool imagemagick fonts-dejavu-core
-    desktop-file-utils appstream
-    clang-format clang-tidy)
 
+# What the build, the benchmarks, the end-to-end tests (X server, input, screenshots), the package
+# checks, lint and the Windows-target check need: a Debian package each, and how to tell it is
+# there without asking a package manager (a command, or a file glob).
+LUNARA_NEEDS=(
+    "cmake cmd:cmake"
+    "g++ cmd:g++"
+    "make cmd:make"
+    "qt6-base-dev file:/usr/lib/*/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake"
+    "libx11-dev file:/usr/include/X11/Xlib.h"
+    "libxdamage-dev file:/usr/include/X11/extensions/Xdamage.h"
+    "libxtst-dev file:/usr/include/X11/extensions/XTest.h"
+    "xvfb cmd:Xvfb"
+    "xauth cmd:xauth"
+    "xdotool cmd:xdotool"
+    "imagemagick cmd:import"
+    "fonts-dejavu-core file:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+    "desktop-file-utils cmd:desktop-file-validate"
+    "appstream cmd:appstreamcli"
+    "dpkg-dev cmd:dpkg-shlibdeps"
+    "lintian cmd:lintian"
+    "clang cmd:clang"
+    "clang-format cmd:clang-format"
+    "clang-tidy cmd:clang-tidy"
+    "mingw-w64-x86-64-dev file:/usr/share/mingw-w64/include/windows.h"
+    "g++-mingw-w64-x86-64-win32 file:/usr/lib/gcc/x86_64-w64-mingw32/*/include/c++"
+)
+# The packages alone, for callers that add their own.
+LUNARA_PACKAGES=()
+for need in "${LUNARA_NEEDS[@]}"; do LUNARA_PACKAGES+=("${need%% *}"); done
+
+# lunara_present PACKAGE: whether what the package brings is here.
+lunara_present() {
+    local need check
+    for need in "${LUNARA_NEEDS[@]}"; do
+        [ "${need%% *}" = "$1" ] || continue
+        check=${need#* }
+        case $check in
+        cmd:*) command -v "${check#cmd:}" >/dev/null 2>&1 ;;
+        file:*) compgen -G "${check#file:}" >/dev/null ;;
+        esac
+        return
+    done
+    # A package without a check of its own (asked for by a caller): a command of its name, or dpkg.
+    command -v "$1" >/dev/null 2>&1 && return 0
+    command -v dpkg-query >/dev/null 2>&1 &&
+        dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# lunara_install_missing PACKAGE...: installs what is not there, or says what to do.
 lunara_install_missing() {
     local missing=() pkg
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+        lunara_present "$pkg" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    command -v apt-get >/dev/null || { echo "missing packages: ${missing[*]} (no apt-get here: install them by hand)" >&2; return 1; }
+    if ! command -v apt-get >/dev/null 2>&1; then
+        # Another distribution: its own names differ; say what is missing and let the build decide.
+        echo "not found here (Debian names; install the equivalents): ${missing[*]}" >&2
+        return 0
+    fi
     local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "missing packages, and neither root nor sudo to install them; as root, run:" >&2
+            echo "  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
     echo "installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Through env, so that the setting survives sudo's clean environment.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # lunara_build PRESET [cmake targets...]

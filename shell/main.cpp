@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -34,6 +35,19 @@ void duringConnect(QtMsgType type, const QMessageLogContext& context, const QStr
 } // namespace
 
 int main(int argc, char** argv) {
+    // No options; the two every program answers are answered before any window or lock.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("lunara 1.20");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::puts("Usage: lunara [--help | --version]\n"
+                      "A reference on moon and candle magick: Moon Magick, the Moon Calendar and Candle Magick.\n"
+                      "Lunara takes no options; start it without any to open its window. See lunara(1).");
+            return 0;
+        }
+    }
     qtHandler = qInstallMessageHandler(duringConnect);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);

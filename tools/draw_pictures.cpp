@@ -246,6 +246,30 @@ bool saveIco(const std::vector<QImage>& images, const QString& path) {
     return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
 }
 
+// A macOS icon: PNG images under their size's type code, big-endian lengths.
+bool saveIcns(const std::vector<std::pair<const char*, QImage>>& images, const QString& path) {
+    const auto put32 = [](QByteArray& out, quint32 v) {
+        for (int i = 3; i >= 0; --i) {
+            out.append(char((v >> (8 * i)) & 0xff));
+        }
+    };
+    QByteArray entries;
+    for (const auto& [type, img] : images) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        img.save(&buffer, "PNG");
+        entries.append(type, 4);
+        put32(entries, static_cast<quint32>(data.size() + 8));
+        entries.append(data);
+    }
+    QByteArray out("icns");
+    put32(out, static_cast<quint32>(entries.size() + 8));
+    out.append(entries);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -274,6 +298,12 @@ int main(int argc, char** argv) {
         ok &= save(icons.back(), out.filePath(QString("icons/lunara-%1.png").arg(size)));
     }
     ok &= saveIco(icons, out.filePath("icons/lunara.ico"));
+    ok &= saveIcns({{"icp4", icons[0]},
+                    {"icp5", icons[1]},
+                    {"ic07", drawMoon(128, 128, kPi, false)},
+                    {"ic08", icons[3]},
+                    {"ic09", drawMoon(512, 512, kPi, false)}},
+                   out.filePath("icons/lunara.icns"));
     ok &= save(drawMoon(32, 32, kPi, false), out.filePath("icons/full-moon.png"));
     ok &= save(drawMoon(64, 64, kPi, false), out.filePath("icons/full-moon@2x.png"));
     ok &= save(drawCandles(32), out.filePath("icons/candles.png"));

@@ -21,6 +21,8 @@ single_instance() {
     launch first
     local win
     win=$(wait_window "$LAUNCHER")
+    # --version answers beside a running copy: it takes no lock and opens no window.
+    [ "$("$LUNARA" --version)" = "lunara 1.20" ] || fail "--version beside a running copy"
     launch second
     local box
     box=$(wait_window "$BOX")
@@ -242,6 +244,9 @@ no_display() {
     [ "$status" -eq 1 ] || fail "status $status without a display: $out"
     [ "$(printf '%s\n' "$out" | grep -c .)" -eq 1 ] || fail "not one line: $out"
     grep -q "display" <<<"$out" || fail "the line does not say what is missing: $out"
+    # The two answers every program gives need no display.
+    [ "$(env -u DISPLAY "$LUNARA" --version)" = "lunara 1.20" ] || fail "--version"
+    env -u DISPLAY "$LUNARA" --help | grep -q "^Usage: lunara" || fail "--help"
 }
 
 start_x "$DISPLAY_NUMBER"

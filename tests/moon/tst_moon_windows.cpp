@@ -189,9 +189,9 @@ void TestMoonWindows::readings_data() {
                                        << "11";
     // Age 29 shows the last picture of the list.
     QTest::newRow("phase 19 Jan 1901, age 29") << 19 << "January" << 1901 << "phase"
-                                              << "Dark Moon"
-                                              << "1/19/1901"
-                                              << "30";
+                                               << "Dark Moon"
+                                               << "1/19/1901"
+                                               << "30";
     // Sign: title, keyword, end of the reading description.
     QTest::newRow("sign 21 Dec") << 21 << "December" << 1950 << "sign"
                                  << "Moon In Capricorn"

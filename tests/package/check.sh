@@ -9,13 +9,22 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 desktop-file-validate "$src/packaging/example.lunara.Lunara.desktop"
-appstreamcli validate --no-net "$src/packaging/example.lunara.Lunara.metainfo.xml" >/dev/null
+# Pedantic: the one remark left is that the established application id has capitals.
+appstreamcli validate --pedantic --no-net "$src/packaging/example.lunara.Lunara.metainfo.xml" >"$work/appstream.log" ||
+    { cat "$work/appstream.log" >&2; exit 1; }
+if grep -E '^[EWI]:' "$work/appstream.log" | grep -v 'cid-maybe-not-rdns'; then
+    echo "appstreamcli has remarks on the AppStream file" >&2
+    exit 1
+fi
 
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
 deb=$(ls "$work"/out/*.deb)
 dpkg-deb -x "$deb" "$work/root"
 expected=(
     usr/bin/lunara
+    usr/share/doc/lunara/copyright
+    usr/share/doc/lunara/changelog.gz
+    usr/share/man/man1/lunara.1.gz
     usr/share/applications/example.lunara.Lunara.desktop
     usr/share/metainfo/example.lunara.Lunara.metainfo.xml
     usr/share/icons/hicolor/16x16/apps/example.lunara.Lunara.png
@@ -33,5 +42,11 @@ extra=$(cd "$work/root" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f
 [ -x "$work/root/usr/bin/lunara" ] || { echo "lunara is not executable" >&2; missing=1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency declared" >&2; missing=1; }
 desktop-file-validate "$work/root/usr/share/applications/example.lunara.Lunara.desktop"
+# Debian's own checker, pedantic: nothing to say.
+lintian -EvIL +pedantic "$deb" 2>&1 | grep -v 'running with root privileges' >"$work/lintian.log" || true
+if grep -E '^[EWIPX]:' "$work/lintian.log"; then
+    echo "lintian has remarks on the package" >&2
+    missing=1
+fi
 [ $missing -eq 0 ] || exit 1
 echo "1 passed, 0 failed"

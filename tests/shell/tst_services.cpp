@@ -312,7 +312,14 @@ void TestServicesAndLinks::bindingAWrongNameFailsLoudly() {
 void TestServicesAndLinks::labelsKeepTheirLookAndCentre() {
     QWidget client;
     static constexpr Control kTable[] = {
-        {"lblTitle", Kind::Label, nullptr, 3000, 0, 1500, 300, "x",
+        {"lblTitle",
+         Kind::Label,
+         nullptr,
+         3000,
+         0,
+         1500,
+         300,
+         "x",
          {.fg = 0xFF8000, .bg = kBlack, .bold = true, .align = AlignCenter, .autoSize = true}},
     };
     const Form form(&client, kTable);
