@@ -1,6 +1,8 @@
 #include "assets/assets.h"
 
 #include <QtTest>
+#include <array>
+#include <cmath>
 
 using namespace lunara;
 
@@ -13,6 +15,7 @@ private slots:
     void icons_data();
     void icons();
     void outOfRangeIsEmpty();
+    void moonsFollowTheirAge();
 };
 
 void TestAssets::moonPictures_data() {
@@ -64,6 +67,47 @@ void TestAssets::icons() {
 void TestAssets::outOfRangeIsEmpty() {
     QVERIFY(moonPicture(0).isNull());
     QVERIFY(moonPicture(31).isNull());
+}
+
+// What a drawing must get right: how much of the disc is lit, on which side, and that the two
+// pictures around new moon are the darkest.
+void TestAssets::moonsFollowTheirAge() {
+    constexpr double kPi = 3.14159265358979323846;
+    std::array<double, 31> mean{};
+    for (int k = 1; k <= 30; ++k) {
+        const QImage img = moonPicture(k).toImage();
+        qint64 disc = 0;
+        qint64 lit = 0;
+        qint64 litLeft = 0;
+        qint64 litRight = 0;
+        qint64 sum = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const int g = qGray(img.pixel(x, y));
+                sum += g;
+                disc += g >= 3 ? 1 : 0; // earthshine keeps the dark part of the disc above black
+                if (g >= 60) {
+                    ++lit;
+                    (2 * x < img.width() ? litLeft : litRight) += 1;
+                }
+            }
+        }
+        mean[std::size_t(k)] = double(sum) / double(img.width() * img.height());
+        const double elongation = 2 * kPi * (k - 1) / 29.530588;
+        const double expected = (1 - std::cos(elongation)) / 2;
+        const double share = double(lit) / double(disc);
+        QVERIFY2(std::abs(share - expected) < 0.04,
+                 qPrintable(QStringLiteral("picture %1: %2 lit, %3 expected").arg(k).arg(share).arg(expected)));
+        if (k >= 3 && k <= 15) {
+            QVERIFY2(litRight > litLeft, qPrintable(QStringLiteral("waxing picture %1 lit on the left").arg(k)));
+        } else if (k >= 16 && k <= 29) {
+            QVERIFY2(litLeft > litRight, qPrintable(QStringLiteral("waning picture %1 lit on the right").arg(k)));
+        }
+    }
+    for (int k = 2; k <= 29; ++k) {
+        QVERIFY2(mean[1] < mean[std::size_t(k)] && mean[30] < mean[std::size_t(k)],
+                 qPrintable(QStringLiteral("picture %1 is as dark as new moon").arg(k)));
+    }
 }
 
 QTEST_MAIN(TestAssets)
