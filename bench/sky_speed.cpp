@@ -28,13 +28,13 @@ int main() {
     // A different 31-day month of 1901-2050 each run.
     const double month = medianMs(1001, [&](int i) {
         const std::int64_t start = -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (150LL * 365 * 86400);
-        std::vector<std::int64_t> bounds;
-        std::vector<std::int64_t> noons;
-        for (int d = 0; d <= 31; ++d) {
-            bounds.push_back(start + d * 86400);
+        std::vector<std::int64_t> bounds(32);
+        std::vector<std::int64_t> noons(31);
+        for (std::int64_t d = 0; d <= 31; ++d) {
+            bounds[std::size_t(d)] = start + d * 86400;
         }
-        for (int d = 0; d < 31; ++d) {
-            noons.push_back(start + d * 86400 + 43200);
+        for (std::int64_t d = 0; d < 31; ++d) {
+            noons[std::size_t(d)] = start + d * 86400 + 43200;
         }
         sink += SkyForDays(bounds, noons).size();
     });

@@ -422,6 +422,8 @@ void frmMoonCalendar::showMonth() {
     const int count = first.daysInMonth();
     std::vector<std::int64_t> boundaries;
     std::vector<std::int64_t> noons;
+    boundaries.reserve(std::size_t(count) + 1);
+    noons.reserve(std::size_t(count));
     for (int i = 0; i <= count; ++i) {
         boundaries.push_back(localUnix(first.addDays(i), 0));
     }

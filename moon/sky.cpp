@@ -381,7 +381,7 @@ std::int64_t ingressBetween(std::int64_t a, double la, std::int64_t b, double lb
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     std::vector<SignIngress> out;
     // The moon moves at most some 4 degrees in six hours: never past a whole sign in a step.
-    constexpr std::int64_t kStep = 6 * 3600;
+    constexpr std::int64_t kStep = 6LL * 3600;
     std::int64_t a = fromUnix;
     double la = MoonEclipticLongitude(a);
     while (a < toUnix) {
@@ -405,7 +405,7 @@ std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, cons
         return {};
     }
     // The quarters of the span, and the new moon before it for the age of its first days.
-    const std::vector<PhaseEvent> events = PhaseEventsBetween(boundaries.front() - 32 * 86400, boundaries.back());
+    const std::vector<PhaseEvent> events = PhaseEventsBetween(boundaries.front() - 32LL * 86400, boundaries.back());
     std::int64_t lastNew = 0;
     std::size_t next = 0;
     // Samples at every midnight and noon, half a day apart: the moon never passes a whole sign

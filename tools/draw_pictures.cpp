@@ -14,9 +14,9 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -40,7 +40,8 @@ struct Mare {
 
 // The large maria of the near side from their published positions and sizes. The irregular ones
 // (Oceanus Procellarum, Mare Frigoris) are laid out as several overlapping pieces.
-constexpr std::array<Mare, 26> kMaria{{
+// clang-format off
+constexpr std::array<Mare, 27> kMaria{{
     {32.8, -15.6, 1146, 0.40}, // Imbrium
     {28.0, 17.5, 707, 0.42},   // Serenitatis
     {8.5, 31.4, 873, 0.42},    // Tranquillitatis
@@ -59,15 +60,17 @@ constexpr std::array<Mare, 26> kMaria{{
     {38.0, -58.0, 620, 0.36},  //   the north
     {-4.0, -48.0, 700, 0.36},  //   the south, towards Humorum
     {8.0, -72.0, 560, 0.34},   //   the west, at the limb
-    {57.0, -50.0, 300, 0.30},  // Mare Frigoris, a narrow band west to east
-    {57.5, -30.0, 300, 0.32},
-    {58.0, -10.0, 300, 0.32},
-    {57.0, 10.0, 300, 0.32},
-    {58.0, 30.0, 260, 0.30},
+    {56.0, -48.0, 330, 0.30},  // Mare Frigoris, a narrow band west to east
+    {57.0, -34.0, 330, 0.32},
+    {57.5, -20.0, 330, 0.32},
+    {58.0, -6.0, 330, 0.32},
+    {57.5, 8.0, 330, 0.32},
+    {57.0, 22.0, 300, 0.30},
     {20.0, 40.0, 360, 0.30},   // the Serenitatis-Tranquillitatis strait
     {-2.0, 24.0, 330, 0.26},   // Sinus Asperitatis
     {22.0, 2.0, 300, 0.22},    // between Vaporum and Serenitatis
 }};
+// clang-format on
 
 // Young craters, bright with rays: latitude, longitude, diameter (km), ray length (km), ray count.
 struct Crater {
@@ -117,6 +120,7 @@ struct Place {
 const std::vector<Place>& mariaPlaces() {
     static const std::vector<Place> places = [] {
         std::vector<Place> out;
+        out.reserve(kMaria.size());
         for (const Mare& m : kMaria) {
             out.push_back({onSphere(m.lat, m.lon), 2 * std::sin(m.diameterKm / 2 / kMoonRadiusKm / 2)});
         }

@@ -98,9 +98,13 @@ void TestAssets::moonsFollowTheirAge() {
         const double share = double(lit) / double(disc);
         QVERIFY2(std::abs(share - expected) < 0.04,
                  qPrintable(QStringLiteral("picture %1: %2 lit, %3 expected").arg(k).arg(share).arg(expected)));
-        if (k >= 3 && k <= 15) {
+        // Which side is lit, where a side is: not at new moon, nor within a day or so of full.
+        if (expected > 0.95 || k < 3 || k == 30) {
+            continue;
+        }
+        if (k <= 15) {
             QVERIFY2(litRight > litLeft, qPrintable(QStringLiteral("waxing picture %1 lit on the left").arg(k)));
-        } else if (k >= 16 && k <= 29) {
+        } else {
             QVERIFY2(litLeft > litRight, qPrintable(QStringLiteral("waning picture %1 lit on the right").arg(k)));
         }
     }

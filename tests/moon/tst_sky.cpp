@@ -160,8 +160,8 @@ void TestSky::calendarDaysAgreeWithTheSky() {
     std::vector<std::int64_t> boundaries{1774915200}; // 2026-03-31 00:00 UTC
     std::vector<std::int64_t> noons;
     for (int i = 0; i < 730; ++i) {
-        const std::int64_t length = i == 100 ? 23 * 3600 : i == 300 ? 25 * 3600 : kDay;
-        noons.push_back(boundaries.back() + 12 * 3600);
+        const std::int64_t length = i == 100 ? 23LL * 3600 : i == 300 ? 25LL * 3600 : kDay;
+        noons.push_back(boundaries.back() + 12LL * 3600);
         boundaries.push_back(boundaries.back() + length);
     }
     const std::vector<DaySky> days = SkyForDays(boundaries, noons);
