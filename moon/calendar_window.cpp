@@ -181,7 +181,8 @@ void DayCell::paintEvent(QPaintEvent*) {
 }
 
 void DayCell::keyPressEvent(QKeyEvent* event) {
-    auto* window = qobject_cast<frmMoonCalendar*>(this->window());
+    // The calendar that holds this cell (a child window, so not this->window()).
+    frmMoonCalendar* window = nullptr;
     for (QWidget* w = parentWidget(); w && !window; w = w->parentWidget()) {
         window = qobject_cast<frmMoonCalendar*>(w);
     }

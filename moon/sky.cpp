@@ -79,23 +79,21 @@ struct PhaseTerm {
     double c;
     signed char e, m, mp, f, om;
 };
-constexpr PhaseTerm kNewTerms[] = {
-    {-0.40720, 0, 0, 1, 0, 0}, {0.17241, 1, 1, 0, 0, 0},   {0.01608, 0, 0, 2, 0, 0},  {0.01039, 0, 0, 0, 2, 0},
-    {0.00739, 1, -1, 1, 0, 0}, {-0.00514, 1, 1, 1, 0, 0},  {0.00208, 2, 2, 0, 0, 0},  {-0.00111, 0, 0, 1, -2, 0},
-    {-0.00057, 0, 0, 1, 2, 0}, {0.00056, 1, 1, 2, 0, 0},   {-0.00042, 0, 0, 3, 0, 0}, {0.00042, 1, 1, 0, 2, 0},
-    {0.00038, 1, 1, 0, -2, 0}, {-0.00024, 1, -1, 2, 0, 0}, {-0.00017, 0, 0, 0, 0, 1}, {-0.00007, 0, 2, 1, 0, 0},
-    {0.00004, 0, 0, 2, -2, 0}, {0.00004, 0, 3, 0, 0, 0},   {0.00003, 0, 1, 1, -2, 0}, {0.00003, 0, 0, 2, 2, 0},
-    {-0.00003, 0, 1, 1, 2, 0}, {0.00003, 0, -1, 1, 2, 0},  {-0.00002, 0, -1, 1, -2, 0}, {-0.00002, 0, 1, 3, 0, 0},
-    {0.00002, 0, 0, 4, 0, 0},
+// New and full moon share their arguments; only the coefficients differ.
+struct NewFullTerm {
+    double newMoon, fullMoon;
+    signed char e, m, mp, f, om;
 };
-constexpr PhaseTerm kFullTerms[] = {
-    {-0.40614, 0, 0, 1, 0, 0}, {0.17302, 1, 1, 0, 0, 0},   {0.01614, 0, 0, 2, 0, 0},  {0.01043, 0, 0, 0, 2, 0},
-    {0.00734, 1, -1, 1, 0, 0}, {-0.00515, 1, 1, 1, 0, 0},  {0.00209, 2, 2, 0, 0, 0},  {-0.00111, 0, 0, 1, -2, 0},
-    {-0.00057, 0, 0, 1, 2, 0}, {0.00056, 1, 1, 2, 0, 0},   {-0.00042, 0, 0, 3, 0, 0}, {0.00042, 1, 1, 0, 2, 0},
-    {0.00038, 1, 1, 0, -2, 0}, {-0.00024, 1, -1, 2, 0, 0}, {-0.00017, 0, 0, 0, 0, 1}, {-0.00007, 0, 2, 1, 0, 0},
-    {0.00004, 0, 0, 2, -2, 0}, {0.00004, 0, 3, 0, 0, 0},   {0.00003, 0, 1, 1, -2, 0}, {0.00003, 0, 0, 2, 2, 0},
-    {-0.00003, 0, 1, 1, 2, 0}, {0.00003, 0, -1, 1, 2, 0},  {-0.00002, 0, -1, 1, -2, 0}, {-0.00002, 0, 1, 3, 0, 0},
-    {0.00002, 0, 0, 4, 0, 0},
+constexpr NewFullTerm kNewFullTerms[] = {
+    {-0.40720, -0.40614, 0, 0, 1, 0, 0}, {0.17241, 0.17302, 1, 1, 0, 0, 0}, {0.01608, 0.01614, 0, 0, 2, 0, 0},
+    {0.01039, 0.01043, 0, 0, 0, 2, 0}, {0.00739, 0.00734, 1, -1, 1, 0, 0}, {-0.00514, -0.00515, 1, 1, 1, 0, 0},
+    {0.00208, 0.00209, 2, 2, 0, 0, 0}, {-0.00111, -0.00111, 0, 0, 1, -2, 0}, {-0.00057, -0.00057, 0, 0, 1, 2, 0},
+    {0.00056, 0.00056, 1, 1, 2, 0, 0}, {-0.00042, -0.00042, 0, 0, 3, 0, 0}, {0.00042, 0.00042, 1, 1, 0, 2, 0},
+    {0.00038, 0.00038, 1, 1, 0, -2, 0}, {-0.00024, -0.00024, 1, -1, 2, 0, 0}, {-0.00017, -0.00017, 0, 0, 0, 0, 1},
+    {-0.00007, -0.00007, 0, 2, 1, 0, 0}, {0.00004, 0.00004, 0, 0, 2, -2, 0}, {0.00004, 0.00004, 0, 3, 0, 0, 0},
+    {0.00003, 0.00003, 0, 1, 1, -2, 0}, {0.00003, 0.00003, 0, 0, 2, 2, 0}, {-0.00003, -0.00003, 0, 1, 1, 2, 0},
+    {0.00003, 0.00003, 0, -1, 1, 2, 0}, {-0.00002, -0.00002, 0, -1, 1, -2, 0}, {-0.00002, -0.00002, 0, 1, 3, 0, 0},
+    {0.00002, 0.00002, 0, 0, 4, 0, 0},
 };
 constexpr PhaseTerm kQuarterTerms[] = {
     {-0.62801, 0, 0, 1, 0, 0}, {0.17172, 1, 1, 0, 0, 0},    {-0.01183, 1, 1, 1, 0, 0}, {0.00862, 0, 0, 2, 0, 0},
@@ -248,27 +246,20 @@ double QuarterJde(int lunation, Quarter quarter) {
     const double f = 160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4;
     const double om = 124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3;
 
-    const auto sum = [&](const auto& terms) {
-        double s = 0;
-        for (const PhaseTerm& term : terms) {
-            s += term.c * std::pow(e, term.e) * sinDeg(term.m * m + term.mp * mp + term.f * f + term.om * om);
-        }
-        return s;
+    const auto term = [&](double c, int ePower, int mm, int mpm, int fm, int omm) {
+        return c * std::pow(e, ePower) * sinDeg(mm * m + mpm * mp + fm * f + omm * om);
     };
-    switch (quarter) {
-    case Quarter::New:
-        jde += sum(kNewTerms);
-        break;
-    case Quarter::Full:
-        jde += sum(kFullTerms);
-        break;
-    case Quarter::FirstQuarter:
-    case Quarter::LastQuarter: {
+    if (quarter == Quarter::New || quarter == Quarter::Full) {
+        for (const NewFullTerm& t : kNewFullTerms) {
+            jde += term(quarter == Quarter::New ? t.newMoon : t.fullMoon, t.e, t.m, t.mp, t.f, t.om);
+        }
+    } else {
+        for (const PhaseTerm& t : kQuarterTerms) {
+            jde += term(t.c, t.e, t.m, t.mp, t.f, t.om);
+        }
         const double w = 0.00306 - 0.00038 * e * cosDeg(m) + 0.00026 * cosDeg(mp) - 0.00002 * cosDeg(mp - m) +
                          0.00002 * cosDeg(mp + m) + 0.00002 * cosDeg(2 * f);
-        jde += sum(kQuarterTerms) + (quarter == Quarter::FirstQuarter ? w : -w);
-        break;
-    }
+        jde += quarter == Quarter::FirstQuarter ? w : -w;
     }
     for (const PlanetTerm& term : kPlanetTerms) {
         jde += term.c * sinDeg(term.a0 + term.a1 * k + term.a2 * t2);
@@ -298,16 +289,21 @@ std::vector<PhaseEvent> PhaseEventsBetween(std::int64_t fromUnix, std::int64_t t
 
 double MoonEclipticLongitude(std::int64_t unixSeconds) { return MoonPosition(UnixToJde(unixSeconds)).longitude; }
 
-double IlluminatedFraction(std::int64_t unixSeconds) {
-    const double jde = UnixToJde(unixSeconds);
-    const Position moon = MoonPosition(jde);
-    const Position sun = SunPosition(jde);
+namespace {
+// The lit share of the disc from the phase angle, which the sun's and moon's places give.
+double litShare(const Position& moon, const Position& sun) {
     constexpr double kAuKm = 149597870.7;
     const double r = sun.distance * kAuKm;
     const double cosPsi = cosDeg(moon.latitude) * cosDeg(moon.longitude - sun.longitude);
     const double psi = std::acos(std::clamp(cosPsi, -1.0, 1.0));
     const double i = std::atan2(r * std::sin(psi), moon.distance - r * cosPsi);
     return (1 + std::cos(i)) / 2;
+}
+} // namespace
+
+double IlluminatedFraction(std::int64_t unixSeconds) {
+    const double jde = UnixToJde(unixSeconds);
+    return litShare(MoonPosition(jde), SunPosition(jde));
 }
 
 double MoonAgeDays(std::int64_t unixSeconds) {
@@ -423,11 +419,7 @@ std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, cons
             }
         }
         day.age = static_cast<double>(noons[i] - lastNew) / 86400.0;
-        constexpr double kAuKm = 149597870.7;
-        const double r = sun.distance * kAuKm;
-        const double cosPsi = cosDeg(moon.latitude) * cosDeg(moon.longitude - sun.longitude);
-        const double psi = std::acos(std::clamp(cosPsi, -1.0, 1.0));
-        day.fraction = (1 + std::cos(std::atan2(r * std::sin(psi), moon.distance - r * cosPsi))) / 2;
+        day.fraction = litShare(moon, sun);
         day.sign = kSigns[static_cast<std::size_t>(bandOf(moon.longitude))];
         for (const PhaseEvent& e : events) {
             if (e.unixSeconds >= boundaries[i] && e.unixSeconds < boundaries[i + 1]) {
