@@ -19,6 +19,7 @@ LUNARA_NEEDS=(
     "xdotool cmd:xdotool"
     "imagemagick cmd:import"
     "fonts-dejavu-core file:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+    "tzdata file:/usr/share/zoneinfo/Europe/Berlin"
     "desktop-file-utils cmd:desktop-file-validate"
     "appstream cmd:appstreamcli"
     "dpkg-dev cmd:dpkg-shlibdeps"
