@@ -203,16 +203,8 @@ void DayCell::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
         window->moveSelection(7);
         break;
-    case Qt::Key_PageUp:
-        window->moveMonths(-1);
-        break;
-    case Qt::Key_PageDown:
-        window->moveMonths(1);
-        break;
-    case Qt::Key_Home:
-        window->goToToday();
-        break;
     default:
+        // Page Up, Page Down and Home go on to the calendar, which takes them from anywhere in it.
         QAbstractButton::keyPressEvent(event);
         return;
     }
