@@ -1,6 +1,6 @@
 // How long the sky takes: one month of calendar data (days with their age, lit share, sign,
 // quarters and sign ingresses) and every quarter from 1901 to 2050. Prints medians.
-#include "moon/sky.h"
+#include "sky/sky.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "moon/moon_host.h"
-#include "moon/sky.h"
+#include "sky/sky.h"
 
 #include <QAbstractButton>
 #include <QDate>

@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""Writes tests/moon/sky_reference.tsv: moon quarters, apparent longitudes, illuminated fractions
+"""Writes tests/sky/sky_reference.tsv: moon quarters, apparent longitudes, illuminated fractions
 and ages from PyEphem (Debian python3-ephem), an ephemeris independent of Lunara's own, at instants
 spread over 1901-2050. Run once by hand; the table is committed and the build never needs PyEphem.
 
-    tools/make_sky_reference.py > tests/moon/sky_reference.tsv
+    tools/make_sky_reference.py > tests/sky/sky_reference.tsv
 """
 import datetime
 import math

@@ -1,4 +1,4 @@
-#include "moon/sky.h"
+#include "sky/sky.h"
 
 #include <algorithm>
 #include <cmath>
