@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -14,6 +15,17 @@
 #include <QSysInfo>
 #include <QThread>
 #include <QUrl>
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #ifdef Q_OS_WIN
 // windows.h first: shellapi.h uses its types.
@@ -84,29 +96,144 @@ QLocale Services::locale() const { return QLocale::system(); }
 
 QTimeZone Services::timeZone() const { return QTimeZone::systemTimeZone(); }
 
+namespace {
+
+#ifdef Q_OS_UNIX
+// A folder only this user can reach: a real folder (never a link), owned by the user, with no
+// rights for anyone else. Made with mode 0700 when it is not there yet and `create` says so.
+bool privateFolder(const QString& path, bool create) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0) {
+        if (!create || errno != ENOENT || ::mkdir(native.constData(), 0700) != 0 || ::lstat(native.constData(), &st) != 0) {
+            return false;
+        }
+    }
+    return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+#endif
+
+// Where the lock may live: a folder no other user can write to, or nothing.
+QString lockFolder() {
+#ifdef Q_OS_UNIX
+    // The session's runtime folder; else a folder of our own in the temporary folder (someone
+    // else may have taken that name first, so it is checked, never trusted); else the cache folder
+    // in the home.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && privateFolder(runtime, false)) {
+        return runtime;
+    }
+    const QString ownTemp = QDir(QDir::tempPath()).filePath(QStringLiteral("lunara-%1").arg(::geteuid()));
+    if (privateFolder(ownTemp, true)) {
+        return ownTemp;
+    }
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty() && QDir::isAbsolutePath(cache) && QDir().mkpath(cache)) {
+        const QString own = QDir(cache).filePath(QStringLiteral("lunara"));
+        if (privateFolder(own, true)) {
+            return own;
+        }
+    }
+    return {};
+#else
+    // The per-user temporary folder: Windows has no runtime folder (Qt answers with the home folder).
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    return dir.isEmpty() || !QDir(dir).exists() ? QString() : dir;
+#endif
+}
+
+} // namespace
+
 QString singleInstanceLockPath(const QString& executablePath) {
     const QString canonical = QFileInfo(executablePath).canonicalFilePath();
-    // The user's name too: where the folder is shared between users, each still has a lock of their own.
+    // The user's name too: where a folder is shared between users, each still has a lock of their own.
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     const QByteArray hash =
         QCryptographicHash::hash(((canonical.isEmpty() ? executablePath : canonical) + u'\n' + user).toUtf8(),
                                  QCryptographicHash::Sha1)
             .toHex()
             .left(16);
-#ifdef Q_OS_WIN
-    // The per-user temporary folder: Windows has no runtime folder (Qt answers with the home folder).
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-#else
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
-    if (dir.isEmpty() || !QDir(dir).exists()) {
-        dir = QDir::tempPath();
+    const QString dir = lockFolder();
+    return dir.isEmpty() ? QString() : QDir(dir).filePath(QStringLiteral("lunara-%1.lock").arg(QString::fromLatin1(hash)));
+}
+
+QString storeLockPath(const QString& storeName) {
+    // The registry (Windows' native store) has no file to lock, and a relative name is no file of ours.
+    if (storeName.startsWith(QLatin1String("\\HKEY_")) || storeName.startsWith(QLatin1String("/HKEY_")) ||
+        !QDir::isAbsolutePath(storeName)) {
+        return {};
     }
-    return QDir(dir).filePath(QStringLiteral("lunara-%1.lock").arg(QString::fromLatin1(hash)));
+    return storeName + QStringLiteral(".lock");
 }
 
 namespace {
 
+// What stands in a lock's place that could not be taken.
+enum class Judged {
+    Held,    // a live holder has it
+    Cleared, // something left over was removed: try again
+    Busy,    // being written this moment: look again shortly
+    Unsafe,  // something that must not be removed (a folder with contents, a device...)
+};
+
+#ifdef Q_OS_UNIX
+// A lock file is created empty, then locked, then written, all within a moment; until it has been
+// written it must not be taken for a left-over.
+constexpr std::int64_t kCreationGraceSeconds = 2;
+
+bool namesAHolder(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    return lock.getLockInfo(&pid, &host, &app);
+}
+
+bool justCreated(const struct stat& st) {
+    const std::int64_t age = static_cast<std::int64_t>(std::time(nullptr)) - static_cast<std::int64_t>(st.st_mtime);
+    return age < kCreationGraceSeconds && age > -kCreationGraceSeconds; // a clock set back counts too
+}
+
+// Never follows a link and never empties a folder: a link in the lock's place is removed itself,
+// a folder only when empty, and a file only when nobody holds its lock and it is not being written.
+// The holder's lock (flock) is the test of life: it dies with its process, whatever the file names.
+Judged judge(const QLockFile& lock, const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0) {
+        return errno == ENOENT ? Judged::Cleared : Judged::Unsafe;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        return ::unlink(native.constData()) == 0 ? Judged::Cleared : Judged::Unsafe;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return ::rmdir(native.constData()) == 0 ? Judged::Cleared : Judged::Unsafe;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return Judged::Unsafe;
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT ? Judged::Cleared : Judged::Unsafe;
+    }
+    Judged result = Judged::Unsafe;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        result = Judged::Unsafe;
+    } else if (justCreated(opened) && !namesAHolder(lock)) {
+        result = Judged::Busy; // not written yet: its creator may lock it any moment
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        result = Judged::Held; // the holder's lock dies with its process
+    } else {
+        // Ours now, so nobody can replace it: remove it if the name still leads to it.
+        struct stat again {};
+        const bool same = ::lstat(native.constData(), &again) == 0 && again.st_dev == opened.st_dev &&
+                          again.st_ino == opened.st_ino;
+        result = !same || ::unlink(native.constData()) == 0 ? Judged::Cleared : Judged::Unsafe;
+    }
+    ::close(fd);
+    return result;
+}
+#else
 // Whether a lock's holder, as its lock file names it, is a copy of this executable that runs now.
 bool holderIsLiveCopy(const QLockFile& lock) {
     qint64 pid = 0;
@@ -116,48 +243,67 @@ bool holderIsLiveCopy(const QLockFile& lock) {
         return false; // empty, garbage or not a file: nobody can hold it
     }
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-        return false; // the runtime folder is this machine's own: another host's lock is left over
+        return false; // the lock folder is this machine's own: another host's lock is left over
     }
-#ifdef Q_OS_LINUX
-    // The holder's executable must be this one: a process that took over a dead copy's number is
-    // not a copy.
-    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-    return !exe.isEmpty() &&
-           QFileInfo(exe).canonicalFilePath() == QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-#else
-    // QLockFile has already checked that the process runs and carries this program's name.
-    return true;
-#endif
+    // The process must run and carry this program's name: one that took over a dead copy's number
+    // is not a copy.
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process) {
+        return false;
+    }
+    wchar_t name[MAX_PATH];
+    DWORD size = MAX_PATH;
+    const bool named = QueryFullProcessImageNameW(process, 0, name, &size) != 0;
+    CloseHandle(process);
+    return named && QFileInfo(QString::fromWCharArray(name, int(size))).canonicalFilePath() ==
+                        QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
 }
+
+Judged judge(QLockFile& lock, const QString& path) {
+    if (holderIsLiveCopy(lock)) {
+        return Judged::Held;
+    }
+    // Windows keeps a held lock file open without delete sharing: removal fails while it is held.
+    if (lock.removeStaleLockFile() || !QFileInfo::exists(path)) {
+        return Judged::Cleared;
+    }
+    if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink()) {
+        return QDir().rmdir(path) ? Judged::Cleared : Judged::Unsafe;
+    }
+    return Judged::Busy;
+}
+#endif
 
 enum class Take { Taken, Held, Unavailable };
 
-// Takes a lock file at once. One that is left over (empty, garbage, a directory, another host's,
-// or a holder that is not a copy of this program) is cleared and taken over; a lock is never
-// stale by age alone, as a copy may run for weeks.
-Take takeLock(QLockFile& lock, const QString& path) {
+// Takes a lock file, waiting at most `patience` for one that is being written this moment. One that
+// is left over (empty, garbage, another host's, an empty folder, a link, a holder that is gone) is
+// cleared and taken over; a lock is never stale by age alone, as a copy may run for weeks.
+Take takeLock(QLockFile& lock, const QString& path, std::chrono::milliseconds patience) {
     lock.setStaleLockTime(0);
-    // A few rounds, a moment apart: a process starting at this instant holds its file before it
-    // has written its name into it.
-    for (int round = 0; round < 20; ++round) {
+    const QDeadlineTimer deadline(patience);
+    for (int round = 0; round < 1000; ++round) {
         if (lock.tryLock(0)) {
             return Take::Taken;
         }
         if (lock.error() != QLockFile::LockFailedError) {
             return Take::Unavailable; // no writable folder: there is no lock to be had
         }
-        if (holderIsLiveCopy(lock)) {
+        switch (judge(lock, path)) {
+        case Judged::Held:
             return Take::Held;
-        }
-        // Removal fails while a live holder keeps its file locked.
-        if (!lock.removeStaleLockFile() && QFileInfo(path).isDir()) {
-            QDir(path).removeRecursively();
-        }
-        if (round > 0) {
-            QThread::msleep(25);
+        case Judged::Unsafe:
+            return Take::Unavailable;
+        case Judged::Cleared:
+            break;
+        case Judged::Busy:
+            if (deadline.hasExpired()) {
+                return Take::Held;
+            }
+            QThread::msleep(5);
+            break;
         }
     }
-    // Kept locked all along by a process that does not name itself.
     return Take::Held;
 }
 
@@ -168,22 +314,35 @@ bool Services::anotherCopyRunning() {
         return false;
     }
     const QString path = singleInstanceLockPath(QCoreApplication::applicationFilePath());
+    if (path.isEmpty()) {
+        return false; // no safe place for a lock: better two copies than none
+    }
     lock_ = std::make_unique<QLockFile>(path);
-    // A lock that cannot be created at all (no writable folder) must not keep the user out.
-    return takeLock(*lock_, path) == Take::Held;
+    // A lock that cannot be had safely (no writable folder, something in its place that must
+    // stay) must not keep the user out.
+    return takeLock(*lock_, path, std::chrono::milliseconds(2500)) == Take::Held;
+}
+
+bool storeLockFree(const QString& storeName) {
+    const QString lockPath = storeLockPath(storeName);
+    if (lockPath.isEmpty()) {
+        return true; // nothing to probe
+    }
+    // QSettings makes the store's folder when it writes; its lock must find the folder there first.
+    if (!QDir().mkpath(QFileInfo(lockPath).absolutePath())) {
+        return false;
+    }
+    QLockFile probe(lockPath);
+    // On the interface thread: a lock being written this moment is not waited for long.
+    return takeLock(probe, lockPath, std::chrono::milliseconds(30)) == Take::Taken;
 }
 
 bool Services::storeSetting(const QString& key, const QVariant& value) {
     // QSettings waits without limit for its own lock file, at once and again whenever it writes
-    // pending changes; a left-over one (a directory, an empty file) would hang the program. Judge
-    // or clear it first, and change nothing when it cannot be had.
-    const QString lockPath = settings_->fileName() + QStringLiteral(".lock");
-    QDir().mkpath(QFileInfo(lockPath).absolutePath());
-    {
-        QLockFile probe(lockPath);
-        if (takeLock(probe, lockPath) != Take::Taken) {
-            return false;
-        }
+    // pending changes; a left-over one (a folder, an empty file) would hang the program. Judge or
+    // clear it first, and change nothing when it cannot be had.
+    if (!storeLockFree(settings_->fileName())) {
+        return false;
     }
     settings_->setValue(key, value);
     // Written at once: the program may be ended without a clean exit.

@@ -59,9 +59,16 @@ private:
     Services* previous_;
 };
 
-// The lock file that keeps one copy of the executable at this path running; a crashed holder's
-// lock is taken over because its process no longer exists.
+// The lock file that keeps one copy of the executable at this path running, in a folder no other
+// user can write to; empty when there is no such folder. A crashed holder's lock is taken over
+// because its process no longer exists.
 QString singleInstanceLockPath(const QString& executablePath);
+
+// The lock file QSettings keeps beside a store of this name; empty for a store that is no file
+// (the Windows registry).
+QString storeLockPath(const QString& storeName);
+// Whether the store's lock can be had now (or it has none); a left-over lock is cleared first.
+bool storeLockFree(const QString& storeName);
 
 // Current time (long format) " ; " current date (short format), in the given regional settings.
 QString clockText(const QDateTime& now, const QLocale& locale);

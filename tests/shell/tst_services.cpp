@@ -37,6 +37,9 @@ private slots:
     void leftOverSettingsLockIsCleared_data();
     void leftOverSettingsLockIsCleared();
     void heldSettingsLockIsNotWaitedFor();
+    void storeMakesItsFolderBeforeItsLock();
+    void onlyStoresThatAreFilesAreLocked_data();
+    void onlyStoresThatAreFilesAreLocked();
     void clockText_data();
     void clockText();
     void accessKeys_data();
@@ -207,26 +210,82 @@ void TestServicesAndLinks::unwritableStoreAsksNothing() {
 }
 
 void TestServicesAndLinks::leftOverSettingsLockIsCleared_data() {
-    QTest::addColumn<bool>("lockIsAFolder");
-    QTest::newRow("a folder") << true;
-    QTest::newRow("an empty file") << false;
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("an empty folder") << "folder" << true;
+    QTest::newRow("an empty file from a minute ago") << "old file" << true;
+    QTest::newRow("a link to a file") << "link" << true;
+    // Someone is creating it this moment: it is theirs, not left over, and not waited for.
+    QTest::newRow("an empty file being written now") << "new file" << false;
 }
 
 void TestServicesAndLinks::leftOverSettingsLockIsCleared() {
     // QSettings would wait for ever (a folder) or half a minute (an empty file) on such a lock.
-    QFETCH(bool, lockIsAFolder);
+    QFETCH(QString, left);
+    QFETCH(bool, stored);
     Fixture f;
     const QString lock = f.settingsFile + QStringLiteral(".lock");
-    if (lockIsAFolder) {
+    const QString target = f.dir.filePath(QStringLiteral("target.txt"));
+    if (left == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(lock));
+    } else if (left == QLatin1String("link")) {
+        QFile t(target);
+        QVERIFY(t.open(QIODevice::WriteOnly) && t.write("kept") == 4);
+        t.close();
+        QVERIFY(QFile::link(target, lock));
     } else {
         QFile empty(lock);
         QVERIFY(empty.open(QIODevice::WriteOnly));
+        if (left == QLatin1String("old file")) {
+            QVERIFY(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        }
     }
-    QVERIFY(f.services.storeSetting(kKey, QStringLiteral("stored")));
-    QVERIFY(!QFileInfo::exists(lock));
+    QCOMPARE(f.services.storeSetting(kKey, QStringLiteral("stored")), stored);
+    QCOMPARE(QFileInfo::exists(lock), !stored);
     QSettings reread(f.settingsFile, QSettings::IniFormat);
-    QCOMPARE(reread.value(kKey).toString(), QStringLiteral("stored"));
+    QCOMPARE(reread.value(kKey).toString(), stored ? QStringLiteral("stored") : QString());
+    if (left == QLatin1String("link")) {
+        QFile t(target);
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        QCOMPARE(t.readAll(), QByteArray("kept"));
+    }
+}
+
+void TestServicesAndLinks::storeMakesItsFolderBeforeItsLock() {
+    // The first value ever stored: the store's folder does not exist yet, and its lock lives there.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("config/Lunara/Lunara.ini"));
+    TestServices services(file);
+    QVERIFY(services.storeSetting(kKey, QStringLiteral("first")));
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value(kKey).toString(), QStringLiteral("first"));
+}
+
+void TestServicesAndLinks::onlyStoresThatAreFilesAreLocked_data() {
+    QTest::addColumn<QString>("store");
+    QTest::addColumn<QString>("lock");
+    QTest::newRow("a file") << "/home/u/.config/Lunara/Lunara.conf"
+                            << "/home/u/.config/Lunara/Lunara.conf.lock";
+    QTest::newRow("the Windows registry") << "\\HKEY_CURRENT_USER\\Software\\Lunara\\Lunara" << QString();
+    QTest::newRow("the registry, forward slashes") << "/HKEY_CURRENT_USER/Software/Lunara/Lunara" << QString();
+    QTest::newRow("a relative name") << "Software/Lunara" << QString();
+}
+
+void TestServicesAndLinks::onlyStoresThatAreFilesAreLocked() {
+    QFETCH(QString, store);
+    QFETCH(QString, lock);
+    QCOMPARE(storeLockPath(store), lock);
+    if (!lock.isEmpty()) {
+        return;
+    }
+    // A store that is no file is written without a probe, and its name never becomes a folder.
+    QTemporaryDir here;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(here.path()));
+    const bool free = storeLockFree(store);
+    QDir::setCurrent(before);
+    QVERIFY(free);
+    QVERIFY(QDir(here.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/HKEY_CURRENT_USER")));
 }
 
 void TestServicesAndLinks::heldSettingsLockIsNotWaitedFor() {
