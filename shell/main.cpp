@@ -16,15 +16,41 @@ namespace {
 
 // While the application connects to the display, Qt's messages are held back: when no display
 // can be opened Qt ends with a fatal error (an abort and a core dump, after lines that suggest
-// reinstalling); say instead in one line what is missing and end with status 1.
+// reinstalling); say instead in one line what went wrong and end with status 1.
 QtMessageHandler qtHandler = nullptr;
 std::vector<std::pair<QtMsgType, QString>> heldBack;
 
+// Whether Qt's failure was that no display could be reached, rather than a plugin that is
+// missing, broken or misnamed.
+bool noDisplayReached() {
+    for (const auto& [type, message] : heldBack) {
+        if (message.contains(QLatin1String("could not connect to display"), Qt::CaseInsensitive) ||
+            message.contains(QLatin1String("Failed to create wl_display"), Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return (platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland")) &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void duringConnect(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        std::fputs("lunara: cannot start: no graphical display could be opened (is DISPLAY or WAYLAND_DISPLAY "
-                   "set to a running display?)\n",
-                   stderr);
+        if (noDisplayReached()) {
+            std::fputs("lunara: cannot start: no graphical display could be opened (is DISPLAY or WAYLAND_DISPLAY "
+                       "set to a running display?)\n",
+                       stderr);
+        } else {
+            // Qt's own reason, in one line: the warning that named the cause, else the first line
+            // of the fatal message.
+            QString reason = message.section(QLatin1Char('\n'), 0, 0);
+            for (const auto& [heldType, held] : heldBack) {
+                if (heldType != QtDebugMsg && heldType != QtInfoMsg) {
+                    reason = held.section(QLatin1Char('\n'), 0, 0);
+                }
+            }
+            std::fprintf(stderr, "lunara: cannot start: %s\n", qUtf8Printable(reason.simplified()));
+        }
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -47,6 +73,8 @@ int main(int argc, char** argv) {
                       "Lunara takes no options; start it without any to open its window. See lunara(1).");
             return 0;
         }
+        std::fprintf(stderr, "lunara: unknown option '%s'\nTry 'lunara --help' for more information.\n", argv[i]);
+        return 2;
     }
     qtHandler = qInstallMessageHandler(duringConnect);
     QApplication app(argc, argv);

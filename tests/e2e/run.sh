@@ -237,13 +237,24 @@ damaged_files() {
     done
 }
 
-# Without a display: one line that says so, status 1, no abort.
+# Without a display: one line that says so, status 1, no abort; other start-up failures in Qt's words.
 no_display() {
     local out status=0
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$LUNARA" 2>&1) || status=$?
     [ "$status" -eq 1 ] || fail "status $status without a display: $out"
     [ "$(printf '%s\n' "$out" | grep -c .)" -eq 1 ] || fail "not one line: $out"
     grep -q "display" <<<"$out" || fail "the line does not say what is missing: $out"
+    # On a working display, a platform that cannot be loaded is not called a missing display.
+    status=0
+    out=$(QT_QPA_PLATFORM=bogus "$LUNARA" 2>&1) || status=$?
+    [ "$status" -eq 1 ] || fail "status $status with a platform that does not exist: $out"
+    [ "$(printf '%s\n' "$out" | grep -c .)" -eq 1 ] || fail "not one line: $out"
+    grep -q "bogus" <<<"$out" && ! grep -q "no graphical display" <<<"$out" || fail "not Qt's own reason: $out"
+    # An unknown option ends the program before anything starts.
+    status=0
+    out=$("$LUNARA" --bogus 2>&1) || status=$?
+    [ "$status" -eq 2 ] && grep -q "unknown option '--bogus'" <<<"$out" || fail "--bogus: status $status, $out"
+    [ "$(count_windows "$LAUNCHER")" -eq 0 ] || fail "--bogus opened a window"
     # The two answers every program gives need no display.
     [ "$(env -u DISPLAY "$LUNARA" --version)" = "lunara 1.20" ] || fail "--version"
     env -u DISPLAY "$LUNARA" --help | grep -q "^Usage: lunara" || fail "--help"
