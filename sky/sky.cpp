@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace lunara::sky {
 
@@ -131,9 +132,18 @@ double yearOfJd(double jd) { return 2000.0 + (jd - 2451544.5) / 365.25; }
 } // namespace
 
 double DeltaT(double y) {
-    if (y < 1860) {
+    if (y < 1700) {
         const double u = (y - 1820) / 100;
         return -20 + 32 * u * u;
+    }
+    if (y < 1800) {
+        const double t = y - 1700;
+        return 8.83 + 0.1603 * t - 0.0059285 * t * t + 0.00013336 * t * t * t - std::pow(t, 4) / 1174000;
+    }
+    if (y < 1860) {
+        const double t = y - 1800;
+        return 13.72 - 0.332447 * t + 0.0068612 * t * t + 0.0041116 * t * t * t - 0.00037436 * std::pow(t, 4) +
+               0.0000121272 * std::pow(t, 5) - 0.0000001699 * std::pow(t, 6) + 0.000000000875 * std::pow(t, 7);
     }
     if (y < 1900) {
         const double t = y - 1860;
@@ -182,7 +192,7 @@ std::int64_t JdeToUnix(double jde) {
     return static_cast<std::int64_t>(std::llround((jd - kUnixEpochJd) * 86400.0));
 }
 
-Position MoonPosition(double jde) {
+MoonPlace MoonPosition(double jde) {
     const double t = (jde - kJ2000) / 36525.0;
     const double t2 = t * t;
     const double t3 = t2 * t;
@@ -218,7 +228,7 @@ Position MoonPosition(double jde) {
     return {norm360(lp + sl / 1e6 + nutationInLongitude(t)), sb / 1e6, 385000.56 + sr / 1000};
 }
 
-Position SunPosition(double jde) {
+SunPlace SunPosition(double jde) {
     const double t = (jde - kJ2000) / 36525.0;
     const double l0 = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
     const double m = 357.52911 + 35999.05029 * t - 0.0001537 * t * t;
@@ -291,12 +301,12 @@ double MoonEclipticLongitude(std::int64_t unixSeconds) { return MoonPosition(Uni
 
 namespace {
 // The lit share of the disc from the phase angle, which the sun's and moon's places give.
-double litShare(const Position& moon, const Position& sun) {
+double litShare(const MoonPlace& moon, const SunPlace& sun) {
     constexpr double kAuKm = 149597870.7;
-    const double r = sun.distance * kAuKm;
+    const double r = sun.distanceAu * kAuKm;
     const double cosPsi = cosDeg(moon.latitude) * cosDeg(moon.longitude - sun.longitude);
     const double psi = std::acos(std::clamp(cosPsi, -1.0, 1.0));
-    const double i = std::atan2(r * std::sin(psi), moon.distance - r * cosPsi);
+    const double i = std::atan2(r * std::sin(psi), moon.distanceKm - r * cosPsi);
     return (1 + std::cos(i)) / 2;
 }
 } // namespace
@@ -378,7 +388,8 @@ std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_
     std::vector<SignIngress> out;
     // The moon moves at most some 4 degrees in six hours: never past a whole sign in a step.
     constexpr std::int64_t kStep = 6LL * 3600;
-    std::int64_t a = fromUnix;
+    // From the second before the range: an ingress at its very start is one of its own.
+    std::int64_t a = fromUnix - 1;
     double la = MoonEclipticLongitude(a);
     while (a < toUnix) {
         const std::int64_t b = std::min(a + kStep, toUnix);
@@ -396,23 +407,34 @@ std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_
 }
 
 std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, const std::vector<std::int64_t>& noons) {
+    if (boundaries.size() != noons.size() + 1) {
+        throw std::invalid_argument("SkyForDays: one boundary more than noons is needed");
+    }
+    for (std::size_t i = 0; i < noons.size(); ++i) {
+        if (boundaries[i + 1] <= boundaries[i]) {
+            throw std::invalid_argument("SkyForDays: day boundaries must increase");
+        }
+        if (noons[i] < boundaries[i] || noons[i] >= boundaries[i + 1]) {
+            throw std::invalid_argument("SkyForDays: a noon lies outside its day");
+        }
+    }
     std::vector<DaySky> days(noons.size());
-    if (boundaries.size() != noons.size() + 1 || noons.empty()) {
-        return {};
+    if (noons.empty()) {
+        return days;
     }
     // The quarters of the span, and the new moon before it for the age of its first days.
     const std::vector<PhaseEvent> events = PhaseEventsBetween(boundaries.front() - 32LL * 86400, boundaries.back());
     std::int64_t lastNew = 0;
     std::size_t next = 0;
     // Samples at every midnight and noon, half a day apart: the moon never passes a whole sign
-    // between two of them.
-    std::int64_t prevT = boundaries.front();
+    // between two of them. The first from the second before the first day, for an ingress at its start.
+    std::int64_t prevT = boundaries.front() - 1;
     double prevL = MoonEclipticLongitude(prevT);
     for (std::size_t i = 0; i < noons.size(); ++i) {
         DaySky& day = days[i];
         const double jde = UnixToJde(noons[i]);
-        const Position moon = MoonPosition(jde);
-        const Position sun = SunPosition(jde);
+        const MoonPlace moon = MoonPosition(jde);
+        const SunPlace sun = SunPosition(jde);
         for (; next < events.size() && events[next].unixSeconds <= noons[i]; ++next) {
             if (events[next].quarter == Quarter::New) {
                 lastNew = events[next].unixSeconds;

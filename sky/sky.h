@@ -16,6 +16,7 @@ enum class Quarter { New, FirstQuarter, Full, LastQuarter };
 struct PhaseEvent {
     Quarter quarter;
     std::int64_t unixSeconds; // the instant, UTC
+    bool operator==(const PhaseEvent&) const = default;
 };
 
 // Every quarter in [from, to), in time order.
@@ -42,11 +43,14 @@ double QuarterJde(int lunation, Quarter quarter);
 struct SignIngress {
     std::int64_t unixSeconds;
     std::string_view sign;
+    bool operator==(const SignIngress&) const = default;
 };
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix);
 
 // The sky of consecutive local days, for a calendar: day i runs from boundaries[i] to
 // boundaries[i + 1] (local midnights, so a day may be 23 or 25 hours long) and is seen at noons[i].
+// Throws std::invalid_argument when the boundaries do not increase, a noon lies outside its day,
+// or there is not exactly one boundary more than noons.
 struct DaySky {
     double age = 0;                     // days since the new moon, at noon
     double fraction = 0;                // lit share of the disc, at noon
@@ -61,14 +65,20 @@ std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, cons
 std::string_view EightPhaseName(std::int64_t unixSeconds, std::optional<Quarter> quarterThatDay);
 
 // The moon's apparent geocentric position of date and the sun's, for the checks of the theory.
-struct Position {
-    double longitude; // degrees, apparent, of date
-    double latitude;  // degrees
-    double distance;  // km (moon) or astronomical units (sun)
+struct MoonPlace {
+    double longitude;  // degrees, apparent, of date
+    double latitude;   // degrees
+    double distanceKm; // from the earth's centre
 };
-Position MoonPosition(double jde);
-Position SunPosition(double jde);
-// Terrestrial Time minus UT, seconds, for a decimal year.
+struct SunPlace {
+    double longitude;  // degrees, apparent, of date
+    double latitude;   // degrees
+    double distanceAu; // astronomical units
+};
+MoonPlace MoonPosition(double jde);
+SunPlace SunPosition(double jde);
+// Terrestrial Time minus UT, seconds, for a decimal year: the Espenak-Meeus polynomials from 1700
+// to 2150 (the program asks for 1900-2051); outside them the long-term parabola, good to a minute.
 double DeltaT(double year);
 double UnixToJde(std::int64_t unixSeconds);
 std::int64_t JdeToUnix(double jde);

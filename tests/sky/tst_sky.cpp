@@ -18,6 +18,11 @@ private slots:
     void agreesWithAnIndependentEphemeris();
     void quartersFollowEachOtherInOrder();
     void rangesNeitherLoseNorDoubleAnEvent();
+    void deltaTIsSmoothWhereItsFormulasMeet_data();
+    void deltaTIsSmoothWhereItsFormulasMeet();
+    void daysThatCannotBeAreRefused_data();
+    void daysThatCannotBeAreRefused();
+    void aDayThatStartsAtAnIngressHasIt();
     void ageStartsAtEachNewMoon();
     void signsAndTheirIngresses();
     void calendarDaysAgreeWithTheSky();
@@ -34,10 +39,10 @@ constexpr std::int64_t kTo2051 = 2556143999;    // 2050-12-31 23:59:59 UTC
 void TestSky::workedExamples() {
     // The new moon of February 1977 and the moon of 12 April 1992, 0h TD, from the book's examples.
     QVERIFY(std::abs(QuarterJde(-283, Quarter::New) - 2443192.65118) < 0.00001);
-    const Position moon = MoonPosition(2448724.5);
+    const MoonPlace moon = MoonPosition(2448724.5);
     QVERIFY2(std::abs(moon.longitude - 133.167265) < 0.0001, qPrintable(QString::number(moon.longitude, 'f', 6)));
     QVERIFY(std::abs(moon.latitude - -3.229126) < 0.000001);
-    QVERIFY(std::abs(moon.distance - 368409.7) < 0.1);
+    QVERIFY(std::abs(moon.distanceKm - 368409.7) < 0.1);
     QVERIFY(std::abs(IlluminatedFraction(JdeToUnix(2448724.5)) - 0.6786) < 0.0001);
     // Delta T at the book's reference points.
     QVERIFY(std::abs(DeltaT(1977.1) - 47.7) < 0.5);
@@ -101,23 +106,77 @@ void TestSky::quartersFollowEachOtherInOrder() {
     }
 }
 
-void TestSky::rangesNeitherLoseNorDoubleAnEvent() {
-    // Split a stretch of years at every event instant, one second either side, and at midnights.
-    const std::int64_t from = 1577836800; // 2020-01-01
-    const std::int64_t to = 1609459200;   // 2021-01-01
-    const std::vector<PhaseEvent> whole = PhaseEventsBetween(from, to);
-    for (const PhaseEvent& e : whole) {
+namespace {
+// Splitting [from, to) anywhere, at the events themselves too, gives the same list element by
+// element: an event at a range's start belongs to it, one at its end to the next.
+template <typename Event, typename Between>
+void splitsAgree(Between between, std::int64_t from, std::int64_t to) {
+    const std::vector<Event> whole = between(from, to);
+    QVERIFY(!whole.empty());
+    for (const Event& e : whole) {
         for (std::int64_t cut : {e.unixSeconds - 1, e.unixSeconds, e.unixSeconds + 1, e.unixSeconds / kDay * kDay}) {
-            std::vector<PhaseEvent> joined = PhaseEventsBetween(from, cut);
-            const std::vector<PhaseEvent> second = PhaseEventsBetween(cut, to);
+            std::vector<Event> joined = between(from, cut);
+            const std::vector<Event> second = between(cut, to);
             joined.insert(joined.end(), second.begin(), second.end());
-            QCOMPARE(joined.size(), whole.size());
+            if (!(joined == whole)) {
+                QFAIL(qPrintable(QStringLiteral("split at %1 (event at %2)").arg(cut).arg(e.unixSeconds)));
+            }
         }
         // [t, t + 1) holds exactly the event at t.
-        QCOMPARE(PhaseEventsBetween(e.unixSeconds, e.unixSeconds + 1).size(), std::size_t{1});
-        QVERIFY(PhaseEventsBetween(e.unixSeconds - 1, e.unixSeconds).empty());
+        QVERIFY(between(e.unixSeconds, e.unixSeconds + 1) == std::vector<Event>{e});
+        QVERIFY(between(e.unixSeconds - 1, e.unixSeconds).empty());
     }
-    QVERIFY(PhaseEventsBetween(to, from).empty());
+    QVERIFY(between(to, from).empty());
+}
+} // namespace
+
+void TestSky::rangesNeitherLoseNorDoubleAnEvent() {
+    splitsAgree<PhaseEvent>(PhaseEventsBetween, 1577836800, 1609459200);   // 2020
+    splitsAgree<SignIngress>(SignIngressesBetween, 1577836800, 1585699200); // 2020, first quarter year
+    splitsAgree<SignIngress>(SignIngressesBetween, -2145916800, -2138140800); // 1902, three months
+}
+
+void TestSky::deltaTIsSmoothWhereItsFormulasMeet_data() {
+    QTest::addColumn<double>("year");
+    QTest::addColumn<double>("seconds"); // the published value
+    // Where one polynomial hands over to the next the value must not jump.
+    for (double y : {1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0}) {
+        QTest::addRow("meets at %.0f", y) << y << -1.0;
+    }
+    QTest::newRow("1850") << 1850.0 << 7.1;
+    QTest::newRow("1820") << 1820.0 << 12.0;
+    QTest::newRow("1900") << 1900.0 << -2.8;
+    QTest::newRow("1950") << 1950.0 << 29.1;
+}
+
+void TestSky::deltaTIsSmoothWhereItsFormulasMeet() {
+    QFETCH(double, year);
+    QFETCH(double, seconds);
+    if (seconds < 0) {
+        QVERIFY2(std::abs(DeltaT(year - 1e-6) - DeltaT(year)) < 0.6, qPrintable(QString::number(DeltaT(year))));
+    } else {
+        QVERIFY2(std::abs(DeltaT(year) - seconds) < 0.6, qPrintable(QString::number(DeltaT(year))));
+    }
+}
+
+void TestSky::daysThatCannotBeAreRefused_data() {
+    QTest::addColumn<std::vector<std::int64_t>>("boundaries");
+    QTest::addColumn<std::vector<std::int64_t>>("noons");
+    const std::int64_t d = 1796083200; // 2026-12-01
+    QTest::newRow("a day of no length") << std::vector<std::int64_t>{d, d + kDay, d + kDay, d + 2 * kDay}
+                                        << std::vector<std::int64_t>{d + 1000, d + kDay, d + kDay + 1000};
+    QTest::newRow("days out of order") << std::vector<std::int64_t>{d + kDay, d} << std::vector<std::int64_t>{d + 10};
+    QTest::newRow("a noon in the next day") << std::vector<std::int64_t>{d, d + kDay, d + 2 * kDay}
+                                            << std::vector<std::int64_t>{d + kDay + 10, d + kDay + 20};
+    QTest::newRow("a noon at the day's end") << std::vector<std::int64_t>{d, d + kDay} << std::vector<std::int64_t>{d + kDay};
+    QTest::newRow("a boundary missing") << std::vector<std::int64_t>{d, d + kDay}
+                                        << std::vector<std::int64_t>{d + 10, d + kDay + 10};
+}
+
+void TestSky::daysThatCannotBeAreRefused() {
+    QFETCH(std::vector<std::int64_t>, boundaries);
+    QFETCH(std::vector<std::int64_t>, noons);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SkyForDays(boundaries, noons));
 }
 
 void TestSky::ageStartsAtEachNewMoon() {
@@ -186,6 +245,18 @@ void TestSky::calendarDaysAgreeWithTheSky() {
         ingresses += expected.size();
     }
     QVERIFY(ingresses > 260); // some 135 a year
+}
+
+void TestSky::aDayThatStartsAtAnIngressHasIt() {
+    for (const SignIngress& in : SignIngressesBetween(1796083200, 1796083200 + 10 * kDay)) {
+        const std::vector<DaySky> days =
+            SkyForDays({in.unixSeconds, in.unixSeconds + kDay}, {in.unixSeconds + kDay / 2});
+        QCOMPARE(days.size(), std::size_t{1});
+        QVERIFY(!days[0].ingresses.empty());
+        QVERIFY(days[0].ingresses.front() == in);
+        // And the day before, which ends at it, does not.
+        QVERIFY(SkyForDays({in.unixSeconds - kDay, in.unixSeconds}, {in.unixSeconds - kDay / 2})[0].ingresses.empty());
+    }
 }
 
 void TestSky::eightPhaseNames_data() {
