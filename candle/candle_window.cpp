@@ -95,10 +95,10 @@ void frmCandleMagickMain::bindControls(const Form& form) {
 }
 
 void frmCandleMagickMain::buildMenus() {
-    QMenu* file = addMenu(menuBar(), "nuFile", QStringLiteral("&File"));
+    QMenu* file = addMenu(menus(), "nuFile", QStringLiteral("&File"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
-    addMakeMoneyCommand(menuBar(), "mnuMakeMoney", this);
+    addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
+    addMakeMoneyCommand(menus(), "mnuMakeMoney", this);
 }
 
 void frmCandleMagickMain::connectControls() {

@@ -8,12 +8,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 
 namespace lunara {
 
 FeatureWindow::FeatureWindow(FeatureHost& host, const char* objectName, const QString& caption, int clientWidthTwips,
                              int clientHeightTwips, int background)
-    : host_(host), client_(new QWidget(this)) {
+    : host_(host), client_(new QWidget(this)), menus_(std::make_unique<QMenuBar>()) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -22,7 +23,10 @@ FeatureWindow::FeatureWindow(FeatureHost& host, const char* objectName, const QS
     client_->setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
     fillBackground(client_, background);
     setCentralWidget(client_);
+    menus_->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("_menus"));
 }
+
+FeatureWindow::~FeatureWindow() = default;
 
 QWidget* FeatureWindow::outerWindow() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {

@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <initializer_list>
+#include <memory>
 
 class QLabel;
+class QMenuBar;
 
 namespace lunara {
 
@@ -32,8 +34,13 @@ class FeatureWindow : public QMainWindow {
 public:
     FeatureWindow(FeatureHost& host, const char* objectName, const QString& caption, int clientWidthTwips,
                   int clientHeightTwips, int background);
+    ~FeatureWindow() override;
 
     QWidget* client() const { return client_; }
+    // The window's menus. They show in the launcher's menu bar while the window is in use; the bar
+    // that holds them is never shown and belongs to no window, so that screen readers meet each
+    // menu once, where it is.
+    QMenuBar* menus() const { return menus_.get(); }
     FeatureHost& host() const { return host_; }
 
     void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
@@ -64,6 +71,7 @@ protected:
 private:
     FeatureHost& host_;
     QWidget* client_;
+    std::unique_ptr<QMenuBar> menus_;
     QPointer<QPushButton> defaultButton_;
     QPointer<QPushButton> cancelButton_;
     bool closing_ = false;

@@ -1,5 +1,6 @@
 #include "kit/form.h"
 
+#include "kit/accessible_list.h"
 #include "kit/text.h"
 
 #include <QComboBox>
@@ -40,6 +41,7 @@ QWidget* create(const Control& c, QWidget* parent) {
         return button;
     }
     case Kind::ComboBox:
+        nameDropDownListsForScreenReaders();
         return new QComboBox(parent);
     case Kind::Option: {
         auto* option = new QRadioButton(text, parent);

@@ -2,26 +2,28 @@
 
 #include "assets/assets.h"
 #include "kit/form.h"
+#include "kit/local_time.h"
 #include "kit/menus.h"
 #include "kit/services.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "moon/age.h"
+#include "moon/calendar_model.h"
+#include "moon/calendar_view.h"
 #include "moon/moon_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTimer>
-#include <cmath>
+#include <algorithm>
 
 namespace lunara {
 
@@ -35,11 +37,9 @@ constexpr Look kHeading{.fg = kOrange, .bold = true};
 constexpr Look kWeekday{.fg = kOrange, .bold = true, .align = AlignCenter};
 constexpr Look kNavButton{.bg = kGrey, .bold = true};
 
-// The grid: 7 columns of 62 pixels from x = 8, 6 rows from y = 58 (in the panel).
-constexpr int kCellLeft = 8;
-constexpr int kCellTop = 58;
-constexpr int kCellPitch = 62;
-constexpr int kCellSize = 60;
+// The grid's top left corner in the panel.
+constexpr int kGridLeft = 8;
+constexpr int kGridTop = 58;
 
 // clang-format off
 constexpr Control kControls[] = {
@@ -83,133 +83,16 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
-
-// Names and dates in the program's own language, whatever the regional settings.
+// Names in the program's own language, whatever the regional settings.
 const QLocale& english() {
     static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
     return locale;
 }
 
-QString quarterWords(sky::Quarter q) {
-    switch (q) {
-    case sky::Quarter::New:
-        return QStringLiteral("new moon");
-    case sky::Quarter::FirstQuarter:
-        return QStringLiteral("first quarter");
-    case sky::Quarter::Full:
-        return QStringLiteral("full moon");
-    case sky::Quarter::LastQuarter:
-        return QStringLiteral("last quarter");
-    }
-    return {};
-}
-
-QString quarterSymbol(sky::Quarter q) {
-    constexpr const char16_t* kSymbols[] = {u"\u25CF", u"\u25D0", u"\u25CB", u"\u25D1"};
-    return QString::fromUtf16(kSymbols[static_cast<int>(q)]);
-}
-
-QString longDate(const QDate& date) { return english().toString(date, QStringLiteral("dddd d MMMM yyyy")); }
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
 
 } // namespace
-
-DayCell::DayCell(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-    setFixedSize(kCellSize, kCellSize);
-}
-
-void DayCell::showDay(const QDate& date, const QPixmap& moon, const QString& sign, const QString& mark,
-                      const QString& spoken) {
-    date_ = date;
-    moon_ = moon;
-    sign_ = sign;
-    mark_ = mark;
-    setText(QString::number(date.day()));
-    setAccessibleName(spoken);
-    setEnabled(true);
-    QWidget::show();
-    update();
-}
-
-void DayCell::clearDay() {
-    date_ = QDate();
-    setEnabled(false);
-    hide();
-}
-
-void DayCell::setMarks(bool today, bool selected) {
-    if (today != today_ || selected != selected_) {
-        today_ = today;
-        selected_ = selected;
-        update();
-    }
-}
-
-void DayCell::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
-    p.fillRect(rect(), selected_ ? QColor(70, 70, 70) : QColor(24, 24, 24));
-    if (today_) {
-        p.setPen(QPen(rgb(kOrange), 2));
-        p.drawRect(box);
-    } else if (hasFocus()) {
-        p.setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
-        p.drawRect(box);
-    }
-    QFont number = verdana(8.25, true);
-    p.setFont(number);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(4, 2, 24, 14), Qt::AlignLeft | Qt::AlignTop, text());
-    if (!mark_.isEmpty()) {
-        // The quarter's symbol beside the moon, its local time in the top corner.
-        p.setFont(verdana(6.5, true));
-        p.setPen(rgb(kCyan));
-        p.drawText(QRectF(2, 22, 12, 14), Qt::AlignLeft | Qt::AlignTop, mark_.left(1));
-        p.drawText(QRectF(20, 3, width() - 22, 12), Qt::AlignRight | Qt::AlignTop, mark_.mid(2));
-    }
-    if (!moon_.isNull()) {
-        p.drawPixmap(QRectF((width() - 30) / 2.0, 16, 30, 30), moon_, QRectF(QPointF(0, 0), moon_.size()));
-    }
-    p.setFont(verdana(6.5));
-    p.setPen(rgb(kOrange));
-    p.drawText(QRectF(0, height() - 14, width(), 12), Qt::AlignHCenter | Qt::AlignTop, sign_);
-}
-
-void DayCell::keyPressEvent(QKeyEvent* event) {
-    // The calendar that holds this cell (a child window, so not this->window()).
-    frmMoonCalendar* window = nullptr;
-    for (QWidget* w = parentWidget(); w && !window; w = w->parentWidget()) {
-        window = qobject_cast<frmMoonCalendar*>(w);
-    }
-    if (!window) {
-        QAbstractButton::keyPressEvent(event);
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Left:
-        window->moveSelection(-1);
-        break;
-    case Qt::Key_Right:
-        window->moveSelection(1);
-        break;
-    case Qt::Key_Up:
-        window->moveSelection(-7);
-        break;
-    case Qt::Key_Down:
-        window->moveSelection(7);
-        break;
-    default:
-        // Page Up, Page Down and Home go on to the calendar, which takes them from anywhere in it.
-        QAbstractButton::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-}
 
 frmMoonCalendar::frmMoonCalendar(MoonHost& host)
     : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8700, kBlack),
@@ -249,12 +132,14 @@ void frmMoonCalendar::bindControls(const Form& form) {
     LUNARA_BIND(form, cmdExit);
     QWidget* panel = nullptr;
     form.bind(panel, "Frame1");
-    // The day cells draw themselves; they sit in a grid under the weekday names.
-    for (std::size_t i = 0; i < day.size(); ++i) {
-        day[i] = new DayCell(panel);
-        day[i]->setObjectName(QStringLiteral("day_%1").arg(i));
-        day[i]->move(kCellLeft + int(i % 7) * kCellPitch, kCellTop + int(i / 7) * kCellPitch);
-    }
+    // The month: a model of its days, shown by a grid under the weekday names.
+    model = new MoonMonthModel(this);
+    model->setObjectName(QStringLiteral("model"));
+    grdCalendar = new MoonMonthView(panel);
+    grdCalendar->setObjectName(QStringLiteral("grdCalendar"));
+    grdCalendar->setAccessibleName(QStringLiteral("Days of the month"));
+    grdCalendar->setModel(model);
+    grdCalendar->move(kGridLeft, kGridTop);
     cmdPrevMonth->setAccessibleName(QStringLiteral("Previous month"));
     cmdNextMonth->setAccessibleName(QStringLiteral("Next month"));
     cboCalMonth->setAccessibleName(QStringLiteral("Month"));
@@ -265,11 +150,24 @@ void frmMoonCalendar::bindControls(const Form& form) {
 }
 
 void frmMoonCalendar::buildMenus() {
-    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuToday", QStringLiteral("&Today"), this, [this] { goToToday(); });
+    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menuBar(), {"mnuCalSep1", "mnuCalSep2", "Check for Software &Update"}, this, host().services());
-    addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
+    // The month keys act wherever the focus is in the window, the lists included.
+    QMenu* go = addMenu(menus(), "mnuGo", QStringLiteral("&Go"));
+    const auto key = [this](QAction* action, Qt::Key k) {
+        action->setShortcut(QKeySequence(k));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        return action;
+    };
+    mnuPrevMonth = key(addCommand(go, "mnuPrevMonth", QStringLiteral("&Previous Month"), this, [this] { moveMonths(-1); }),
+                       Qt::Key_PageUp);
+    mnuNextMonth =
+        key(addCommand(go, "mnuNextMonth", QStringLiteral("&Next Month"), this, [this] { moveMonths(1); }),
+            Qt::Key_PageDown);
+    mnuToday = key(addCommand(go, "mnuToday", QStringLiteral("&Today"), this, [this] { goToToday(); }), Qt::Key_Home);
+    addHelpMenu(menus(), {"mnuCalSep1", "mnuCalSep2", "Check for Software &Update"}, this, host().services());
+    addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
 void frmMoonCalendar::connectControls() {
@@ -279,18 +177,25 @@ void frmMoonCalendar::connectControls() {
     connect(cmdToday, &QPushButton::clicked, this, [this] { goToToday(); });
     const auto listChanged = [this] {
         const QDate first(kFirstYear + cboCalYear->currentIndex(), cboCalMonth->currentIndex() + 1, 1);
-        selectDate(first.addDays(std::min(selected_.day(), first.daysInMonth()) - 1));
+        selectDate(first.addDays(std::min(selectedDate().day(), first.daysInMonth()) - 1));
     };
     connect(cboCalMonth, &QComboBox::currentIndexChanged, this, listChanged);
     connect(cboCalYear, &QComboBox::currentIndexChanged, this, listChanged);
     connect(optSouthern, &QRadioButton::toggled, this, [this](bool southernNow) {
         host().services().storeSetting(QString::fromLatin1(kHemisphereKey),
                                        southernNow ? QStringLiteral("Southern") : QStringLiteral("Northern"));
-        showMonth();
+        model->setSouthern(southernNow);
+        showDetails();
     });
-    for (DayCell* cell : day) {
-        connect(cell, &QAbstractButton::clicked, this, [this, cell] { selectDate(cell->date()); });
-    }
+    connect(grdCalendar, &MoonMonthView::stepRequested, this, [this](int days) { moveSelection(days); });
+    // A click (or the view's own keyboard search) makes a day current: that day is chosen.
+    connect(grdCalendar->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                const QDate date = current.data(MoonMonthModel::DateRole).toDate();
+                if (date.isValid() && date != selectedDate()) {
+                    selectDate(date);
+                }
+            });
     connect(cmdExit, &QPushButton::clicked, this, [this] { closeWindow(); });
     connect(clock, &QTimer::timeout, this, [this] { tick(); });
     setCancelButton(cmdExit);
@@ -309,148 +214,72 @@ void frmMoonCalendar::Form_Load() {
     // Anything but "Southern" (nothing stored, a damaged value) is the northern view.
     const QString stored = host().services().settings().value(QString::fromLatin1(kHemisphereKey)).toString();
     (stored == QLatin1String("Southern") ? optSouthern : optNorthern)->setChecked(true);
-    today_ = host().services().now().date();
-    selectDate(today_);
+    const Services& services = host().services();
+    model->setTimeZone(services.timeZone());
+    model->setFirstDayOfWeek(services.locale().firstDayOfWeek());
+    model->setSouthern(southern());
+    model->setToday(localDate(services.now(), services.timeZone()));
+    for (std::size_t c = 0; c < lblWeekday.size(); ++c) {
+        lblWeekday[c]->setText(model->headerData(int(c), Qt::Horizontal, Qt::DisplayRole).toString());
+        lblWeekday[c]->setAccessibleName(model->headerData(int(c), Qt::Horizontal, Qt::AccessibleTextRole).toString());
+    }
+    selectDate(model->today());
     clock->start();
 }
 
 bool frmMoonCalendar::southern() const { return optSouthern->isChecked(); }
 
-std::int64_t frmMoonCalendar::localUnix(const QDate& date, int hour) const {
-    return QDateTime(date, QTime(hour, 0), host().services().timeZone()).toSecsSinceEpoch();
-}
+QDate frmMoonCalendar::selectedDate() const { return model->selectedDate(); }
 
 QString frmMoonCalendar::localTime(std::int64_t unixSeconds) const {
-    return QDateTime::fromSecsSinceEpoch(unixSeconds, host().services().timeZone()).toString(QStringLiteral("HH:mm"));
-}
-
-QPixmap frmMoonCalendar::pictureForAge(double age) const {
-    const int index = std::clamp(static_cast<int>(std::floor(age)) + 1, 1, kMoonPictureCount);
-    QPixmap picture = lunara::moonPicture(index);
-    if (southern() && !picture.isNull()) {
-        // Seen from the south the moon stands the other way up: the lit side of a waxing moon is on the left.
-        const qreal ratio = picture.devicePixelRatio();
-        picture = QPixmap::fromImage(picture.toImage().mirrored(true, false));
-        picture.setDevicePixelRatio(ratio);
-    }
-    return picture;
+    return localTimeText(unixSeconds, model->timeZone());
 }
 
 void frmMoonCalendar::selectDate(const QDate& date) {
     const QDate clamped = std::clamp(date, QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
-    const bool hadFocus =
-        isAncestorOf(QApplication::focusWidget()) && qobject_cast<DayCell*>(QApplication::focusWidget()) != nullptr;
-    selected_ = clamped;
-    const QDate first(clamped.year(), clamped.month(), 1);
-    if (first != monthShown_) {
-        monthShown_ = first;
+    const QDate monthBefore = model->month();
+    model->setSelectedDate(clamped);
+    {
+        // The view's current day follows the model's chosen one.
+        const QSignalBlocker quiet(grdCalendar->selectionModel());
+        const QModelIndex index = model->indexOf(clamped);
+        grdCalendar->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        grdCalendar->update(index);
+    }
+    if (model->month() != monthBefore) {
         showMonth();
-    } else {
-        for (DayCell* cell : day) {
-            cell->setMarks(cell->date() == today_, cell->date() == selected_);
-        }
-        showDetails();
     }
-    if (hadFocus) {
-        for (DayCell* cell : day) {
-            if (cell->date() == selected_) {
-                cell->setFocus(Qt::OtherFocusReason);
-            }
-        }
-    }
+    showDetails();
 }
 
-void frmMoonCalendar::focusFirstControl() {
-    for (DayCell* cell : day) {
-        if (cell->date() == selected_) {
-            cell->setFocus(Qt::TabFocusReason);
-        }
+void frmMoonCalendar::focusFirstControl() { grdCalendar->setFocus(Qt::TabFocusReason); }
+
+void frmMoonCalendar::moveSelection(int days) { selectDate(selectedDate().addDays(days)); }
+
+void frmMoonCalendar::moveMonths(int months) {
+    const QDate target = selectedDate().addMonths(months);
+    if (target.year() < kFirstYear || target.year() > kLastYear) {
+        return; // past either end of the calendar: the chosen day stays
     }
+    selectDate(target);
 }
 
-void frmMoonCalendar::keyPressEvent(QKeyEvent* event) {
-    // Months and today from anywhere in the window; the lists keep their own keys.
-    switch (event->key()) {
-    case Qt::Key_PageUp:
-        moveMonths(-1);
-        break;
-    case Qt::Key_PageDown:
-        moveMonths(1);
-        break;
-    case Qt::Key_Home:
-        goToToday();
-        break;
-    default:
-        FeatureWindow::keyPressEvent(event);
-        return;
-    }
-    focusFirstControl();
-    event->accept();
-}
-
-void frmMoonCalendar::moveSelection(int days) { selectDate(selected_.addDays(days)); }
-
-void frmMoonCalendar::moveMonths(int months) { selectDate(selected_.addMonths(months)); }
-
-void frmMoonCalendar::goToToday() { selectDate(today_); }
+void frmMoonCalendar::goToToday() { selectDate(model->today()); }
 
 void frmMoonCalendar::tick() {
-    const QDate now = host().services().now().date();
-    if (now == today_) {
+    const QDate now = localDate(host().services().now(), model->timeZone());
+    if (now == model->today()) {
         return;
     }
-    const bool followed = selected_ == today_;
-    today_ = now;
+    const bool followed = selectedDate() == model->today();
+    model->setToday(now);
     if (followed) {
         selectDate(now);
-    } else {
-        for (DayCell* cell : day) {
-            cell->setMarks(cell->date() == today_, cell->date() == selected_);
-        }
     }
 }
 
 void frmMoonCalendar::showMonth() {
-    const QDate first = monthShown_;
-    const int count = first.daysInMonth();
-    std::vector<std::int64_t> boundaries;
-    std::vector<std::int64_t> noons;
-    boundaries.reserve(std::size_t(count) + 1);
-    noons.reserve(std::size_t(count));
-    for (int i = 0; i <= count; ++i) {
-        boundaries.push_back(localUnix(first.addDays(i), 0));
-    }
-    for (int i = 0; i < count; ++i) {
-        noons.push_back(localUnix(first.addDays(i), 12));
-    }
-    month_ = sky::SkyForDays(boundaries, noons);
-
-    const Qt::DayOfWeek firstDay = host().services().locale().firstDayOfWeek();
-    for (std::size_t c = 0; c < lblWeekday.size(); ++c) {
-        const int dow = (int(firstDay) - 1 + int(c)) % 7 + 1;
-        lblWeekday[c]->setText(english().dayName(dow, QLocale::ShortFormat));
-        lblWeekday[c]->setAccessibleName(english().dayName(dow, QLocale::LongFormat));
-    }
-    const int offset = (first.dayOfWeek() - int(firstDay) + 7) % 7;
-    for (std::size_t i = 0; i < day.size(); ++i) {
-        const int d = int(i) - offset;
-        if (d < 0 || d >= count) {
-            day[i]->clearDay();
-            continue;
-        }
-        const QDate date = first.addDays(d);
-        const sky::DaySky& s = month_[std::size_t(d)];
-        QString mark;
-        QString spoken = longDate(date);
-        if (s.quarter) {
-            const QString time = localTime(s.quarter->unixSeconds);
-            mark = quarterSymbol(s.quarter->quarter) + QLatin1Char(' ') + time;
-            spoken += QStringLiteral(", %1 at %2").arg(quarterWords(s.quarter->quarter), time);
-        }
-        spoken += QStringLiteral(", %1 % lit, moon in %2").arg(qRound(s.fraction * 100)).arg(qs(s.sign));
-        day[i]->showDay(date, pictureForAge(s.age), qs(s.sign), mark, spoken);
-        day[i]->setMarks(date == today_, date == selected_);
-    }
+    const QDate first = model->month();
     {
         const QSignalBlocker quietMonth(cboCalMonth);
         const QSignalBlocker quietYear(cboCalYear);
@@ -459,49 +288,66 @@ void frmMoonCalendar::showMonth() {
     }
     cmdPrevMonth->setEnabled(first > QDate(kFirstYear, 1, 1));
     cmdNextMonth->setEnabled(first < QDate(kLastYear, 12, 1));
-    showDetails();
+    mnuPrevMonth->setEnabled(cmdPrevMonth->isEnabled());
+    mnuNextMonth->setEnabled(cmdNextMonth->isEnabled());
 }
 
 void frmMoonCalendar::showDetails() {
-    const std::size_t index = std::size_t(selected_.day() - 1);
-    if (index >= month_.size()) {
+    const CalendarDay* day = model->selectedDay();
+    if (!day) {
         return;
     }
-    const sky::DaySky& s = month_[index];
-    const std::int64_t noon = localUnix(selected_, 12);
-    setLabelText(lblCalDate, longDate(selected_));
-    const QPixmap picture = pictureForAge(s.age);
-    PicCalMoon->setPixmap(picture);
-    const std::optional<sky::Quarter> quarter =
-        s.quarter ? std::optional(s.quarter->quarter) : std::optional<sky::Quarter>();
-    QString phase = qs(sky::EightPhaseName(noon, quarter));
-    if (s.quarter) {
-        phase += QStringLiteral(" at ") + localTime(s.quarter->unixSeconds);
-    }
-    setLabelText(lblCalPhase, phase);
-    PicCalMoon->setAccessibleName(QStringLiteral("Moon picture: %1").arg(phase));
-    setLabelText(lblCalAge, QStringLiteral("Age: %1 days").arg(s.age, 0, 'f', 1));
-    setLabelText(lblCalLit, QStringLiteral("Lit: %1 %").arg(qRound(s.fraction * 100)));
+    const QDate date = day->date;
+    setLabelText(lblCalDate, longDate(date));
+    if (!day->exists) {
+        // A date the zone's clocks skipped: no sky to show.
+        PicCalMoon->setPixmap(QPixmap());
+        PicCalMoon->setAccessibleName(QString());
+        setLabelText(lblCalPhase, QStringLiteral("No such day here: the clocks skipped it"));
+        for (QLabel* label : {lblCalAge, lblCalLit, lblCalSign, lblCalIngress, lblCalKeyword, lblCalSignDesc,
+                              lblCalElement, lblCalElementDesc, lblCalNextNew, lblCalNextFull}) {
+            setLabelText(label, QString());
+        }
+    } else {
+        const sky::DaySky& s = day->sky;
+        PicCalMoon->setPixmap(model->picture(s.age));
+        const std::optional<sky::Quarter> quarter =
+            s.quarter ? std::optional(s.quarter->quarter) : std::optional<sky::Quarter>();
+        QString phase = qs(sky::EightPhaseName(day->noon, quarter));
+        if (s.quarter) {
+            phase += QStringLiteral(" at ") + localTime(s.quarter->unixSeconds);
+        }
+        setLabelText(lblCalPhase, phase);
+        PicCalMoon->setAccessibleName(QStringLiteral("Moon picture: %1").arg(phase));
+        setLabelText(lblCalAge, QStringLiteral("Age: %1 days").arg(s.age, 0, 'f', 1));
+        setLabelText(lblCalLit, QStringLiteral("Lit: %1 %").arg(qRound(s.fraction * 100)));
 
-    QStringList enters;
-    for (const sky::SignIngress& in : s.ingresses) {
-        enters << QStringLiteral("enters %1 at %2").arg(qs(in.sign), localTime(in.unixSeconds));
+        QStringList enters;
+        for (const sky::SignIngress& in : s.ingresses) {
+            enters << QStringLiteral("enters %1 at %2").arg(qs(in.sign), localTime(in.unixSeconds));
+        }
+        setLabelText(lblCalIngress, enters.isEmpty() ? QString() : QStringLiteral("The moon ") + enters.join(u", "));
+        if (const SunsignText* text = FindSunsignText(s.sign)) {
+            setLabelText(lblCalSign, qs(text->title));
+            setLabelText(lblCalKeyword, QStringLiteral("Keyword: ") + qs(text->keyword));
+            setLabelText(lblCalSignDesc, qs(text->description(Screen::Today)));
+        }
+        const auto element = ElementForSign(s.sign);
+        if (const ElementText* text = element ? FindElementText(*element) : nullptr) {
+            setLabelText(lblCalElement, QStringLiteral("Element: ") + qs(text->name));
+            setLabelText(lblCalElementDesc, qs(text->description(Screen::Today)));
+        }
+        showNextQuarters(*day);
     }
-    setLabelText(lblCalIngress, enters.isEmpty() ? QString() : QStringLiteral("The moon ") + enters.join(u", "));
-    if (const SunsignText* text = FindSunsignText(s.sign)) {
-        setLabelText(lblCalSign, qs(text->title));
-        setLabelText(lblCalKeyword, QStringLiteral("Keyword: ") + qs(text->keyword));
-        setLabelText(lblCalSignDesc, qs(text->description(Screen::Today)));
-    }
-    const auto element = ElementForSign(s.sign);
-    if (const ElementText* text = element ? FindElementText(*element) : nullptr) {
-        setLabelText(lblCalElement, QStringLiteral("Element: ") + qs(text->name));
-        setLabelText(lblCalElementDesc, qs(text->description(Screen::Today)));
-    }
+    const MoonPhaseInfo rule = MoonPhaseForAge(CalculateMoonAge(date.day(), date.month(), date.year()));
+    setLabelText(lblCalRule,
+                 QStringLiteral("The traditional rule says %1 days, %2").arg(rule.age).arg(qs(rule.phaseName)));
+}
 
-    // The next new and full moon from the start of the day chosen.
-    const std::int64_t dayStart = localUnix(selected_, 0);
-    const std::vector<sky::PhaseEvent> coming = sky::PhaseEventsBetween(dayStart, dayStart + 40LL * 86400);
+void frmMoonCalendar::showNextQuarters(const CalendarDay& day) {
+    // The next new and full moon from the start of the day chosen, by the minute they are shown at.
+    const std::int64_t from = day.start - 30;
+    const std::vector<sky::PhaseEvent> coming = sky::PhaseEventsBetween(from, from + 40LL * 86400);
     for (auto [q, label, words] : {std::tuple{sky::Quarter::New, lblCalNextNew, "Next new moon"},
                                    std::tuple{sky::Quarter::Full, lblCalNextFull, "Next full moon"}}) {
         const auto it =
@@ -509,19 +355,14 @@ void frmMoonCalendar::showDetails() {
         if (it == coming.end()) {
             continue;
         }
-        const QDateTime at = QDateTime::fromSecsSinceEpoch(it->unixSeconds, host().services().timeZone());
-        const qint64 inDays = selected_.daysTo(at.date());
+        const QDate on = roundedLocal(it->unixSeconds, model->timeZone()).date();
+        const qint64 inDays = day.date.daysTo(on);
         const QString when = inDays == 0   ? QStringLiteral("today")
                              : inDays == 1 ? QStringLiteral("in 1 day")
                                            : QStringLiteral("in %1 days").arg(inDays);
-        setLabelText(label,
-                     QStringLiteral("%1: %2 at %3, %4")
-                         .arg(QString::fromLatin1(words), longDate(at.date()), localTime(it->unixSeconds), when));
+        setLabelText(label, QStringLiteral("%1: %2 at %3, %4")
+                                .arg(QString::fromLatin1(words), longDate(on), localTime(it->unixSeconds), when));
     }
-
-    const MoonPhaseInfo rule = MoonPhaseForAge(CalculateMoonAge(selected_.day(), selected_.month(), selected_.year()));
-    setLabelText(lblCalRule,
-                 QStringLiteral("The traditional rule says %1 days, %2").arg(rule.age).arg(qs(rule.phaseName)));
 }
 
 } // namespace lunara

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "moon/moon_host.h"
-#include "sky/sky.h"
 
-#include <QAbstractButton>
 #include <QDate>
-#include <QPixmap>
 #include <array>
-#include <vector>
+#include <cstdint>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -18,35 +16,12 @@ class QTimer;
 namespace lunara {
 
 class Form;
+struct CalendarDay;
+class MoonMonthModel;
+class MoonMonthView;
 
 // Where the chosen hemisphere is kept in the per-user settings ("Northern" or "Southern").
 inline constexpr const char* kHemisphereKey = "MoonCalendar/Hemisphere";
-
-// One day of the month grid: its number, the moon as it looks at local noon, its sign, and the
-// local time of a quarter that falls on it. A screen reader reads all of that as its name.
-class DayCell : public QAbstractButton {
-    Q_OBJECT
-public:
-    explicit DayCell(QWidget* parent);
-
-    void showDay(const QDate& date, const QPixmap& moon, const QString& sign, const QString& mark,
-                 const QString& spoken);
-    void clearDay();
-    void setMarks(bool today, bool selected);
-    QDate date() const { return date_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QDate date_;
-    QPixmap moon_;
-    QString sign_;
-    QString mark_;
-    bool today_ = false;
-    bool selected_ = false;
-};
 
 // The Moon Calendar: a month of the real sky in the local time zone, with the correspondences of
 // the moon's true sign for the day chosen.
@@ -55,12 +30,13 @@ class frmMoonCalendar : public FeatureWindow {
 public:
     explicit frmMoonCalendar(MoonHost& host);
 
-    QDate selectedDate() const { return selected_; }
+    QDate selectedDate() const;
     void selectDate(const QDate& date);
     void moveSelection(int days);
     void moveMonths(int months);
     void goToToday();
     bool southern() const;
+    // Months move by whole months within 1901-2050; at either end nothing changes.
     // The clock: past midnight today moves on, and so does a selection that was on today.
     void tick();
     // The keyboard starts on the day chosen.
@@ -75,7 +51,8 @@ public:
     QRadioButton* optNorthern;
     QRadioButton* optSouthern;
     std::array<QLabel*, 7> lblWeekday{};
-    std::array<DayCell*, 42> day{};
+    MoonMonthModel* model;
+    MoonMonthView* grdCalendar;
     QLabel* lblCalDate;
     QLabel* PicCalMoon;
     QLabel* lblCalPhase;
@@ -94,9 +71,9 @@ public:
     QLabel* lblCobrand;
     QPushButton* cmdExit;
     QTimer* clock;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    QAction* mnuPrevMonth;
+    QAction* mnuNextMonth;
+    QAction* mnuToday;
 
 private:
     void bindControls(const Form& form);
@@ -105,16 +82,10 @@ private:
     void Form_Load();
     void showMonth();
     void showDetails();
-    QPixmap pictureForAge(double age) const;
+    void showNextQuarters(const CalendarDay& day);
     QString localTime(std::int64_t unixSeconds) const;
-    std::int64_t localUnix(const QDate& date, int hour) const;
 
     MoonHost& moonHost_;
-    QDate today_;
-    QDate selected_;
-    QDate monthShown_;
-    std::vector<sky::DaySky> month_; // the days of monthShown_
-    std::array<QPixmap, 30> pictures_;
 };
 
 } // namespace lunara

@@ -103,11 +103,11 @@ void frmMoonMagickDisplay::bindControls(const Form& form) {
 }
 
 void frmMoonMagickDisplay::buildMenus() {
-    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuFileBack", QStringLiteral("&Back"), this, [this] { cmdBack_Click(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { cmdExit_Click(); });
-    addHelpMenu(menuBar(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
-    addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
+    addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
+    addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
 void frmMoonMagickDisplay::connectControls() {

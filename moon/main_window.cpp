@@ -129,14 +129,14 @@ void frmMoonMagickMain::bindControls(const Form& form) {
 }
 
 void frmMoonMagickMain::buildMenus() {
-    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
+    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuMoonMagickReading", QStringLiteral("Moon &Magick Reading"), this,
                [this] { cmdCalculateMoonPhase_Click(); });
     addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
                [this] { moonHost_.showMoonCalendar(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menuBar(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this, host().services());
-    addMakeMoneyCommand(menuBar(), "mnuMakeMoneyOnline", this);
+    addHelpMenu(menus(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this, host().services());
+    addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
 void frmMoonMagickMain::connectControls() {

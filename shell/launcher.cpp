@@ -195,7 +195,7 @@ FeatureWindow* frmMDI::visibleFeatureWindow() const {
 void frmMDI::updateMenuBar() {
     // As in any multiple-document program, the menu bar carries the menus of the window in use.
     const FeatureWindow* feature = visibleFeatureWindow();
-    const QList<QAction*> wanted = feature ? feature->menuBar()->actions() : ownMenus_;
+    const QList<QAction*> wanted = feature ? feature->menus()->actions() : ownMenus_;
     QMenuBar* bar = menuBar();
     if (bar->actions() == wanted) {
         return;
@@ -320,7 +320,6 @@ void frmMDI::adoptFeatureWindow(FeatureWindow& window) {
     // The windows were drawn for a fixed client area.
     sub->layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Its menus appear in the launcher's menu bar while it is in use.
-    window.menuBar()->hide();
     sub->installEventFilter(this);
     connect(&window, &QObject::destroyed, this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
     sub->hide();

@@ -205,18 +205,18 @@ void TestCandleWindow::tabOrderAndKeys() {
 void TestCandleWindow::menusAndLinks() {
     click(w->Label61);
     click(w->lblCobrand);
-    w->menuBar()->findChild<QAction*>(QStringLiteral("mnuVisit"))->trigger();
+    w->menus()->findChild<QAction*>(QStringLiteral("mnuVisit"))->trigger();
     const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
     QCOMPARE(services->urls, (QStringList{root + "home-page", root + "co-brand", root + "home-page"}));
-    QCOMPARE(w->menuBar()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->text(),
+    QCOMPARE(w->menus()->findChild<QAction*>(QStringLiteral("mnuUpdate"))->text(),
              QStringLiteral("&Check for Software Update"));
-    QVERIFY(!w->menuBar()->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isEnabled());
-    QVERIFY(w->menuBar()->findChild<QMenu*>(QStringLiteral("nuFile")));
+    QVERIFY(!w->menus()->findChild<QAction*>(QStringLiteral("mnuMakeMoney"))->isEnabled());
+    QVERIFY(w->menus()->findChild<QMenu*>(QStringLiteral("nuFile")));
 }
 
 void TestCandleWindow::exitBringsTheWelcomePanelBack() {
     QVERIFY(!launcher->picMain->isVisible());
-    w->menuBar()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    w->menus()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     flushDeletes();
     QVERIFY(!launcher->candleWindow());
     QVERIFY(launcher->picMain->isVisible());

@@ -220,18 +220,26 @@ damaged_files() {
     local lock
     lock=$(ls -d "$XDG_RUNTIME_DIR"/lunara-*.lock) || fail "no lock file was left behind to damage"
     local damage app win
-    for damage in empty garbage other-host folder; do
+    for damage in empty garbage other-host folder full-folder; do
         rm -rf "$lock" "$SETTINGS" "$SETTINGS.lock"
         case $damage in
         empty) : >"$lock" && : >"$SETTINGS.lock" ;;
-        garbage) printf '\001\002 not a lock' >"$lock" && mkdir -p "$SETTINGS.lock/inside" ;;
+        garbage) printf '\001\002 not a lock' >"$lock" && mkdir -p "$SETTINGS.lock" ;;
         other-host) printf '1\nlunara\nsome-other-host\n' >"$lock" && : >"$SETTINGS.lock" ;;
-        folder) mkdir -p "$lock/inside" "$SETTINGS.lock/inside" ;;
+        folder) mkdir -p "$lock" "$SETTINGS.lock" ;;
+        full-folder) mkdir -p "$lock/inside" "$SETTINGS.lock/inside" ;;
         esac
+        # Left over from an earlier run: not a lock that is being written this moment.
+        touch -d '1 hour ago' "$lock" "$SETTINGS.lock"
         launch app
         win=$(wait_window "$LAUNCHER")
         [ "$(count_windows "$BOX")" -eq 0 ] || fail "a lock file that is $damage refused the start"
-        grep -q "LastAsked=$(today)" "$SETTINGS" || fail "with a settings lock left over ($damage) no date was stored"
+        if [ $damage = full-folder ]; then
+            # A folder with contents is never emptied: the program runs without a lock, stores nothing.
+            [ -d "$lock/inside" ] && [ -d "$SETTINGS.lock/inside" ] || fail "a folder in a lock's place was emptied"
+        else
+            grep -q "LastAsked=$(today)" "$SETTINGS" || fail "with a settings lock left over ($damage) no date was stored"
+        fi
         press "$win" alt+e
         wait_exit "$app" || fail "Exit did not end the program cleanly"
     done

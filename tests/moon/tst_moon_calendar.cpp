@@ -1,7 +1,10 @@
 #include "kit/form.h"
+#include "moon/calendar_model.h"
+#include "moon/calendar_view.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -27,10 +30,19 @@ private slots:
     void hemisphereIsRemembered_data();
     void hemisphereIsRemembered();
     void selectionFollowsMidnight();
+    void gridIsOneTabStop();
+    void monthKeysWinOverTheLists();
+    void rangeEndsChangeNothing_data();
+    void rangeEndsChangeNothing();
+    void todayIsTheZonesToday();
+    void skippedDateHasNoSky();
+    void timesAreRoundedToTheMinute();
+    void gridIsATableForScreenReaders();
 
 private:
     frmMoonCalendar* open(const QByteArray& zone = "UTC", const QDate& today = QDate(2026, 12, 7));
-    DayCell* cell(const QDate& date) const;
+    QString spoken(const QDate& date) const;
+    void clickDay(const QDate& date) const;
 
     std::unique_ptr<LauncherSession> session;
     frmMDI* launcher = nullptr;
@@ -48,19 +60,20 @@ void TestMoonCalendar::cleanup() { session.reset(); }
 
 frmMoonCalendar* TestMoonCalendar::open(const QByteArray& zone, const QDate& today) {
     services->zone = QTimeZone(zone);
-    services->clock = QDateTime(today, QTime(12, 0));
+    services->clock = QDateTime(today, QTime(12, 0), services->zone);
     launcher->findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
     w = launcher->moonCalendar();
     return w;
 }
 
-DayCell* TestMoonCalendar::cell(const QDate& date) const {
-    for (DayCell* c : w->day) {
-        if (c->isEnabled() && c->date() == date) {
-            return c;
-        }
-    }
-    return nullptr;
+QString TestMoonCalendar::spoken(const QDate& date) const {
+    return w->model->indexOf(date).data(Qt::AccessibleTextRole).toString();
+}
+
+void TestMoonCalendar::clickDay(const QDate& date) const {
+    const QModelIndex index = w->model->indexOf(date);
+    QVERIFY(index.isValid());
+    QTest::mouseClick(w->grdCalendar->viewport(), Qt::LeftButton, {}, w->grdCalendar->visualRect(index).center());
 }
 
 void TestMoonCalendar::opensFromTheLauncherAndFromMoonMagick() {
@@ -69,14 +82,14 @@ void TestMoonCalendar::opensFromTheLauncherAndFromMoonMagick() {
     QVERIFY(!launcher->picMain->isVisible());
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
     // Its own menus are the launcher's while it is in use; Esc closes it like Exit.
-    QVERIFY(launcher->menuBar()->actions().contains(w->menuBar()->actions().first()));
-    QTest::keyClick(cell(QDate(2026, 12, 7)), Qt::Key_Escape);
+    QVERIFY(launcher->menuBar()->actions().contains(w->menus()->actions().first()));
+    QTest::keyClick(w->grdCalendar, Qt::Key_Escape);
     flushDeletes();
     QVERIFY(!launcher->moonCalendar());
     QVERIFY(launcher->picMain->isVisible());
     // From Moon Magick's File menu, above Exit.
     launcher->cmdSelectOption_Click(1);
-    QMenu* file = launcher->moonMain()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QMenu* file = launcher->moonMain()->menus()->findChild<QMenu*>(QStringLiteral("mnuFile"));
     const QList<QAction*> commands = file->actions();
     QCOMPARE(commands.at(commands.size() - 2)->text(), QStringLiteral("Moon &Calendar"));
     commands.at(commands.size() - 2)->trigger();
@@ -98,11 +111,11 @@ void TestMoonCalendar::quartersInLocalTime_data() {
     QTest::newRow("New York: the evening before") << QByteArray("America/New_York") << QDate(2026, 12, 23)
                                                   << "Wednesday 23 December 2026, full moon at 20:28, 100 % lit, "
                                                      "moon in Gemini";
-    // 29 July 2026, 14:35 UTC: summer time on both sides of the ocean.
+    // 29 July 2026, 14:35:37 UTC (shown rounded): summer time on both sides of the ocean.
     QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << QDate(2026, 7, 29)
-                                    << "Wednesday 29 July 2026, full moon at 16:35, 100 % lit, moon in Aquarius";
+                                    << "Wednesday 29 July 2026, full moon at 16:36, 100 % lit, moon in Aquarius";
     QTest::newRow("New York, summer") << QByteArray("America/New_York") << QDate(2026, 7, 29)
-                                      << "Wednesday 29 July 2026, full moon at 10:35, 100 % lit, moon in Aquarius";
+                                      << "Wednesday 29 July 2026, full moon at 10:36, 100 % lit, moon in Aquarius";
 }
 
 void TestMoonCalendar::quartersInLocalTime() {
@@ -110,23 +123,21 @@ void TestMoonCalendar::quartersInLocalTime() {
     QFETCH(QDate, day);
     QFETCH(QString, spoken);
     QVERIFY(open(zone, day));
-    DayCell* c = cell(day);
-    QVERIFY(c);
-    QCOMPARE(c->accessibleName(), spoken);
+    QCOMPARE(this->spoken(day), spoken);
     // The day before and after carry no full moon.
-    QVERIFY(!cell(day.addDays(-1)) || !cell(day.addDays(-1))->accessibleName().contains(QStringLiteral("full moon")));
-    QVERIFY(!cell(day.addDays(1)) || !cell(day.addDays(1))->accessibleName().contains(QStringLiteral("full moon")));
+    QVERIFY(!this->spoken(day.addDays(-1)).contains(QStringLiteral("full moon")));
+    QVERIFY(!this->spoken(day.addDays(1)).contains(QStringLiteral("full moon")));
 }
 
 void TestMoonCalendar::detailsOfTheChosenDay() {
     QVERIFY(open());
     QCOMPARE(w->lblCalDate->text(), QStringLiteral("Monday 7 December 2026"));
     QCOMPARE(w->lblCalPhase->text(), QStringLiteral("Waning Crescent"));
-    QCOMPARE(w->lblCalNextNew->text(), QStringLiteral("Next new moon: Wednesday 9 December 2026 at 00:51, in 2 days"));
+    QCOMPARE(w->lblCalNextNew->text(), QStringLiteral("Next new moon: Wednesday 9 December 2026 at 00:52, in 2 days"));
     QCOMPARE(w->lblCalNextFull->text(),
              QStringLiteral("Next full moon: Thursday 24 December 2026 at 01:28, in 17 days"));
     QCOMPARE(w->lblCalRule->text(), QStringLiteral("The traditional rule says 28 days, Dark Moon"));
-    click(cell(QDate(2026, 12, 24)));
+    clickDay(QDate(2026, 12, 24));
     QCOMPARE(w->lblCalPhase->text(), QStringLiteral("Full Moon at 01:28"));
     QCOMPARE(w->lblCalLit->text(), QStringLiteral("Lit: 100 %"));
     QCOMPARE(w->lblCalAge->text(), QStringLiteral("Age: 15.5 days"));
@@ -137,7 +148,7 @@ void TestMoonCalendar::detailsOfTheChosenDay() {
     QCOMPARE(w->lblCalElement->text(), QStringLiteral("Element: Water"));
     QCOMPARE(w->lblCalNextFull->text(), QStringLiteral("Next full moon: Thursday 24 December 2026 at 01:28, today"));
     // A day the moon changes sign names the time it does.
-    click(cell(QDate(2026, 12, 25)));
+    clickDay(QDate(2026, 12, 25));
     QVERIFY2(w->lblCalIngress->text().startsWith(QStringLiteral("The moon enters Leo at ")),
              qPrintable(w->lblCalIngress->text()));
 }
@@ -146,9 +157,8 @@ void TestMoonCalendar::keyboardAndLists() {
     launcher->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(launcher));
     QVERIFY(open());
-    DayCell* start = cell(QDate(2026, 12, 7));
-    start->setFocus();
-    QTest::keyClick(start, Qt::Key_Right);
+    w->grdCalendar->setFocus();
+    QTest::keyClick(w->grdCalendar, Qt::Key_Right);
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 8));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 15));
@@ -162,8 +172,9 @@ void TestMoonCalendar::keyboardAndLists() {
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 25));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
-    // The keys stay on the grid: the focus is on the chosen day, and a screen reader reads it.
-    QCOMPARE(qobject_cast<DayCell*>(QApplication::focusWidget())->date(), QDate(2026, 12, 7));
+    // The keys stay on the grid, whose current day is the chosen one: a screen reader reads it.
+    QCOMPARE(QApplication::focusWidget(), w->grdCalendar);
+    QCOMPARE(w->grdCalendar->currentIndex().data(MoonMonthModel::DateRole).toDate(), QDate(2026, 12, 7));
     // Lists and buttons; a day past the month's end is held to its last day.
     w->selectDate(QDate(2026, 12, 31));
     choose(w->cboCalMonth, QStringLiteral("February"));
@@ -200,8 +211,8 @@ void TestMoonCalendar::weekStartsAsTheRegionSays() {
     services->regional = region;
     QVERIFY(open());
     QCOMPARE(w->lblWeekday[0]->text(), first);
-    QCOMPARE(w->day[std::size_t(cellOfTheFirst)]->date(), QDate(2026, 12, 1));
-    QVERIFY(!w->day[std::size_t(cellOfTheFirst - 1)]->isEnabled());
+    QCOMPARE(w->model->index(0, cellOfTheFirst).data(MoonMonthModel::DateRole).toDate(), QDate(2026, 12, 1));
+    QCOMPARE(w->model->flags(w->model->index(0, cellOfTheFirst - 1)), Qt::NoItemFlags);
 }
 
 void TestMoonCalendar::southernHemisphereMirrors() {
@@ -258,18 +269,148 @@ void TestMoonCalendar::hemisphereIsRemembered() {
 
 void TestMoonCalendar::selectionFollowsMidnight() {
     QVERIFY(open("Europe/Berlin", QDate(2026, 12, 31)));
-    services->clock = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59));
+    const QTimeZone berlin(QByteArrayLiteral("Europe/Berlin"));
+    services->clock = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59), berlin);
     w->tick();
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 31));
-    services->clock = QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1));
+    services->clock = QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1), berlin);
     w->tick();
     QCOMPARE(w->selectedDate(), QDate(2027, 1, 1));
     QCOMPARE(w->cboCalYear->currentText(), QStringLiteral("2027"));
     // A day the user chose stays chosen; only the mark of today moves on.
     w->selectDate(QDate(2027, 1, 20));
-    services->clock = QDateTime(QDate(2027, 1, 2), QTime(0, 0, 1));
+    services->clock = QDateTime(QDate(2027, 1, 2), QTime(0, 0, 1), berlin);
     w->tick();
     QCOMPARE(w->selectedDate(), QDate(2027, 1, 20));
+    QVERIFY(w->model->indexOf(QDate(2027, 1, 2)).data(MoonMonthModel::TodayRole).toBool());
+    QVERIFY(!w->model->indexOf(QDate(2027, 1, 1)).data(MoonMonthModel::TodayRole).toBool());
+}
+
+void TestMoonCalendar::gridIsOneTabStop() {
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(open());
+    w->grdCalendar->setFocus();
+    // Tab leaves the grid at once and the chosen day stays; the arrows then act on the new day.
+    QTest::keyClick(w->grdCalendar, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != w->grdCalendar);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    // Every other control is reached within a round of Tabs, and so is the grid again.
+    int tabs = 1;
+    while (QApplication::focusWidget() != w->grdCalendar && tabs < 20) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ++tabs;
+    }
+    QCOMPARE(QApplication::focusWidget(), w->grdCalendar);
+    QVERIFY2(tabs <= 10, qPrintable(QString::number(tabs)));
+    QTest::keyClick(w->grdCalendar, Qt::Key_Right);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 8));
+}
+
+void TestMoonCalendar::monthKeysWinOverTheLists() {
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(open());
+    choose(w->cboCalYear, QStringLiteral("1951"));
+    w->cboCalYear->setFocus();
+    QCOMPARE(w->selectedDate(), QDate(1951, 12, 7));
+    QTest::keyClick(w->cboCalYear, Qt::Key_PageDown);
+    QCOMPARE(w->selectedDate(), QDate(1952, 1, 7));
+    QTest::keyClick(w->cboCalMonth, Qt::Key_PageUp);
+    QCOMPARE(w->selectedDate(), QDate(1951, 12, 7));
+    QTest::keyClick(w->cboCalYear, Qt::Key_Home);
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    // The keys are the Go menu's commands, which show them.
+    QCOMPARE(w->mnuNextMonth->shortcut(), QKeySequence(Qt::Key_PageDown));
+    QCOMPARE(w->mnuToday->shortcut(), QKeySequence(Qt::Key_Home));
+    QVERIFY(w->menus()->findChild<QMenu*>(QStringLiteral("mnuGo")));
+}
+
+void TestMoonCalendar::rangeEndsChangeNothing_data() {
+    QTest::addColumn<QDate>("chosen");
+    QTest::addColumn<int>("months");
+    QTest::newRow("Page Up in January 1901") << QDate(1901, 1, 17) << -1;
+    QTest::newRow("Page Down in December 2050") << QDate(2050, 12, 17) << 1;
+}
+
+void TestMoonCalendar::rangeEndsChangeNothing() {
+    QFETCH(QDate, chosen);
+    QFETCH(int, months);
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(open());
+    w->selectDate(chosen);
+    w->grdCalendar->setFocus();
+    QTest::keyClick(w->grdCalendar, months < 0 ? Qt::Key_PageUp : Qt::Key_PageDown);
+    QCOMPARE(w->selectedDate(), chosen);
+    QVERIFY(!(months < 0 ? w->mnuPrevMonth : w->mnuNextMonth)->isEnabled());
+    // The other way still moves.
+    w->moveMonths(-months);
+    QCOMPARE(w->selectedDate(), chosen.addMonths(-months));
+}
+
+void TestMoonCalendar::todayIsTheZonesToday() {
+    // 23:30 UTC on 6 December is already 7 December in Berlin: today follows the zone the days are in.
+    services->zone = QTimeZone(QByteArrayLiteral("Europe/Berlin"));
+    services->clock = QDateTime(QDate(2026, 12, 6), QTime(23, 30), QTimeZone::utc());
+    launcher->findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
+    w = launcher->moonCalendar();
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    QVERIFY(w->model->indexOf(QDate(2026, 12, 7)).data(MoonMonthModel::TodayRole).toBool());
+    // And midnight in Berlin, not on the host's clock, moves it on.
+    services->clock = QDateTime(QDate(2026, 12, 7), QTime(22, 59, 59), QTimeZone::utc());
+    w->tick();
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
+    services->clock = QDateTime(QDate(2026, 12, 7), QTime(23, 0, 1), QTimeZone::utc());
+    w->tick();
+    QCOMPARE(w->selectedDate(), QDate(2026, 12, 8));
+}
+
+void TestMoonCalendar::skippedDateHasNoSky() {
+    // Samoa moved across the date line: 30 December 2011 never happened there.
+    QVERIFY(open("Pacific/Apia", QDate(2011, 12, 29)));
+    QCOMPARE(spoken(QDate(2011, 12, 30)), QStringLiteral("Friday 30 December 2011: no such day here, the clocks skipped it"));
+    QVERIFY(w->model->indexOf(QDate(2011, 12, 30)).data(MoonMonthModel::PictureRole).value<QPixmap>().isNull());
+    clickDay(QDate(2011, 12, 30));
+    QCOMPARE(w->lblCalPhase->text(), QStringLiteral("No such day here: the clocks skipped it"));
+    QVERIFY(w->PicCalMoon->pixmap().isNull());
+    // The days either side have their sky.
+    QVERIFY(spoken(QDate(2011, 12, 29)).contains(QStringLiteral("lit, moon in")));
+    QVERIFY(spoken(QDate(2011, 12, 31)).contains(QStringLiteral("lit, moon in")));
+}
+
+void TestMoonCalendar::timesAreRoundedToTheMinute() {
+    // The new moon of 9 December 2026 at 00:51:46 UTC is shown at 00:52, everywhere it is named.
+    QVERIFY(open());
+    QVERIFY2(spoken(QDate(2026, 12, 9)).contains(QStringLiteral("new moon at 00:52")), qPrintable(spoken(QDate(2026, 12, 9))));
+    QCOMPARE(w->model->indexOf(QDate(2026, 12, 9)).data(MoonMonthModel::QuarterMarkRole).toString().mid(2),
+             QStringLiteral("00:52"));
+    QCOMPARE(w->lblCalNextNew->text(), QStringLiteral("Next new moon: Wednesday 9 December 2026 at 00:52, in 2 days"));
+    clickDay(QDate(2026, 12, 9));
+    QCOMPARE(w->lblCalPhase->text(), QStringLiteral("New Moon at 00:52"));
+}
+
+void TestMoonCalendar::gridIsATableForScreenReaders() {
+    QVERIFY(open("UTC", QDate(2026, 12, 7)));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w->grdCalendar);
+    QVERIFY(grid);
+    QCOMPARE(grid->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 6);
+    QCOMPARE(table->columnCount(), 7);
+    QCOMPARE(table->columnDescription(0), QStringLiteral("Sun")); // a week of the United States
+    // 7 December 2026, a Monday, is chosen and is today.
+    const QModelIndex index = w->model->indexOf(QDate(2026, 12, 7));
+    QAccessibleInterface* cell = table->cellAt(index.row(), index.column());
+    QVERIFY(cell);
+    QVERIFY(cell->text(QAccessible::Name).startsWith(QStringLiteral("Monday 7 December 2026")));
+    QVERIFY(cell->state().selected);
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("today, chosen"));
+    QCOMPARE(cell->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name), QStringLiteral("Monday"));
+    // The lists say what they choose.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalMonth)->text(QAccessible::Name), QStringLiteral("Month"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalYear)->text(QAccessible::Name), QStringLiteral("Year"));
 }
 
 QTEST_MAIN(TestMoonCalendar)

@@ -355,7 +355,7 @@ void TestMoonWindows::backKeepsTheMainWindowAsItWas() {
     const QString panel = main->lblCurrentMoonPhaseDesc->text();
     click(main->cmdCalculateMoonPhase);
     frmMoonMagickDisplay& d = launcher->moonDisplay();
-    launcher->moonDisplay().menuBar()->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
+    launcher->moonDisplay().menus()->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
     QVERIFY(main->isShownToUser());
     QVERIFY(!d.isShownToUser());
     QVERIFY(!launcher->picMain->isVisible());
@@ -436,14 +436,14 @@ void TestMoonWindows::menusAndLinks() {
     click(main->Label61);
     const QString root = QStringLiteral("https://www.lunara.example/lunara/ssd.php?page=");
     QCOMPARE(services->urls, (QStringList{root + "fully-branded", root + "fully-branded", root + "home-page"}));
-    QVERIFY(!main->menuBar()->findChild<QAction*>(QStringLiteral("mnuMakeMoneyOnline"))->isEnabled());
+    QVERIFY(!main->menus()->findChild<QAction*>(QStringLiteral("mnuMakeMoneyOnline"))->isEnabled());
     enter(23, "December", 2007, main->optZodiacalMoon);
-    main->menuBar()->findChild<QAction*>(QStringLiteral("mnuMoonMagickReading"))->trigger();
+    main->menus()->findChild<QAction*>(QStringLiteral("mnuMoonMagickReading"))->trigger();
     QCOMPARE(launcher->moonDisplay().lblMoonInSunsign->text(), QStringLiteral("Moon In Capricorn"));
     services->urls.clear();
     click(launcher->moonDisplay().lblCobrand);
     QCOMPARE(services->urls, QStringList{root + "co-brand"});
-    main->menuBar()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    main->menus()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     flushDeletes();
     QVERIFY(!launcher->moonMain());
 }

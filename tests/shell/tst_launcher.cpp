@@ -293,7 +293,7 @@ void TestLauncher::menuBarFollowsTheWindowInUse() {
     QCOMPARE(names(bar->actions()), own);
     click(launcher->cmdSelectOption[0]);
     QCOMPARE(names(bar->actions()), (QStringList{"nuFile", "mnuHelp", "mnuMakeMoney"}));
-    QVERIFY(!launcher->candleWindow()->menuBar()->isVisible());
+    QVERIFY(!launcher->candleWindow()->menus()->isVisible());
 
     click(launcher->cmdSelectOption[1]);
     flushDeletes();

@@ -5,6 +5,7 @@
 // fails on any difference. After an intended change: write_snapshot > tests/snapshot/lunara.txt
 #include "candle/tables.h"
 #include "kit/about_window.h"
+#include "kit/feature_window.h"
 #include "kit/text.h"
 #include "moon/age.h"
 #include "moon/sign.h"
@@ -13,6 +14,7 @@
 #include "tests/support/test_services.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -131,7 +133,12 @@ void candles() {
 // Every widget of a window with what it shows and what a screen reader reads, in tree order.
 void window(const QString& title, QWidget* w) {
     out << "\n# Window " << w->objectName() << " " << q(w->windowTitle()) << " (" << title << ")\n";
-    const QList<QWidget*> all = w->findChildren<QWidget*>();
+    // A feature window's menus live apart from it, in the bar the launcher shows them from.
+    auto* feature = qobject_cast<FeatureWindow*>(w);
+    QList<QWidget*> all = w->findChildren<QWidget*>();
+    if (feature) {
+        all += feature->menus()->findChildren<QWidget*>();
+    }
     for (QWidget* c : all) {
         if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_"))) {
             continue;
@@ -160,10 +167,28 @@ void window(const QString& title, QWidget* w) {
             out << " name " << q(c->accessibleName());
         }
         out << (c->isVisibleTo(w) ? "" : " hidden") << '\n';
+        // A table's cells are read one by one.
+        if (auto* view = qobject_cast<QAbstractItemView*>(c); view && view->model()) {
+            const QAbstractItemModel* m = view->model();
+            for (int r = 0; r < m->rowCount(); ++r) {
+                for (int k = 0; k < m->columnCount(); ++k) {
+                    const QModelIndex i = m->index(r, k);
+                    if (!i.data().toString().isEmpty()) {
+                        out << "    cell " << r << "," << k << " " << q(i.data().toString()) << " name "
+                            << q(i.data(Qt::AccessibleTextRole).toString()) << '\n';
+                    }
+                }
+            }
+        }
     }
-    for (const QAction* a : w->findChildren<QAction*>()) {
+    QList<QAction*> actions = w->findChildren<QAction*>();
+    if (feature) {
+        actions += feature->menus()->findChildren<QAction*>();
+    }
+    for (const QAction* a : actions) {
         if (!a->objectName().isEmpty()) {
             out << "  action " << a->objectName() << " " << q(a->isSeparator() ? QStringLiteral("-") : a->text())
+                << (a->shortcut().isEmpty() ? QString() : QStringLiteral(" key ") + a->shortcut().toString())
                 << (a->isEnabled() ? "" : " off") << '\n';
         }
     }

@@ -1,0 +1,272 @@
+#include "moon/calendar_model.h"
+
+#include "assets/assets.h"
+#include "kit/local_time.h"
+#include "kit/text.h"
+#include "moon/age.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace lunara {
+
+namespace {
+
+// Names and dates in the program's own language, whatever the regional settings.
+const QLocale& english() {
+    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    return locale;
+}
+
+QString quarterSymbol(sky::Quarter q) {
+    constexpr const char16_t* kSymbols[] = {u"\u25CF", u"\u25D0", u"\u25CB", u"\u25D1"};
+    return QString::fromUtf16(kSymbols[static_cast<int>(q)]);
+}
+
+// An event belongs to the day its shown (rounded) time falls on: the days handed to the sky start
+// half a minute early.
+constexpr std::int64_t kRounding = 30;
+
+} // namespace
+
+QString quarterWords(sky::Quarter q) {
+    switch (q) {
+    case sky::Quarter::New:
+        return QStringLiteral("new moon");
+    case sky::Quarter::FirstQuarter:
+        return QStringLiteral("first quarter");
+    case sky::Quarter::Full:
+        return QStringLiteral("full moon");
+    case sky::Quarter::LastQuarter:
+        return QStringLiteral("last quarter");
+    }
+    return {};
+}
+
+QString longDate(const QDate& date) { return english().toString(date, QStringLiteral("dddd d MMMM yyyy")); }
+
+MoonMonthModel::MoonMonthModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void MoonMonthModel::setTimeZone(const QTimeZone& zone) {
+    if (zone == zone_) {
+        return;
+    }
+    zone_ = zone;
+    computeMonth();
+}
+
+void MoonMonthModel::setFirstDayOfWeek(Qt::DayOfWeek day) {
+    if (day == firstDay_) {
+        return;
+    }
+    beginResetModel();
+    firstDay_ = day;
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, 0, kDays - 1);
+}
+
+void MoonMonthModel::setSouthern(bool southern) {
+    if (southern == southern_) {
+        return;
+    }
+    southern_ = southern;
+    emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1), {PictureRole});
+}
+
+void MoonMonthModel::setToday(const QDate& today) {
+    if (today == today_) {
+        return;
+    }
+    const QDate before = today_;
+    today_ = today;
+    markChanged(before);
+    markChanged(today_);
+}
+
+void MoonMonthModel::setSelectedDate(const QDate& date) {
+    const QDate first(date.year(), date.month(), 1);
+    const QDate before = selected_;
+    selected_ = date;
+    if (first != month_) {
+        month_ = first;
+        computeMonth();
+        return;
+    }
+    markChanged(before);
+    markChanged(selected_);
+}
+
+void MoonMonthModel::computeMonth() {
+    if (!month_.isValid()) {
+        return;
+    }
+    beginResetModel();
+    const int count = month_.daysInMonth();
+    days_.assign(std::size_t(count), {});
+    std::vector<CalendarDay*> withSky;
+    for (int d = 0; d < count; ++d) {
+        CalendarDay& day = days_[std::size_t(d)];
+        day.date = month_.addDays(d);
+        day.start = startOfLocalDay(day.date, zone_);
+        day.end = startOfLocalDay(day.date.addDays(1), zone_);
+        day.exists = day.end > day.start && localDayExists(day.date, zone_);
+        if (day.exists) {
+            const std::int64_t noon = QDateTime(day.date, QTime(12, 0), zone_).toSecsSinceEpoch();
+            day.noon = noon >= day.start && noon < day.end ? noon : day.start + (day.end - day.start) / 2;
+            withSky.push_back(&day);
+        }
+    }
+    // Days with a skipped date between them are not consecutive: compute each run on its own.
+    std::size_t run = 0;
+    while (run < withSky.size()) {
+        std::size_t next = run + 1;
+        while (next < withSky.size() && withSky[next]->start == withSky[next - 1]->end) {
+            ++next;
+        }
+        std::vector<std::int64_t> b;
+        std::vector<std::int64_t> n;
+        for (std::size_t i = run; i < next; ++i) {
+            b.push_back(withSky[i]->start - kRounding);
+            n.push_back(withSky[i]->noon);
+        }
+        b.push_back(withSky[next - 1]->end - kRounding);
+        std::vector<sky::DaySky> skies = sky::SkyForDays(b, n);
+        for (std::size_t i = run; i < next; ++i) {
+            withSky[i]->sky = std::move(skies[i - run]);
+        }
+        run = next;
+    }
+    ++computations_;
+    endResetModel();
+}
+
+int MoonMonthModel::firstCell() const {
+    return month_.isValid() ? (month_.dayOfWeek() - int(firstDay_) + 7) % 7 : 0;
+}
+
+const CalendarDay* MoonMonthModel::day(const QDate& date) const {
+    if (!date.isValid() || date.year() != month_.year() || date.month() != month_.month()) {
+        return nullptr;
+    }
+    const std::size_t i = std::size_t(date.day() - 1);
+    return i < days_.size() ? &days_[i] : nullptr;
+}
+
+const CalendarDay* MoonMonthModel::dayAt(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return nullptr;
+    }
+    const int d = index.row() * kDays + index.column() - firstCell();
+    return d >= 0 && d < int(days_.size()) ? &days_[std::size_t(d)] : nullptr;
+}
+
+QModelIndex MoonMonthModel::indexOf(const QDate& date) const {
+    if (!day(date)) {
+        return {};
+    }
+    const int cell = firstCell() + date.day() - 1;
+    return index(cell / kDays, cell % kDays);
+}
+
+void MoonMonthModel::markChanged(const QDate& date) {
+    if (const QModelIndex i = indexOf(date); i.isValid()) {
+        emit dataChanged(i, i, {TodayRole, SelectedRole, Qt::AccessibleDescriptionRole});
+    }
+}
+
+QPixmap MoonMonthModel::picture(double age) const {
+    const int index = std::clamp(static_cast<int>(std::floor(age)) + 1, 1, kMoonPictureCount);
+    QPixmap& kept = pictures_[southern_ ? 1 : 0][std::size_t(index - 1)];
+    if (kept.isNull()) {
+        kept = moonPicture(index);
+        if (southern_ && !kept.isNull()) {
+            // Seen from the south the moon stands the other way up: a waxing moon is lit on the left.
+            const qreal ratio = kept.devicePixelRatio();
+            kept = QPixmap::fromImage(kept.toImage().mirrored(true, false));
+            kept.setDevicePixelRatio(ratio);
+        }
+    }
+    return kept;
+}
+
+QString MoonMonthModel::spokenName(const CalendarDay& day) const {
+    QString spoken = longDate(day.date);
+    if (!day.exists) {
+        return spoken + QStringLiteral(": no such day here, the clocks skipped it");
+    }
+    if (const auto& q = day.sky.quarter) {
+        spoken += QStringLiteral(", %1 at %2").arg(quarterWords(q->quarter), localTimeText(q->unixSeconds, zone_));
+    }
+    return spoken + QStringLiteral(", %1 % lit, moon in %2").arg(qRound(day.sky.fraction * 100)).arg(qs(day.sky.sign));
+}
+
+int MoonMonthModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kWeeks; }
+
+int MoonMonthModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kDays; }
+
+QVariant MoonMonthModel::data(const QModelIndex& index, int role) const {
+    const CalendarDay* day = dayAt(index);
+    if (!day) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::number(day->date.day());
+    case DateRole:
+        return day->date;
+    case Qt::AccessibleTextRole:
+        return spokenName(*day);
+    case Qt::AccessibleDescriptionRole: {
+        QStringList marks;
+        if (day->date == today_) {
+            marks << QStringLiteral("today");
+        }
+        if (day->date == selected_) {
+            marks << QStringLiteral("chosen");
+        }
+        return marks.join(QStringLiteral(", "));
+    }
+    case Qt::ToolTipRole:
+        return spokenName(*day);
+    case PictureRole:
+        return day->exists ? picture(day->sky.age) : QPixmap();
+    case SignRole:
+        return day->exists ? qs(day->sky.sign) : QString();
+    case QuarterMarkRole:
+        if (const auto& q = day->sky.quarter; day->exists && q) {
+            return quarterSymbol(q->quarter) + QLatin1Char(' ') + localTimeText(q->unixSeconds, zone_);
+        }
+        return QString();
+    case TodayRole:
+        return day->date == today_;
+    case SelectedRole:
+        return day->date == selected_;
+    case QuarterRole:
+        return day->exists && day->sky.quarter.has_value();
+    default:
+        return {};
+    }
+}
+
+QVariant MoonMonthModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal) {
+        const int dow = (int(firstDay_) - 1 + section) % 7 + 1;
+        return english().dayName(dow, role == Qt::DisplayRole ? QLocale::ShortFormat : QLocale::LongFormat);
+    }
+    // A week is named by its first day of the month shown.
+    const int first = std::max(0, section * kDays - firstCell());
+    if (!month_.isValid() || first >= int(days_.size())) {
+        return QString();
+    }
+    return QStringLiteral("Week of %1").arg(english().toString(month_.addDays(first), QStringLiteral("d MMMM")));
+}
+
+Qt::ItemFlags MoonMonthModel::flags(const QModelIndex& index) const {
+    return dayAt(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+} // namespace lunara

@@ -1,0 +1,96 @@
+#pragma once
+
+// A month of the real sky as a table of six weeks by seven days, in the local days of a time zone.
+// The window's view, its delegate and its details panel all read the same days from here.
+
+#include "sky/sky.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+#include <QPixmap>
+#include <QTimeZone>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace lunara {
+
+// One local day: where it starts and ends, the instant it is seen at, and its sky.
+struct CalendarDay {
+    QDate date;
+    bool exists = false;    // false: the zone's clocks skipped this date; it has no sky
+    std::int64_t start = 0; // first instant of the date
+    std::int64_t end = 0;   // first instant of the next date
+    std::int64_t noon = 0;  // local noon, or the middle of a day that has none
+    sky::DaySky sky;
+};
+
+class MoonMonthModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Role {
+        DateRole = Qt::UserRole + 1, // QDate; invalid for a cell outside the month
+        PictureRole,                 // QPixmap: the moon at noon, mirrored for the south
+        SignRole,                    // QString: the sign the moon stands in at noon
+        QuarterMarkRole,             // QString: the quarter's symbol, a space and its local time
+        TodayRole,                   // bool
+        SelectedRole,                // bool
+        QuarterRole,                 // bool: a quarter falls on the day
+    };
+    static constexpr int kWeeks = 6;
+    static constexpr int kDays = 7;
+
+    explicit MoonMonthModel(QObject* parent = nullptr);
+
+    void setTimeZone(const QTimeZone& zone);
+    void setFirstDayOfWeek(Qt::DayOfWeek day);
+    void setSouthern(bool southern);
+    void setToday(const QDate& today);
+    // Shows the month of `date` (its sky is computed once per month shown) and marks `date`.
+    void setSelectedDate(const QDate& date);
+
+    QDate selectedDate() const { return selected_; }
+    QDate today() const { return today_; }
+    QDate month() const { return month_; }
+    QTimeZone timeZone() const { return zone_; }
+    bool southern() const { return southern_; }
+    QModelIndex indexOf(const QDate& date) const;
+    // The day of the month shown with this date, or null.
+    const CalendarDay* day(const QDate& date) const;
+    const CalendarDay* selectedDay() const { return day(selected_); }
+    // The picture for a moon of this age, mirrored once per hemisphere and kept.
+    QPixmap picture(double age) const;
+    // How often a month's sky has been computed (for the checks of the cache).
+    int skyComputations() const { return computations_; }
+    // What a screen reader says for the day.
+    QString spokenName(const CalendarDay& day) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    void computeMonth();
+    int firstCell() const;
+    const CalendarDay* dayAt(const QModelIndex& index) const;
+    void markChanged(const QDate& date);
+
+    QTimeZone zone_{QTimeZone::utc()};
+    Qt::DayOfWeek firstDay_ = Qt::Monday;
+    bool southern_ = false;
+    QDate today_;
+    QDate selected_;
+    QDate month_;
+    std::vector<CalendarDay> days_;
+    int computations_ = 0;
+    mutable std::array<std::array<QPixmap, 30>, 2> pictures_;
+};
+
+// The words for the quarters, as the cells and the details say them.
+QString quarterWords(sky::Quarter quarter);
+// "Thursday 24 December 2026", in the program's own language.
+QString longDate(const QDate& date);
+
+} // namespace lunara

@@ -1,0 +1,125 @@
+#include "moon/calendar_view.h"
+
+#include "kit/looks.h"
+#include "kit/text.h"
+#include "moon/calendar_model.h"
+#include "moon/moon_looks.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace lunara {
+
+using namespace moonlook;
+
+namespace {
+constexpr int kCellSize = 60;
+} // namespace
+
+void MoonDayDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QDate date = index.data(MoonMonthModel::DateRole).toDate();
+    if (!date.isValid()) {
+        return; // outside the month: the panel shows through
+    }
+    const QRect cell(option.rect.topLeft(), QSize(kCellSize, kCellSize));
+    const bool today = index.data(MoonMonthModel::TodayRole).toBool();
+    const bool selected = index.data(MoonMonthModel::SelectedRole).toBool();
+    const bool focused = (option.state & QStyle::State_HasFocus) != 0;
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing);
+    p->setRenderHint(QPainter::SmoothPixmapTransform);
+    p->translate(cell.topLeft());
+    const QRectF box = QRectF(0, 0, kCellSize, kCellSize).adjusted(1, 1, -1, -1);
+    p->fillRect(QRect(0, 0, kCellSize, kCellSize), selected ? QColor(70, 70, 70) : QColor(24, 24, 24));
+    if (today) {
+        p->setPen(QPen(rgb(kOrange), 2));
+        p->drawRect(box);
+    } else if (focused) {
+        p->setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
+        p->drawRect(box);
+    }
+    p->setFont(verdana(8.25, true));
+    p->setPen(Qt::white);
+    p->drawText(QRectF(4, 2, 24, 14), Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
+    const QString mark = index.data(MoonMonthModel::QuarterMarkRole).toString();
+    if (!mark.isEmpty()) {
+        // The quarter's symbol beside the moon, its local time in the top corner.
+        p->setFont(verdana(6.5, true));
+        p->setPen(rgb(kCyan));
+        p->drawText(QRectF(2, 22, 12, 14), Qt::AlignLeft | Qt::AlignTop, mark.left(1));
+        p->drawText(QRectF(20, 3, kCellSize - 22, 12), Qt::AlignRight | Qt::AlignTop, mark.mid(2));
+    }
+    const QPixmap moon = index.data(MoonMonthModel::PictureRole).value<QPixmap>();
+    if (!moon.isNull()) {
+        p->drawPixmap(QRectF((kCellSize - 30) / 2.0, 16, 30, 30), moon, QRectF(QPointF(0, 0), moon.size()));
+    }
+    p->setFont(verdana(6.5));
+    p->setPen(rgb(kOrange));
+    p->drawText(QRectF(0, kCellSize - 14, kCellSize, 12), Qt::AlignHCenter | Qt::AlignTop,
+                index.data(MoonMonthModel::SignRole).toString());
+    p->restore();
+}
+
+QSize MoonDayDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    return {MoonMonthView::kPitch, MoonMonthView::kPitch};
+}
+
+MoonMonthView::MoonMonthView(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new MoonDayDelegate(this));
+    // The weekday names stand above the grid as labels; the headers still name rows and columns
+    // for screen readers.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(kPitch);
+    horizontalHeader()->setDefaultSectionSize(kPitch);
+    verticalHeader()->setMinimumSectionSize(kPitch);
+    verticalHeader()->setDefaultSectionSize(kPitch);
+    setShowGrid(false);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One Tab stop: Tab leaves the grid, the arrows move inside it.
+    setTabKeyNavigation(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(7 * kPitch, 6 * kPitch);
+    viewport()->setCursor(Qt::PointingHandCursor);
+    // The delegate paints the chosen day itself; the panel shows through the gaps between days.
+    QPalette look = palette();
+    look.setColor(QPalette::Highlight, Qt::transparent);
+    setPalette(look);
+    setAutoFillBackground(false);
+    viewport()->setAutoFillBackground(false);
+}
+
+void MoonMonthView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit stepRequested(-1);
+        break;
+    case Qt::Key_Right:
+        emit stepRequested(1);
+        break;
+    case Qt::Key_Up:
+        emit stepRequested(-7);
+        break;
+    case Qt::Key_Down:
+        emit stepRequested(7);
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // The window's own keys (its Go menu), not the table's.
+        event->ignore();
+        return;
+    default:
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace lunara
