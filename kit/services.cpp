@@ -105,7 +105,8 @@ bool privateFolder(const QString& path, bool create) {
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     if (::lstat(native.constData(), &st) != 0) {
-        if (!create || errno != ENOENT || ::mkdir(native.constData(), 0700) != 0 || ::lstat(native.constData(), &st) != 0) {
+        if (!create || errno != ENOENT || ::mkdir(native.constData(), 0700) != 0 ||
+            ::lstat(native.constData(), &st) != 0) {
             return false;
         }
     }
@@ -154,7 +155,8 @@ QString singleInstanceLockPath(const QString& executablePath) {
             .toHex()
             .left(16);
     const QString dir = lockFolder();
-    return dir.isEmpty() ? QString() : QDir(dir).filePath(QStringLiteral("lunara-%1.lock").arg(QString::fromLatin1(hash)));
+    return dir.isEmpty() ? QString()
+                         : QDir(dir).filePath(QStringLiteral("lunara-%1.lock").arg(QString::fromLatin1(hash)));
 }
 
 QString storeLockPath(const QString& storeName) {
@@ -226,8 +228,8 @@ Judged judge(const QLockFile& lock, const QString& path) {
     } else {
         // Ours now, so nobody can replace it: remove it if the name still leads to it.
         struct stat again {};
-        const bool same = ::lstat(native.constData(), &again) == 0 && again.st_dev == opened.st_dev &&
-                          again.st_ino == opened.st_ino;
+        const bool same =
+            ::lstat(native.constData(), &again) == 0 && again.st_dev == opened.st_dev && again.st_ino == opened.st_ino;
         result = !same || ::unlink(native.constData()) == 0 ? Judged::Cleared : Judged::Unsafe;
     }
     ::close(fd);

@@ -141,9 +141,7 @@ void MoonMonthModel::computeMonth() {
     endResetModel();
 }
 
-int MoonMonthModel::firstCell() const {
-    return month_.isValid() ? (month_.dayOfWeek() - int(firstDay_) + 7) % 7 : 0;
-}
+int MoonMonthModel::firstCell() const { return month_.isValid() ? (month_.dayOfWeek() - int(firstDay_) + 7) % 7 : 0; }
 
 const CalendarDay* MoonMonthModel::day(const QDate& date) const {
     if (!date.isValid() || date.year() != month_.year() || date.month() != month_.month()) {

@@ -160,11 +160,11 @@ void frmMoonCalendar::buildMenus() {
         addAction(action);
         return action;
     };
-    mnuPrevMonth = key(addCommand(go, "mnuPrevMonth", QStringLiteral("&Previous Month"), this, [this] { moveMonths(-1); }),
-                       Qt::Key_PageUp);
-    mnuNextMonth =
-        key(addCommand(go, "mnuNextMonth", QStringLiteral("&Next Month"), this, [this] { moveMonths(1); }),
-            Qt::Key_PageDown);
+    mnuPrevMonth =
+        key(addCommand(go, "mnuPrevMonth", QStringLiteral("&Previous Month"), this, [this] { moveMonths(-1); }),
+            Qt::Key_PageUp);
+    mnuNextMonth = key(addCommand(go, "mnuNextMonth", QStringLiteral("&Next Month"), this, [this] { moveMonths(1); }),
+                       Qt::Key_PageDown);
     mnuToday = key(addCommand(go, "mnuToday", QStringLiteral("&Today"), this, [this] { goToToday(); }), Qt::Key_Home);
     addHelpMenu(menus(), {"mnuCalSep1", "mnuCalSep2", "Check for Software &Update"}, this, host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);

@@ -51,12 +51,12 @@ void TestCalendarModel::daysStartAtTheirFirstInstant_data() {
     // Samoa crossed the date line: 30 December 2011 was skipped (values as the system's date command gives them).
     QTest::newRow("Apia, the day before the skip")
         << QByteArray("Pacific/Apia") << QDate(2011, 12, 29) << qint64(1325152800) << 24 * kHour;
-    QTest::newRow("Apia, the skipped date") << QByteArray("Pacific/Apia") << QDate(2011, 12, 30) << qint64(-1)
-                                            << qint64(0);
+    QTest::newRow("Apia, the skipped date")
+        << QByteArray("Pacific/Apia") << QDate(2011, 12, 30) << qint64(-1) << qint64(0);
     QTest::newRow("Apia, the day after the skip")
         << QByteArray("Pacific/Apia") << QDate(2011, 12, 31) << qint64(1325239200) << 24 * kHour;
-    QTest::newRow("Berlin, spring forward") << QByteArray("Europe/Berlin") << QDate(2026, 3, 29)
-                                            << qint64(1774738800) << 23 * kHour;
+    QTest::newRow("Berlin, spring forward")
+        << QByteArray("Europe/Berlin") << QDate(2026, 3, 29) << qint64(1774738800) << 23 * kHour;
 }
 
 void TestCalendarModel::daysStartAtTheirFirstInstant() {

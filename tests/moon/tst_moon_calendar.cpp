@@ -369,7 +369,8 @@ void TestMoonCalendar::todayIsTheZonesToday() {
 void TestMoonCalendar::skippedDateHasNoSky() {
     // Samoa moved across the date line: 30 December 2011 never happened there.
     QVERIFY(open("Pacific/Apia", QDate(2011, 12, 29)));
-    QCOMPARE(spoken(QDate(2011, 12, 30)), QStringLiteral("Friday 30 December 2011: no such day here, the clocks skipped it"));
+    QCOMPARE(spoken(QDate(2011, 12, 30)),
+             QStringLiteral("Friday 30 December 2011: no such day here, the clocks skipped it"));
     QVERIFY(w->model->indexOf(QDate(2011, 12, 30)).data(MoonMonthModel::PictureRole).value<QPixmap>().isNull());
     clickDay(QDate(2011, 12, 30));
     QCOMPARE(w->lblCalPhase->text(), QStringLiteral("No such day here: the clocks skipped it"));
@@ -382,7 +383,8 @@ void TestMoonCalendar::skippedDateHasNoSky() {
 void TestMoonCalendar::timesAreRoundedToTheMinute() {
     // The new moon of 9 December 2026 at 00:51:46 UTC is shown at 00:52, everywhere it is named.
     QVERIFY(open());
-    QVERIFY2(spoken(QDate(2026, 12, 9)).contains(QStringLiteral("new moon at 00:52")), qPrintable(spoken(QDate(2026, 12, 9))));
+    QVERIFY2(spoken(QDate(2026, 12, 9)).contains(QStringLiteral("new moon at 00:52")),
+             qPrintable(spoken(QDate(2026, 12, 9))));
     QCOMPARE(w->model->indexOf(QDate(2026, 12, 9)).data(MoonMonthModel::QuarterMarkRole).toString().mid(2),
              QStringLiteral("00:52"));
     QCOMPARE(w->lblCalNextNew->text(), QStringLiteral("Next new moon: Wednesday 9 December 2026 at 00:52, in 2 days"));
@@ -407,7 +409,8 @@ void TestMoonCalendar::gridIsATableForScreenReaders() {
     QVERIFY(cell->text(QAccessible::Name).startsWith(QStringLiteral("Monday 7 December 2026")));
     QVERIFY(cell->state().selected);
     QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("today, chosen"));
-    QCOMPARE(cell->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name), QStringLiteral("Monday"));
+    QCOMPARE(cell->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name),
+             QStringLiteral("Monday"));
     // The lists say what they choose.
     QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalMonth)->text(QAccessible::Name), QStringLiteral("Month"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalYear)->text(QAccessible::Name), QStringLiteral("Year"));

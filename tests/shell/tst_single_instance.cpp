@@ -341,8 +341,7 @@ void TestSingleInstance::simultaneousStartsLetExactlyOneIn() {
         words.sort();
         ++outcomes[words.join(u'+')];
     }
-    qInfo("%d simultaneous pairs: %s", kPairs,
-          qPrintable([&] {
+    qInfo("%d simultaneous pairs: %s", kPairs, qPrintable([&] {
               QStringList parts;
               for (auto it = outcomes.cbegin(); it != outcomes.cend(); ++it) {
                   parts << QStringLiteral("%1 x %2").arg(it.value()).arg(it.key());

@@ -109,8 +109,7 @@ void TestSky::quartersFollowEachOtherInOrder() {
 namespace {
 // Splitting [from, to) anywhere, at the events themselves too, gives the same list element by
 // element: an event at a range's start belongs to it, one at its end to the next.
-template <typename Event, typename Between>
-void splitsAgree(Between between, std::int64_t from, std::int64_t to) {
+template <typename Event, typename Between> void splitsAgree(Between between, std::int64_t from, std::int64_t to) {
     const std::vector<Event> whole = between(from, to);
     QVERIFY(!whole.empty());
     for (const Event& e : whole) {
@@ -131,8 +130,8 @@ void splitsAgree(Between between, std::int64_t from, std::int64_t to) {
 } // namespace
 
 void TestSky::rangesNeitherLoseNorDoubleAnEvent() {
-    splitsAgree<PhaseEvent>(PhaseEventsBetween, 1577836800, 1609459200);   // 2020
-    splitsAgree<SignIngress>(SignIngressesBetween, 1577836800, 1585699200); // 2020, first quarter year
+    splitsAgree<PhaseEvent>(PhaseEventsBetween, 1577836800, 1609459200);      // 2020
+    splitsAgree<SignIngress>(SignIngressesBetween, 1577836800, 1585699200);   // 2020, first quarter year
     splitsAgree<SignIngress>(SignIngressesBetween, -2145916800, -2138140800); // 1902, three months
 }
 
@@ -168,7 +167,8 @@ void TestSky::daysThatCannotBeAreRefused_data() {
     QTest::newRow("days out of order") << std::vector<std::int64_t>{d + kDay, d} << std::vector<std::int64_t>{d + 10};
     QTest::newRow("a noon in the next day") << std::vector<std::int64_t>{d, d + kDay, d + 2 * kDay}
                                             << std::vector<std::int64_t>{d + kDay + 10, d + kDay + 20};
-    QTest::newRow("a noon at the day's end") << std::vector<std::int64_t>{d, d + kDay} << std::vector<std::int64_t>{d + kDay};
+    QTest::newRow("a noon at the day's end")
+        << std::vector<std::int64_t>{d, d + kDay} << std::vector<std::int64_t>{d + kDay};
     QTest::newRow("a boundary missing") << std::vector<std::int64_t>{d, d + kDay}
                                         << std::vector<std::int64_t>{d + 10, d + kDay + 10};
 }
