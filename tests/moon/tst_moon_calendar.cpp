@@ -83,6 +83,13 @@ void TestMoonCalendar::opensFromTheLauncherAndFromMoonMagick() {
     QCOMPARE(w->selectedDate(), QDate(2026, 12, 7));
     // Its own menus are the launcher's while it is in use; Esc closes it like Exit.
     QVERIFY(launcher->menuBar()->actions().contains(w->menus()->actions().first()));
+    // Screen readers meet its menus once, in the launcher's bar, shown where they are.
+    QVERIFY(w->findChildren<QMenuBar*>().isEmpty());
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(launcher->menuBar());
+    QVERIFY(bar && bar->childCount() > 0);
+    QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("File"));
+    QVERIFY(!bar->child(0)->state().invisible);
+    QVERIFY(bar->rect().contains(bar->child(0)->rect()));
     QTest::keyClick(w->grdCalendar, Qt::Key_Escape);
     flushDeletes();
     QVERIFY(!launcher->moonCalendar());
