@@ -49,7 +49,8 @@ void duringConnect(QtMsgType type, const QMessageLogContext& context, const QStr
                     reason = held.section(QLatin1Char('\n'), 0, 0);
                 }
             }
-            std::fprintf(stderr, "lunara: cannot start: %s\n", qUtf8Printable(reason.simplified()));
+            const QByteArray line = "lunara: cannot start: " + reason.simplified().toUtf8() + '\n';
+            std::fputs(line.constData(), stderr);
         }
         std::fflush(stderr);
         std::_Exit(1);
@@ -73,7 +74,10 @@ int main(int argc, char** argv) {
                       "Lunara takes no options; start it without any to open its window. See lunara(1).");
             return 0;
         }
-        std::fprintf(stderr, "lunara: unknown option '%s'\nTry 'lunara --help' for more information.\n", argv[i]);
+        // Plain writes: the hardened build has no unchecked formatted output.
+        std::fputs("lunara: unknown option '", stderr);
+        std::fputs(argv[i], stderr);
+        std::fputs("'\nTry 'lunara --help' for more information.\n", stderr);
         return 2;
     }
     qtHandler = qInstallMessageHandler(duringConnect);
