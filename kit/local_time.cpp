@@ -9,8 +9,8 @@ std::int64_t startOfLocalDay(const QDate& date, const QTimeZone& zone) {
     // constant offset in time order: the first instant whose local date is `date` or later lies
     // in the first stretch that reaches it.
     const std::int64_t midnightUtc = QDateTime(date, QTime(0, 0), QTimeZone::utc()).toSecsSinceEpoch();
-    const std::int64_t from = midnightUtc - 15 * 3600;
-    const std::int64_t to = midnightUtc + 15 * 3600;
+    const std::int64_t from = midnightUtc - 15LL * 3600;
+    const std::int64_t to = midnightUtc + 15LL * 3600;
     std::int64_t segmentStart = from;
     int offset = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(from, QTimeZone::utc()));
     const auto firstIn = [&](std::int64_t start, std::int64_t end) -> std::int64_t {

@@ -120,17 +120,17 @@ QString lockFolder() {
     // The session's runtime folder; else a folder of our own in the temporary folder (someone
     // else may have taken that name first, so it is checked, never trusted); else the cache folder
     // in the home.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && privateFolder(runtime, false)) {
         return runtime;
     }
-    const QString ownTemp = QDir(QDir::tempPath()).filePath(QStringLiteral("lunara-%1").arg(::geteuid()));
+    QString ownTemp = QDir(QDir::tempPath()).filePath(QStringLiteral("lunara-%1").arg(::geteuid()));
     if (privateFolder(ownTemp, true)) {
         return ownTemp;
     }
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (!cache.isEmpty() && QDir::isAbsolutePath(cache) && QDir().mkpath(cache)) {
-        const QString own = QDir(cache).filePath(QStringLiteral("lunara"));
+        QString own = QDir(cache).filePath(QStringLiteral("lunara"));
         if (privateFolder(own, true)) {
             return own;
         }
