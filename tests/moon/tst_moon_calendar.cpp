@@ -417,7 +417,6 @@ void TestMoonCalendar::gridIsATableForScreenReaders() {
     QVERIFY(cell->text(QAccessible::Name).startsWith(QStringLiteral("Monday 7 December 2026")));
     QVERIFY(cell->state().selected);
     QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("today, chosen"));
-             QStringLiteral("Monday"));
     // The lists say what they choose.
     QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalMonth)->text(QAccessible::Name), QStringLiteral("Month"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalYear)->text(QAccessible::Name), QStringLiteral("Year"));
