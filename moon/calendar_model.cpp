@@ -13,12 +13,6 @@ namespace lunara {
 
 namespace {
 
-// Names and dates in the program's own language, whatever the regional settings.
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
-    return locale;
-}
-
 QString quarterSymbol(sky::Quarter q) {
     constexpr const char16_t* kSymbols[] = {u"\u25CF", u"\u25D0", u"\u25CB", u"\u25D1"};
     return QString::fromUtf16(kSymbols[static_cast<int>(q)]);
@@ -30,6 +24,7 @@ constexpr std::int64_t kRounding = 30;
 
 } // namespace
 
+namespace {
 QString quarterWords(sky::Quarter q) {
     switch (q) {
     case sky::Quarter::New:
@@ -42,6 +37,12 @@ QString quarterWords(sky::Quarter q) {
         return QStringLiteral("last quarter");
     }
     return {};
+}
+} // namespace
+
+const QLocale& english() {
+    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    return locale;
 }
 
 QString longDate(const QDate& date) { return english().toString(date, QStringLiteral("dddd d MMMM yyyy")); }

@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QDate>
+#include <QLocale>
 #include <QPixmap>
 #include <QTimeZone>
 #include <array>
@@ -88,8 +89,8 @@ private:
     mutable std::array<std::array<QPixmap, 30>, 2> pictures_;
 };
 
-// The words for the quarters, as the cells and the details say them.
-QString quarterWords(sky::Quarter quarter);
+// Names and dates in the program's own language, whatever the regional settings.
+const QLocale& english();
 // "Thursday 24 December 2026", in the program's own language.
 QString longDate(const QDate& date);
 

@@ -83,20 +83,13 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
-// Names in the program's own language, whatever the regional settings.
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
-    return locale;
-}
-
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
 } // namespace
 
 frmMoonCalendar::frmMoonCalendar(MoonHost& host)
-    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8700, kBlack),
-      moonHost_(host) {
+    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8700, kBlack) {
     bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();

@@ -84,8 +84,6 @@ private:
     void showDetails();
     void showNextQuarters(const CalendarDay& day);
     QString localTime(std::int64_t unixSeconds) const;
-
-    MoonHost& moonHost_;
 };
 
 } // namespace lunara
