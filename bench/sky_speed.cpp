@@ -1,5 +1,7 @@
 // How long the sky takes: one month of calendar data (days with their age, lit share, sign,
-// quarters and sign ingresses) and every quarter from 1901 to 2050. Prints medians.
+// quarters and sign ingresses), every quarter from 1901 to 2050, and a month of risings and
+// settings of the sun and the moon. Prints medians.
+#include "sky/horizon.h"
 #include "sky/sky.h"
 
 #include <algorithm>
@@ -39,7 +41,20 @@ int main() {
         sink += SkyForDays(bounds, noons).size();
     });
     const double all = medianMs(21, [&](int) { sink += PhaseEventsBetween(-2177452800, 2556143999).size(); });
+    // Sun and moon at Berlin, then at Tromso (long searches near the polar night).
+    const auto riseSet = [&](double lat, double lon) {
+        return medianMs(1001, [&](int i) {
+            const std::int64_t start =
+                -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (150LL * 365 * 86400);
+            for (Body body : {Body::Sun, Body::Moon}) {
+                sink += RisingsAndSettingsBetween(body, lat, lon, start, start + 31 * 86400).size();
+            }
+        });
+    };
+    const double berlin = riseSet(52.52, 13.41);
+    const double tromso = riseSet(69.65, 18.96);
     std::printf("one month of calendar data       %8.3f ms\n", month);
     std::printf("every quarter 1901-2050          %8.3f ms\n", all);
+    std::printf("sun and moon rise/set, a month:  %8.3f ms (Berlin) %8.3f ms (Tromso)\n", berlin, tromso);
     return sink == 0 ? 1 : 0;
 }

@@ -1,26 +1,19 @@
 #include "sky/sky.h"
 
+#include "sky/sky_math.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 namespace lunara::sky {
 
+using namespace detail;
+
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRad = kPi / 180.0;
-constexpr double kUnixEpochJd = 2440587.5;
-constexpr double kJ2000 = 2451545.0;
 constexpr double kSynodicMonth = 29.530588861;
 constexpr double kFirstNewMoonJde = 2451550.09766; // lunation 0, 6 January 2000
-
-double norm360(double degrees) {
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0 ? d + 360.0 : d;
-}
-double sinDeg(double degrees) { return std::sin(degrees * kRad); }
-double cosDeg(double degrees) { return std::cos(degrees * kRad); }
 
 // The periodic terms of the moon's longitude and distance: multiples of D, M, M', F and the
 // coefficients of sin (longitude, 1e-6 degree) and cos (distance, 1e-3 km).
@@ -118,14 +111,6 @@ constexpr PlanetTerm kPlanetTerms[] = {
     {0.000035, 239.56, 25.513099, 0},        {0.000023, 331.55, 3.592518, 0},
 };
 // clang-format on
-
-// Nutation in longitude, degrees (the short series, good to half an arc second).
-double nutationInLongitude(double t) {
-    const double omega = 125.04452 - 1934.136261 * t;
-    const double l = 280.4665 + 36000.7698 * t;
-    const double lp = 218.3165 + 481267.8813 * t;
-    return (-17.20 * sinDeg(omega) - 1.32 * sinDeg(2 * l) - 0.23 * sinDeg(2 * lp) + 0.21 * sinDeg(2 * omega)) / 3600.0;
-}
 
 double yearOfJd(double jd) { return 2000.0 + (jd - 2451544.5) / 365.25; }
 
@@ -225,7 +210,7 @@ MoonPlace MoonPosition(double jde) {
     sl += 3958 * sinDeg(a1) + 1962 * sinDeg(lp - f) + 318 * sinDeg(a2);
     sb += -2235 * sinDeg(lp) + 382 * sinDeg(a3) + 175 * sinDeg(a1 - f) + 175 * sinDeg(a1 + f) + 127 * sinDeg(lp - mp) -
           115 * sinDeg(lp + mp);
-    return {norm360(lp + sl / 1e6 + nutationInLongitude(t)), sb / 1e6, 385000.56 + sr / 1000};
+    return {norm360(lp + sl / 1e6 + nutation(t).longitude), sb / 1e6, 385000.56 + sr / 1000};
 }
 
 SunPlace SunPosition(double jde) {

@@ -1,14 +1,18 @@
+#include "sky/horizon.h"
 #include "sky/sky.h"
 
 #include <QFile>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace lunara::sky;
 
-#ifndef SKY_REFERENCE
-#error "SKY_REFERENCE must name the reference table"
+Q_DECLARE_METATYPE(lunara::sky::Body)
+
+#if !defined(SKY_REFERENCE) || !defined(HORIZON_REFERENCE)
+#error "SKY_REFERENCE and HORIZON_REFERENCE must name the reference tables"
 #endif
 
 class TestSky : public QObject {
@@ -28,6 +32,13 @@ private slots:
     void calendarDaysAgreeWithTheSky();
     void eightPhaseNames_data();
     void eightPhaseNames();
+    void risingAndSettingAgreeWithAnIndependentEphemeris();
+    void risingAndSettingRangesNeitherLoseNorDoubleAnEvent_data();
+    void risingAndSettingRangesNeitherLoseNorDoubleAnEvent();
+    void risingsAndSettingsInKnownMonths_data();
+    void risingsAndSettingsInKnownMonths();
+    void placesThatCannotBeAreRefused_data();
+    void placesThatCannotBeAreRefused();
 };
 
 namespace {
@@ -278,6 +289,217 @@ void TestSky::eightPhaseNames() {
     const auto quarter = quarterThatDay < 0 ? std::nullopt : std::optional(static_cast<Quarter>(quarterThatDay));
     const std::string_view got = EightPhaseName(at, quarter);
     QCOMPARE(QString::fromUtf8(got.data(), qsizetype(got.size())), name);
+}
+
+namespace {
+
+// Risings and settings: a limb crossing slower than this grazes the horizon, where an arc second
+// of difference between two theories moves the instant by minutes or makes or takes a pair.
+constexpr double kGrazingRate = 1.0; // arc seconds a second
+
+const char* bodyName(Body body) { return body == Body::Sun ? "sun" : "moon"; }
+
+double limbRate(Body body, double lat, double lon, std::int64_t at) {
+    return std::abs(UpperLimbAltitude(body, lat, lon, at + 30) - UpperLimbAltitude(body, lat, lon, at - 30)) * 60.0;
+}
+
+struct ReferenceCrossing {
+    Body body;
+    bool rising;
+    double at;
+    double rate;
+};
+struct ReferenceYears {
+    double lat = 0, lon = 0;
+    std::int64_t from = 0, to = 0;
+    QString name;
+    std::vector<ReferenceCrossing> crossings;
+};
+
+std::vector<ReferenceYears> readHorizonReference() {
+    std::vector<ReferenceYears> blocks;
+    QFile file(QStringLiteral(HORIZON_REFERENCE));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return blocks;
+    }
+    while (!file.atEnd()) {
+        const QList<QByteArray> f = file.readLine().trimmed().split('\t');
+        if (f.first().startsWith('#') || f.size() < 5) {
+            continue;
+        }
+        if (f.first() == "place") {
+            blocks.push_back({f[2].toDouble(),
+                              f[3].toDouble(),
+                              f[4].toLongLong(),
+                              f[5].toLongLong(),
+                              QString::fromUtf8(f.value(6)),
+                              {}});
+        } else if (!blocks.empty()) {
+            blocks.back().crossings.push_back(
+                {f[1] == "s" ? Body::Sun : Body::Moon, f[2] == "r", f[3].toDouble(), f[4].toDouble()});
+        }
+    }
+    return blocks;
+}
+
+} // namespace
+
+void TestSky::risingAndSettingAgreeWithAnIndependentEphemeris() {
+    const std::vector<ReferenceYears> blocks = readHorizonReference();
+    QVERIFY(blocks.size() >= 12);
+    for (Body body : {Body::Sun, Body::Moon}) {
+        std::vector<double> errors;
+        double worstGrazing = 0;
+        int grazingUnmatched = 0;
+        for (const ReferenceYears& years : blocks) {
+            const std::vector<HorizonCrossing> ours =
+                RisingsAndSettingsBetween(body, years.lat, years.lon, years.from, years.to);
+            const QString where = QStringLiteral("%1 %2 at %3").arg(QLatin1String(bodyName(body)), years.name);
+            // Risings and settings take turns, and between them the limb is on the side they say.
+            for (std::size_t i = 1; i < ours.size(); ++i) {
+                const HorizonCrossing& a = ours[i - 1];
+                if (a.rising == ours[i].rising) {
+                    QFAIL(qPrintable(where.arg(a.unixSeconds) + QStringLiteral(": two in a row")));
+                }
+                const std::int64_t mid = (a.unixSeconds + ours[i].unixSeconds) / 2;
+                if (ours[i].unixSeconds - a.unixSeconds > 600 &&
+                    (UpperLimbAltitude(body, years.lat, years.lon, mid) > kHorizonAltitude) != a.rising) {
+                    QFAIL(qPrintable(where.arg(mid) + QStringLiteral(": on the wrong side")));
+                }
+            }
+            std::vector<bool> used(ours.size());
+            for (const ReferenceCrossing& ref : years.crossings) {
+                if (ref.body != body) {
+                    continue;
+                }
+                std::size_t best = ours.size();
+                for (std::size_t i = 0; i < ours.size(); ++i) {
+                    const double off = std::abs(double(ours[i].unixSeconds) - ref.at);
+                    if (!used[i] && ours[i].rising == ref.rising && off < 1800 &&
+                        (best == ours.size() || off < std::abs(double(ours[best].unixSeconds) - ref.at))) {
+                        best = i;
+                    }
+                }
+                if (best == ours.size()) {
+                    QVERIFY2(ref.rate < kGrazingRate,
+                             qPrintable(where.arg(ref.at, 0, 'f', 0) +
+                                        QStringLiteral(": missing, limb rate %1").arg(ref.rate)));
+                    ++grazingUnmatched;
+                    continue;
+                }
+                used[best] = true;
+                const double off = std::abs(double(ours[best].unixSeconds) - ref.at);
+                if (ref.rate < kGrazingRate) {
+                    worstGrazing = std::max(worstGrazing, off);
+                    continue;
+                }
+                QVERIFY2(off <= 60, qPrintable(where.arg(ref.at, 0, 'f', 0) + QStringLiteral(": %1 s off").arg(off)));
+                errors.push_back(off);
+            }
+            for (std::size_t i = 0; i < ours.size(); ++i) {
+                if (!used[i]) {
+                    const double rate = limbRate(body, years.lat, years.lon, ours[i].unixSeconds);
+                    QVERIFY2(rate < kGrazingRate, qPrintable(where.arg(ours[i].unixSeconds) +
+                                                             QStringLiteral(": extra, limb rate %1").arg(rate)));
+                    ++grazingUnmatched;
+                }
+            }
+        }
+        QVERIFY(errors.size() > 5000);
+        std::sort(errors.begin(), errors.end());
+        const double median = errors[errors.size() / 2];
+        qInfo("%s: %zu crossings, median %.0f s, worst %.0f s; grazing: worst %.0f s, %d unmatched", bodyName(body),
+              errors.size(), median, errors.back(), worstGrazing, grazingUnmatched);
+        QVERIFY(median <= 15);
+    }
+}
+
+void TestSky::risingAndSettingRangesNeitherLoseNorDoubleAnEvent_data() {
+    QTest::addColumn<Body>("body");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<qint64>("from");
+    QTest::addColumn<qint64>("to");
+    QTest::newRow("sun, Berlin") << Body::Sun << 52.52 << 13.41 << qint64(1796083200) << qint64(1796083200 + 10 * kDay);
+    QTest::newRow("moon, Sydney") << Body::Moon << -33.87 << 151.21 << qint64(1796083200)
+                                  << qint64(1796083200 + 10 * kDay);
+    // The last sunsets before the polar night, and a moon that stays up or down for days.
+    QTest::newRow("sun, Tromso, November")
+        << Body::Sun << 69.65 << 18.96 << qint64(1795132800) << qint64(1795132800 + 10 * kDay);
+    QTest::newRow("moon, Longyearbyen") << Body::Moon << 78.22 << 15.65 << qint64(1796083200)
+                                        << qint64(1796083200 + 14 * kDay);
+}
+
+void TestSky::risingAndSettingRangesNeitherLoseNorDoubleAnEvent() {
+    QFETCH(Body, body);
+    QFETCH(double, lat);
+    QFETCH(double, lon);
+    QFETCH(qint64, from);
+    QFETCH(qint64, to);
+    splitsAgree<HorizonCrossing>(
+        [&](std::int64_t a, std::int64_t b) { return RisingsAndSettingsBetween(body, lat, lon, a, b); }, from, to);
+}
+
+void TestSky::risingsAndSettingsInKnownMonths_data() {
+    QTest::addColumn<Body>("body");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<qint64>("from");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("risings");
+    QTest::addColumn<int>("settings");
+    QTest::addColumn<bool>("upAtStart");
+    // Counts from PyEphem (tools/make_horizon_reference.py's convention).
+    QTest::newRow("sun, Quito, January 1901")
+        << Body::Sun << -0.22 << -78.51 << qint64(-2177452800) << 31 << 31 << 31 << false;
+    QTest::newRow("moon, Berlin, December 2026")
+        << Body::Moon << 52.52 << 13.41 << qint64(1796083200) << 31 << 29 << 30 << true;
+    QTest::newRow("sun, Tromso, polar night")
+        << Body::Sun << 69.65 << 18.96 << qint64(1796083200) << 31 << 0 << 0 << false;
+    QTest::newRow("sun, Tromso, midnight sun")
+        << Body::Sun << 69.65 << 18.96 << qint64(1780272000) << 30 << 0 << 0 << true;
+    QTest::newRow("moon, Tromso, December 2026")
+        << Body::Moon << 69.65 << 18.96 << qint64(1796083200) << 31 << 17 << 18 << true;
+    QTest::newRow("sun, McMurdo, June 2031")
+        << Body::Sun << -77.85 << 166.67 << qint64(1938038400) << 30 << 0 << 0 << false;
+    QTest::newRow("sun, McMurdo, December 2031")
+        << Body::Sun << -77.85 << 166.67 << qint64(1953849600) << 31 << 0 << 0 << true;
+    QTest::newRow("sun, Longyearbyen, the sun comes back")
+        << Body::Sun << 78.22 << 15.65 << qint64(2528064000) << 20 << 15 << 15 << false;
+    QTest::newRow("moon, Sydney, June 2026")
+        << Body::Moon << -33.87 << 151.21 << qint64(1780272000) << 30 << 29 << 29 << false;
+}
+
+void TestSky::risingsAndSettingsInKnownMonths() {
+    QFETCH(Body, body);
+    QFETCH(double, lat);
+    QFETCH(double, lon);
+    QFETCH(qint64, from);
+    QFETCH(int, days);
+    QFETCH(int, risings);
+    QFETCH(int, settings);
+    QFETCH(bool, upAtStart);
+    const std::vector<HorizonCrossing> all = RisingsAndSettingsBetween(body, lat, lon, from, from + days * kDay);
+    const auto up = std::count_if(all.begin(), all.end(), [](const HorizonCrossing& c) { return c.rising; });
+    QCOMPARE(int(up), risings);
+    QCOMPARE(int(all.size() - std::size_t(up)), settings);
+    QCOMPARE(UpperLimbAltitude(body, lat, lon, from) > kHorizonAltitude, upAtStart);
+}
+
+void TestSky::placesThatCannotBeAreRefused_data() {
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<double>("lon");
+    QTest::newRow("north of the pole") << 90.5 << 0.0;
+    QTest::newRow("south of the pole") << -91.0 << 10.0;
+    QTest::newRow("no latitude") << std::nan("") << 0.0;
+    QTest::newRow("no longitude") << 10.0 << std::numeric_limits<double>::infinity();
+}
+
+void TestSky::placesThatCannotBeAreRefused() {
+    QFETCH(double, lat);
+    QFETCH(double, lon);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, RisingsAndSettingsBetween(Body::Sun, lat, lon, 0, kDay));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, UpperLimbAltitude(Body::Moon, lat, lon, 0));
 }
 
 QTEST_APPLESS_MAIN(TestSky)

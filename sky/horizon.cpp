@@ -1,0 +1,271 @@
+#include "sky/horizon.h"
+
+#include "sky/sky.h"
+#include "sky/sky_math.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+namespace lunara::sky {
+
+using namespace detail;
+
+namespace {
+
+constexpr double kEarthRadiusKm = 6378.14;
+constexpr double kEarthFlattening = 1 / 298.257;
+constexpr double kMoonRadiusKm = 1737.4;
+constexpr double kSunRadiusKm = 696000.0;
+constexpr double kAuKm = 149597870.7;
+
+struct Vec {
+    double x, y, z;
+};
+
+double julianCenturies(double jd) { return (jd - kJ2000) / 36525.0; }
+double julianDay(double unixSeconds) { return unixSeconds / 86400.0 + kUnixEpochJd; }
+double julianEphemerisDay(double unixSeconds) {
+    const double jd = julianDay(unixSeconds);
+    return jd + DeltaT(2000.0 + (jd - 2451544.5) / 365.25) / 86400.0;
+}
+
+// A place on the ecliptic of date, in km on the true equator and equinox of date.
+Vec equatorialOfDate(double longitude, double latitude, double distanceKm, double jde) {
+    const double t = julianCenturies(jde);
+    const double obliquity = meanObliquity(t) + nutation(t).obliquity;
+    const double cb = cosDeg(latitude);
+    const double sb = sinDeg(latitude);
+    const double sl = sinDeg(longitude);
+    const double ce = cosDeg(obliquity);
+    const double se = sinDeg(obliquity);
+    return {distanceKm * cb * cosDeg(longitude), distanceKm * (cb * sl * ce - sb * se),
+            distanceKm * (cb * sl * se + sb * ce)};
+}
+
+Vec sunAt(double unixSeconds) {
+    const double jde = julianEphemerisDay(unixSeconds);
+    const SunPlace sun = SunPosition(jde);
+    return equatorialOfDate(sun.longitude, sun.latitude, sun.distanceAu * kAuKm, jde);
+}
+
+Vec moonAt(double unixSeconds) {
+    const double jde = julianEphemerisDay(unixSeconds);
+    const MoonPlace moon = MoonPosition(jde);
+    return equatorialOfDate(moon.longitude, moon.latitude, moon.distanceKm, jde);
+}
+
+// Greenwich apparent sidereal time, degrees.
+double siderealTime(double unixSeconds) {
+    const double jd = julianDay(unixSeconds);
+    const double t = julianCenturies(jd);
+    const double mean = 280.46061837 + 360.98564736629 * (jd - kJ2000) + 0.000387933 * t * t - t * t * t / 38710000.0;
+    return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
+}
+
+// The moon's place changes smoothly over hours, so a cubic through places six hours apart gives it
+// to a tenth of an arc second at a fraction of the theory's cost; the search asks for many instants.
+class MoonTrack {
+public:
+    MoonTrack(double fromUnix, double toUnix)
+        : first_(std::floor(fromUnix / kSpacing) * kSpacing - kSpacing),
+          nodes_(static_cast<std::size_t>(std::ceil((toUnix - first_) / kSpacing)) + 3) {
+        for (std::size_t i = 0; i < nodes_.size(); ++i) {
+            nodes_[i] = moonAt(first_ + static_cast<double>(i) * kSpacing);
+        }
+    }
+    Vec at(double unixSeconds) const {
+        const double x = (unixSeconds - first_) / kSpacing;
+        const auto i =
+            std::clamp<std::size_t>(static_cast<std::size_t>(std::max(0.0, std::floor(x))), 1, nodes_.size() - 3);
+        const double u = x - static_cast<double>(i);
+        const std::array<double, 4> w{-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2,
+                                      -(u + 1) * u * (u - 2) / 2, (u + 1) * u * (u - 1) / 6};
+        Vec v{0, 0, 0};
+        for (std::size_t k = 0; k < 4; ++k) {
+            const Vec& n = nodes_[i - 1 + k];
+            v.x += w[k] * n.x;
+            v.y += w[k] * n.y;
+            v.z += w[k] * n.z;
+        }
+        return v;
+    }
+
+private:
+    static constexpr double kSpacing = 6 * 3600.0;
+    double first_;
+    std::vector<Vec> nodes_;
+};
+
+// The observer at sea level on the flattened earth, and the upper limb's altitude seen from there.
+class Site {
+public:
+    Site(double latitude, double longitude) : longitude_(longitude) {
+        if (!std::isfinite(latitude) || !std::isfinite(longitude) || latitude < -90 || latitude > 90) {
+            throw std::invalid_argument("RisingsAndSettingsBetween: latitude must lie in -90..90");
+        }
+        sinLat_ = sinDeg(latitude);
+        cosLat_ = cosDeg(latitude);
+        const double u = std::atan2((1 - kEarthFlattening) * sinLat_, cosLat_);
+        rhoSin_ = kEarthRadiusKm * (1 - kEarthFlattening) * std::sin(u);
+        rhoCos_ = kEarthRadiusKm * std::cos(u);
+    }
+    double limbAltitude(const Vec& body, double radiusKm, double siderealDeg) const {
+        const double lst = (siderealDeg + longitude_) * kRad;
+        const double c = std::cos(lst);
+        const double s = std::sin(lst);
+        const Vec v{body.x - rhoCos_ * c, body.y - rhoCos_ * s, body.z - rhoSin_};
+        const double d = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+        const double up = (v.x * cosLat_ * c + v.y * cosLat_ * s + v.z * sinLat_) / d;
+        return (std::asin(std::clamp(up, -1.0, 1.0)) + std::asin(radiusKm / d)) / kRad;
+    }
+    // The fastest the limb's altitude can change, degrees a second: the earth's turn (a little
+    // more for the moon seen from the surface) times the cosine of the latitude, plus the most the
+    // moon's declination and parallax add.
+    double fastestRate() const { return (15.7 * cosLat_ + 0.6) / 3600.0; }
+
+private:
+    double longitude_;
+    double sinLat_ = 0, cosLat_ = 1, rhoSin_ = 0, rhoCos_ = 0;
+};
+
+struct Sample {
+    double t; // Unix seconds
+    double f; // limb altitude less the horizon's, degrees
+};
+
+// A root of f between a and b, which have opposite signs: regula falsi with the Illinois
+// weighting, halving when it stalls, to a tenth of a second.
+template <typename F> double crossingBetween(Sample a, Sample b, const F& f) {
+    int side = 0;
+    for (int i = 0; i < 80 && b.t - a.t > 0.1; ++i) {
+        double t = b.t - b.f * (b.t - a.t) / (b.f - a.f);
+        if (!(t > a.t && t < b.t) || i % 8 == 7) {
+            t = (a.t + b.t) / 2;
+        }
+        const Sample m{t, f(t)};
+        if ((m.f < 0) == (a.f < 0)) {
+            a = m;
+            if (side == -1) {
+                b.f /= 2;
+            }
+            side = -1;
+        } else {
+            b = m;
+            if (side == 1) {
+                a.f /= 2;
+            }
+            side = 1;
+        }
+    }
+    return (a.t + b.t) / 2;
+}
+
+// The highest (or lowest) point of f between a and b, by golden section to a second.
+template <typename F> Sample extremumBetween(double a, double b, bool highest, const F& f) {
+    constexpr double kGolden = 0.61803398874989485;
+    const auto better = [highest](double x, double y) { return highest ? x > y : x < y; };
+    Sample c{b - kGolden * (b - a), 0};
+    Sample d{a + kGolden * (b - a), 0};
+    c.f = f(c.t);
+    d.f = f(d.t);
+    while (b - a > 1.0) {
+        if (better(c.f, d.f)) {
+            b = d.t;
+            d = c;
+            c = {b - kGolden * (b - a), 0};
+            c.f = f(c.t);
+        } else {
+            a = c.t;
+            c = d;
+            d = {a + kGolden * (b - a), 0};
+            d.f = f(d.t);
+        }
+    }
+    return better(c.f, d.f) ? c : d;
+}
+
+} // namespace
+
+double UpperLimbAltitude(Body body, double latitudeDeg, double longitudeDeg, std::int64_t unixSeconds) {
+    const Site site(latitudeDeg, longitudeDeg);
+    const auto t = static_cast<double>(unixSeconds);
+    return body == Body::Sun ? site.limbAltitude(sunAt(t), kSunRadiusKm, siderealTime(t))
+                             : site.limbAltitude(moonAt(t), kMoonRadiusKm, siderealTime(t));
+}
+
+std::vector<HorizonCrossing> RisingsAndSettingsBetween(Body body, double latitudeDeg, double longitudeDeg,
+                                                       std::int64_t fromUnix, std::int64_t toUnix) {
+    const Site site(latitudeDeg, longitudeDeg);
+    std::vector<HorizonCrossing> out;
+    if (toUnix <= fromUnix) {
+        return out;
+    }
+    // A minute either side, so an event whose rounded second is the first or last of the range is seen.
+    const double start = static_cast<double>(fromUnix) - 60;
+    const double end = static_cast<double>(toUnix) + 60;
+    std::optional<MoonTrack> track;
+    if (body == Body::Moon) {
+        track.emplace(start, end);
+    }
+    const auto f = [&](double t) {
+        const double sidereal = siderealTime(t);
+        const double limb = track ? site.limbAltitude(track->at(t), kMoonRadiusKm, sidereal)
+                                  : site.limbAltitude(sunAt(t), kSunRadiusKm, sidereal);
+        return limb - kHorizonAltitude;
+    };
+    // An event's instant is the first whole second on the new side of the horizon, so it does
+    // not depend on where the search started and a range split at any second loses or doubles none.
+    const auto add = [&](Sample a, Sample b) {
+        const bool rising = a.f < 0;
+        const auto onNewSide = [&](std::int64_t t) { return (f(static_cast<double>(t)) >= 0) == rising; };
+        auto at = static_cast<std::int64_t>(std::ceil(crossingBetween(a, b, f)));
+        for (int i = 0; i < 3 && !onNewSide(at); ++i) {
+            ++at;
+        }
+        for (int i = 0; i < 3 && onNewSide(at - 1); ++i) {
+            --at;
+        }
+        if (at >= fromUnix && at < toUnix) {
+            out.push_back({rising, at});
+        }
+    };
+
+    // Step by as far as the limb cannot reach the horizon in: long strides far from it, ten
+    // minutes near it. A crossing shows as a change of sign between two samples; two crossings
+    // between samples (a limb that just clears or just dips below the horizon) show as a sample
+    // nearer the horizon than both its neighbours, whose true extreme is then sought.
+    constexpr double kShortest = 600;
+    constexpr double kLongest = 6 * 3600;
+    const double rate = site.fastestRate();
+    std::optional<Sample> before;
+    Sample here{start, f(start)};
+    while (here.t < end) {
+        const double step = std::clamp(std::abs(here.f) / rate, kShortest, kLongest);
+        const double t = std::min(here.t + step, end);
+        const Sample next{t, f(t)};
+        const bool below = here.f < 0;
+        if (below != (next.f < 0)) {
+            add(here, next);
+        } else if (before && (before->f < 0) == below) {
+            const bool towards =
+                below ? here.f > before->f && here.f >= next.f : here.f < before->f && here.f <= next.f;
+            if (towards && std::abs(here.f) < rate * (next.t - before->t)) {
+                const Sample peak = extremumBetween(before->t, next.t, below, f);
+                if ((peak.f < 0) != below) {
+                    add(*before, peak);
+                    add(peak, next);
+                }
+            }
+        }
+        before = here;
+        here = next;
+    }
+    std::sort(out.begin(), out.end(),
+              [](const HorizonCrossing& a, const HorizonCrossing& b) { return a.unixSeconds < b.unixSeconds; });
+    return out;
+}
+
+} // namespace lunara::sky
