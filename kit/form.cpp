@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,6 +50,10 @@ QWidget* create(const Control& c, QWidget* parent) {
         option->setAccessibleName(withoutAccessKeys(text));
         return option;
     }
+    case Kind::TextBox:
+        return new QLineEdit(text, parent);
+    case Kind::ListBox:
+        return new QListWidget(parent);
     case Kind::Picture: {
         auto* picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

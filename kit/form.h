@@ -35,6 +35,8 @@ enum class Kind {
     Option,   // radio button
     Picture,  // shows a pixmap
     Rule,     // a one-pixel line
+    TextBox,  // one line of typed text
+    ListBox,  // a list to choose one entry from
 };
 
 struct Control {

@@ -75,6 +75,16 @@ void MoonMonthModel::setSouthern(bool southern) {
     emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1), {PictureRole});
 }
 
+void MoonMonthModel::setPlace(double latitude, double longitude) {
+    const std::pair<double, double> place{latitude, longitude};
+    if (place_ == place) {
+        return;
+    }
+    place_ = place;
+    computeHorizon();
+    emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1), {Qt::AccessibleTextRole});
+}
+
 void MoonMonthModel::setToday(const QDate& today) {
     if (today == today_) {
         return;
@@ -138,8 +148,44 @@ void MoonMonthModel::computeMonth() {
         }
         run = next;
     }
+    computeHorizon();
     ++computations_;
     endResetModel();
+}
+
+void MoonMonthModel::computeHorizon() {
+    for (CalendarDay& day : days_) {
+        day.sun = {};
+        day.moon = {};
+    }
+    const auto first = std::find_if(days_.begin(), days_.end(), [](const CalendarDay& d) { return d.exists; });
+    if (!place_ || first == days_.end()) {
+        return;
+    }
+    const auto [lat, lon] = *place_;
+    const std::int64_t from = first->start - kRounding;
+    const std::int64_t to = days_.back().end - kRounding;
+    for (const sky::Body body : {sky::Body::Sun, sky::Body::Moon}) {
+        const auto horizon = [body](CalendarDay& day) -> CalendarDay::Horizon& {
+            return body == sky::Body::Sun ? day.sun : day.moon;
+        };
+        // One search for the month; each crossing goes to the day its rounded minute is shown on.
+        std::size_t d = 0;
+        for (const sky::HorizonCrossing& c : sky::RisingsAndSettingsBetween(body, lat, lon, from, to)) {
+            while (d < days_.size() && c.unixSeconds >= days_[d].end - kRounding) {
+                ++d;
+            }
+            if (d < days_.size() && days_[d].exists && c.unixSeconds >= days_[d].start - kRounding) {
+                horizon(days_[d]).crossings.push_back(c);
+            }
+        }
+        for (CalendarDay& day : days_) {
+            if (day.exists) {
+                horizon(day).upAtStart =
+                    sky::UpperLimbAltitude(body, lat, lon, day.start - kRounding) > sky::kHorizonAltitude;
+            }
+        }
+    }
 }
 
 int MoonMonthModel::firstCell() const { return month_.isValid() ? (month_.dayOfWeek() - int(firstDay_) + 7) % 7 : 0; }

@@ -3,6 +3,7 @@
 // A month of the real sky as a table of six weeks by seven days, in the local days of a time zone.
 // The window's view, its delegate and its details panel all read the same days from here.
 
+#include "sky/horizon.h"
 #include "sky/sky.h"
 
 #include <QAbstractTableModel>
@@ -12,6 +13,8 @@
 #include <QTimeZone>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace lunara {
@@ -24,6 +27,14 @@ struct CalendarDay {
     std::int64_t end = 0;   // first instant of the next date
     std::int64_t noon = 0;  // local noon, or the middle of a day that has none
     sky::DaySky sky;
+    // Risings and settings at the place within the day, and which side of the horizon the body
+    // starts the day on (all a day without any says).
+    struct Horizon {
+        std::vector<sky::HorizonCrossing> crossings;
+        bool upAtStart = false;
+    };
+    Horizon sun;
+    Horizon moon;
 };
 
 class MoonMonthModel : public QAbstractTableModel {
@@ -47,6 +58,9 @@ public:
     void setFirstDayOfWeek(Qt::DayOfWeek day);
     void setSouthern(bool southern);
     void setToday(const QDate& today);
+    // Where the risings and settings are seen from (degrees, north and east positive); without a
+    // place the days have none.
+    void setPlace(double latitude, double longitude);
     // Shows the month of `date` (its sky is computed once per month shown) and marks `date`.
     void setSelectedDate(const QDate& date);
 
@@ -74,6 +88,7 @@ public:
 
 private:
     void computeMonth();
+    void computeHorizon();
     int firstCell() const;
     const CalendarDay* dayAt(const QModelIndex& index) const;
     void markChanged(const QDate& date);
@@ -81,6 +96,7 @@ private:
     QTimeZone zone_{QTimeZone::utc()};
     Qt::DayOfWeek firstDay_ = Qt::Monday;
     bool southern_ = false;
+    std::optional<std::pair<double, double>> place_;
     QDate today_;
     QDate selected_;
     QDate month_;

@@ -3,6 +3,8 @@
 #include "assets/assets.h"
 #include "kit/form.h"
 #include "kit/local_time.h"
+#include "kit/location.h"
+#include "kit/location_dialog.h"
 #include "kit/menus.h"
 #include "kit/services.h"
 #include "kit/text.h"
@@ -46,7 +48,7 @@ constexpr Control kControls[] = {
     {"Frame2", Kind::Frame, nullptr, 0, 0, 11700, 615, nullptr, kStrip},
     {"Label61", Kind::Label, "Frame2", 120, 120, 11460, 450, nullptr,
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
-    {"Frame1", Kind::Frame, nullptr, 0, 615, 11700, 7365, nullptr, kPanel},
+    {"Frame1", Kind::Frame, nullptr, 0, 615, 11700, 8085, nullptr, kPanel},
     {"cmdPrevMonth", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
     {"cboCalMonth", Kind::ComboBox, "Frame1", 600, 120, 1650, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
     {"cboCalYear", Kind::ComboBox, "Frame1", 2310, 120, 1050, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
@@ -76,7 +78,12 @@ constexpr Control kControls[] = {
     {"lblCalNextNew", Kind::Label, "Frame1", 6720, 5580, 4860, 450, nullptr, kDetail},
     {"lblCalNextFull", Kind::Label, "Frame1", 6720, 6060, 4860, 450, nullptr, kDetail},
     {"lblCalRule", Kind::Label, "Frame1", 6720, 6600, 4860, 450, nullptr, {.fg = kGrey}},
-    {"Frame5", Kind::Frame, nullptr, 0, 7980, 11700, 720, nullptr, kStrip},
+    {"lblCalPlace", Kind::Label, "Frame1", 120, 6540, 6480, 240, nullptr, kHeading},
+    {"lblCalSun", Kind::Label, "Frame1", 120, 6810, 6480, 240, nullptr, kDetail},
+    {"lblCalMoonRise", Kind::Label, "Frame1", 120, 7050, 6480, 240, nullptr, kDetail},
+    {"lblCalPlaceNote", Kind::Label, "Frame1", 120, 7380, 4920, 450, nullptr, {.fg = kGrey}},
+    {"cmdLocation", Kind::Button, "Frame1", 5160, 7380, 1440, 360, "&Location...", kNavButton},
+    {"Frame5", Kind::Frame, nullptr, 0, 8700, 11700, 720, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kCoBrandText, kOffer},
     {"cmdExit", Kind::Button, "Frame5", 10260, 135, 1260, 450, "&Exit", kGreyButton},
@@ -89,7 +96,7 @@ constexpr int kLastYear = 2050;
 } // namespace
 
 frmMoonCalendar::frmMoonCalendar(MoonHost& host)
-    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8700, kBlack) {
+    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 9420, kBlack) {
     bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();
@@ -120,6 +127,11 @@ void frmMoonCalendar::bindControls(const Form& form) {
     LUNARA_BIND(form, lblCalNextNew);
     LUNARA_BIND(form, lblCalNextFull);
     LUNARA_BIND(form, lblCalRule);
+    LUNARA_BIND(form, lblCalPlace);
+    LUNARA_BIND(form, lblCalSun);
+    LUNARA_BIND(form, lblCalMoonRise);
+    LUNARA_BIND(form, lblCalPlaceNote);
+    LUNARA_BIND(form, cmdLocation);
     LUNARA_BIND(form, lblFullBrand);
     LUNARA_BIND(form, lblCobrand);
     LUNARA_BIND(form, cmdExit);
@@ -144,6 +156,8 @@ void frmMoonCalendar::bindControls(const Form& form) {
 
 void frmMoonCalendar::buildMenus() {
     QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
+    mnuLocation = addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
     // The month keys act wherever the focus is in the window, the lists included.
     QMenu* go = addMenu(menus(), "mnuGo", QStringLiteral("&Go"));
@@ -189,6 +203,7 @@ void frmMoonCalendar::connectControls() {
                     selectDate(date);
                 }
             });
+    connect(cmdLocation, &QPushButton::clicked, this, [this] { chooseLocation(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { closeWindow(); });
     connect(clock, &QTimer::timeout, this, [this] { tick(); });
     setCancelButton(cmdExit);
@@ -212,6 +227,7 @@ void frmMoonCalendar::Form_Load() {
     model->setFirstDayOfWeek(services.locale().firstDayOfWeek());
     model->setSouthern(southern());
     model->setToday(localDate(services.now(), services.timeZone()));
+    usePlace(currentLocation(host().services()));
     for (std::size_t c = 0; c < lblWeekday.size(); ++c) {
         lblWeekday[c]->setText(model->headerData(int(c), Qt::Horizontal, Qt::DisplayRole).toString());
         lblWeekday[c]->setAccessibleName(model->headerData(int(c), Qt::Horizontal, Qt::AccessibleTextRole).toString());
@@ -268,6 +284,79 @@ void frmMoonCalendar::tick() {
     model->setToday(now);
     if (followed) {
         selectDate(now);
+    }
+}
+
+void frmMoonCalendar::usePlace(const Location& location) {
+    location_ = location;
+    const Place& p = location.place;
+    model->setPlace(p.latitude, p.longitude);
+    setLabelText(lblCalPlace, QStringLiteral("Sunrise and sunset for ") + placeText(p));
+    QString note;
+    if (!location.chosen) {
+        note = p.zoneId.isEmpty()
+                   ? QStringLiteral("Your time zone names no city: choose your place with Location...")
+                   : QStringLiteral("%1 is the city of your time zone: choose your own with Location...").arg(p.city);
+    }
+    setLabelText(lblCalPlaceNote, note);
+    showDetails();
+}
+
+frmLocation* frmMoonCalendar::chooseLocation() {
+    auto* dialog = new frmLocation(location_, defaultPlace(host().services().timeZone()), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        Services& services = host().services();
+        const std::optional<Place> chosen = dialog->chosenPlace();
+        const bool stored = chosen ? storeLocation(services, *chosen) : forgetLocation(services);
+        usePlace(chosen ? Location{*chosen, true} : Location{defaultPlace(services.timeZone()), false});
+        if (!stored) {
+            services.information(this,
+                                 QStringLiteral("The location is used now but could not be saved for next time."));
+        }
+    });
+    dialog->open();
+    return dialog;
+}
+
+namespace {
+
+// "Sunrise 08:10, sunset 15:52"; a day with one kind only says the other is missing; a day with
+// none says which side of the horizon the body stays on.
+QString horizonText(const CalendarDay::Horizon& h, sky::Body body, const QTimeZone& zone) {
+    const bool sun = body == sky::Body::Sun;
+    if (h.crossings.empty()) {
+        const QString what = sun ? QStringLiteral("The sun") : QStringLiteral("The moon");
+        return what + (h.upAtStart ? QStringLiteral(" does not set") : QStringLiteral(" does not rise"));
+    }
+    const QString rise = sun ? QStringLiteral("sunrise") : QStringLiteral("moonrise");
+    const QString set = sun ? QStringLiteral("sunset") : QStringLiteral("moonset");
+    QStringList parts;
+    bool rises = false;
+    bool sets = false;
+    for (const sky::HorizonCrossing& c : h.crossings) {
+        parts << (c.rising ? rise : set) + u' ' + localTimeText(c.unixSeconds, zone);
+        (c.rising ? rises : sets) = true;
+    }
+    if (!rises) {
+        parts << QStringLiteral("no %1 this day").arg(rise);
+    }
+    if (!sets) {
+        parts << QStringLiteral("no %1 this day").arg(set);
+    }
+    QString text = parts.join(QStringLiteral(", "));
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+void frmMoonCalendar::showHorizon(const CalendarDay& day) {
+    for (auto [label, body] : {std::pair{lblCalSun, sky::Body::Sun}, std::pair{lblCalMoonRise, sky::Body::Moon}}) {
+        const QString text =
+            day.exists ? horizonText(body == sky::Body::Sun ? day.sun : day.moon, body, model->timeZone()) : QString();
+        setLabelText(label, text);
+        label->setAccessibleName(text);
     }
 }
 
@@ -332,6 +421,7 @@ void frmMoonCalendar::showDetails() {
         }
         showNextQuarters(*day);
     }
+    showHorizon(*day);
     const MoonPhaseInfo rule = MoonPhaseForAge(CalculateMoonAge(date.day(), date.month(), date.year()));
     setLabelText(lblCalRule,
                  QStringLiteral("The traditional rule says %1 days, %2").arg(rule.age).arg(qs(rule.phaseName)));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/location.h"
 #include "moon/moon_host.h"
 
 #include <QDate>
@@ -16,6 +17,7 @@ class QTimer;
 namespace lunara {
 
 class Form;
+class frmLocation;
 struct CalendarDay;
 class MoonMonthModel;
 class MoonMonthView;
@@ -41,6 +43,9 @@ public:
     void tick();
     // The keyboard starts on the day chosen.
     void focusFirstControl() override;
+    // Opens the Location dialog (window-modal); what it chooses is stored and shown at once.
+    frmLocation* chooseLocation();
+    const Location& location() const { return location_; }
 
     QLabel* Label61;
     QPushButton* cmdPrevMonth;
@@ -67,6 +72,11 @@ public:
     QLabel* lblCalNextNew;
     QLabel* lblCalNextFull;
     QLabel* lblCalRule;
+    QLabel* lblCalPlace;
+    QLabel* lblCalSun;
+    QLabel* lblCalMoonRise;
+    QLabel* lblCalPlaceNote;
+    QPushButton* cmdLocation;
     QLabel* lblFullBrand;
     QLabel* lblCobrand;
     QPushButton* cmdExit;
@@ -74,6 +84,7 @@ public:
     QAction* mnuPrevMonth;
     QAction* mnuNextMonth;
     QAction* mnuToday;
+    QAction* mnuLocation;
 
 private:
     void bindControls(const Form& form);
@@ -83,7 +94,11 @@ private:
     void showMonth();
     void showDetails();
     void showNextQuarters(const CalendarDay& day);
+    void showHorizon(const CalendarDay& day);
+    void usePlace(const Location& location);
     QString localTime(std::int64_t unixSeconds) const;
+
+    Location location_;
 };
 
 } // namespace lunara

@@ -1,0 +1,266 @@
+#include "kit/location.h"
+
+#include "assets/assets.h"
+#include "kit/services.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QHash>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+#include <cmath>
+
+namespace lunara {
+
+namespace {
+
+constexpr char kLocationKey[] = "Location";
+
+// "+4230" / "+0013124": sign, degrees (2 or 3 digits), minutes, optional seconds.
+std::optional<double> tableAngle(QStringView text, int degreeDigits) {
+    if (text.size() != 1 + degreeDigits + 2 && text.size() != 1 + degreeDigits + 4) {
+        return std::nullopt;
+    }
+    bool ok = true;
+    const int degrees = text.mid(1, degreeDigits).toInt(&ok);
+    bool okMinutes = true;
+    const int minutes = text.mid(1 + degreeDigits, 2).toInt(&okMinutes);
+    bool okSeconds = true;
+    const int seconds = text.size() > 1 + degreeDigits + 2 ? text.mid(3 + degreeDigits, 2).toInt(&okSeconds) : 0;
+    if (!ok || !okMinutes || !okSeconds || (text[0] != u'+' && text[0] != u'-')) {
+        return std::nullopt;
+    }
+    const double value = degrees + minutes / 60.0 + seconds / 3600.0;
+    return text[0] == u'-' ? -value : value;
+}
+
+QHash<QString, QString> countryNames() {
+    QHash<QString, QString> names;
+    initAssets();
+    QFile file(QStringLiteral(":/tz/iso3166.tab"));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            const qsizetype tab = line.indexOf(u'\t');
+            if (!line.startsWith(u'#') && tab > 0) {
+                names.insert(line.left(tab), line.mid(tab + 1));
+            }
+        }
+    }
+    return names;
+}
+
+std::vector<Place> readZoneTable() {
+    std::vector<Place> cities;
+    const QHash<QString, QString> countries = countryNames();
+    QFile file(QStringLiteral(":/tz/zone.tab"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return cities;
+    }
+    static const QRegularExpression kCoordinates(QStringLiteral("^([+-]\\d{4,6})([+-]\\d{5,7})$"));
+    while (!file.atEnd()) {
+        const QStringList f = QString::fromUtf8(file.readLine()).trimmed().split(u'\t');
+        if (f.size() < 3 || f[0].startsWith(u'#')) {
+            continue;
+        }
+        const QRegularExpressionMatch m = kCoordinates.match(f[1]);
+        const std::optional<double> lat = m.hasMatch() ? tableAngle(m.capturedView(1), 2) : std::nullopt;
+        const std::optional<double> lon = m.hasMatch() ? tableAngle(m.capturedView(2), 3) : std::nullopt;
+        if (!lat || !lon) {
+            continue;
+        }
+        QString city = f[2].section(u'/', -1);
+        city.replace(u'_', u' ');
+        cities.push_back({city, countries.value(f[0], f[0]), f[2], *lat, *lon});
+    }
+    return cities;
+}
+
+// The country code the table uses for a zone, from Qt's own data.
+QString countryCode(const QTimeZone& zone) { return QLocale::territoryToCode(zone.territory()); }
+
+// Whether two zones keep the same clock in winter and in summer of this year.
+bool sameClocks(const QTimeZone& a, const QTimeZone& b) {
+    const int year = QDate::currentDate().year();
+    for (int month : {1, 7}) {
+        const QDateTime when(QDate(year, month, 15), QTime(12, 0), Qt::UTC);
+        if (a.offsetFromUtc(when) != b.offsetFromUtc(when)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whole or decimal degrees, minutes, seconds; only the last part may have a fraction.
+std::optional<double> sexagesimal(const QStringList& parts) {
+    static const QRegularExpression kNumber(QStringLiteral("^\\d+([.,]\\d*)?$"));
+    if (parts.isEmpty() || parts.size() > 3) {
+        return std::nullopt;
+    }
+    double value = 0;
+    double unit = 1;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QString part = parts[i];
+        if (!kNumber.match(part).hasMatch() || (i + 1 < parts.size() && part.contains(QRegularExpression("[.,]")))) {
+            return std::nullopt;
+        }
+        part.replace(u',', u'.');
+        const double number = part.toDouble();
+        if (i > 0 && number >= 60) {
+            return std::nullopt;
+        }
+        value += number / unit;
+        unit *= 60;
+    }
+    return value;
+}
+
+QString hemisphereText(double degrees, QChar positive, QChar negative) {
+    return QStringLiteral("%1° %2").arg(std::abs(degrees), 0, 'f', 2).arg(degrees < 0 ? negative : positive);
+}
+
+} // namespace
+
+const std::vector<Place>& zoneCities() {
+    static const std::vector<Place> cities = readZoneTable();
+    return cities;
+}
+
+std::optional<Place> zoneCity(const QString& zoneId) {
+    for (const Place& p : zoneCities()) {
+        if (p.zoneId == zoneId) {
+            return p;
+        }
+    }
+    return std::nullopt;
+}
+
+Place defaultPlace(const QTimeZone& zone) {
+    const QString id = QString::fromUtf8(zone.id());
+    if (std::optional<Place> city = zoneCity(id)) {
+        return *city;
+    }
+    // An older or other name for a zone of the table ("US/Pacific", "Asia/Calcutta").
+    const QString code = countryCode(zone);
+    if (!code.isEmpty()) {
+        for (const Place& p : zoneCities()) {
+            if (p.zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(p.zoneId.toUtf8())) {
+                continue;
+            }
+            if (countryCode(QTimeZone(p.zoneId.toUtf8())) == code && sameClocks(zone, QTimeZone(p.zoneId.toUtf8()))) {
+                return p;
+            }
+        }
+    }
+    const QDateTime winter(QDate(QDate::currentDate().year(), 1, 15), QTime(12, 0), Qt::UTC);
+    const int offset = zone.isValid() ? zone.standardTimeOffset(winter) : 0;
+    if (offset == 0 && (!zone.isValid() || !zone.hasDaylightTime())) {
+        return {QStringLiteral("Greenwich"), QStringLiteral("Britain (UK)"), {}, 51.4779, 0.0};
+    }
+    // A zone with no city (a fixed offset): its meridian, on the equator.
+    return {{}, {}, {}, 0.0, std::clamp(offset / 240.0, -180.0, 180.0)};
+}
+
+Location currentLocation(Services& services) {
+    const Place fallback = defaultPlace(services.timeZone());
+    const QStringList f = services.settings().value(QString::fromLatin1(kLocationKey)).toString().split(u';');
+    if (f.size() != 3) {
+        return {fallback, false};
+    }
+    bool okLat = false;
+    bool okLon = false;
+    const double lat = f[0].toDouble(&okLat);
+    const double lon = f[1].toDouble(&okLon);
+    if (!okLat || !okLon || !std::isfinite(lat) || !std::isfinite(lon) || std::abs(lat) > 90 || std::abs(lon) > 180) {
+        return {fallback, false};
+    }
+    // A city keeps its name; a zone the table no longer has leaves the coordinates, unnamed.
+    Place place{{}, {}, {}, lat, lon};
+    if (std::optional<Place> city = zoneCity(f[2])) {
+        place.city = city->city;
+        place.country = city->country;
+        place.zoneId = city->zoneId;
+    }
+    return {place, true};
+}
+
+bool storeLocation(Services& services, const Place& place) {
+    return services.storeSetting(
+        QString::fromLatin1(kLocationKey),
+        QStringLiteral("%1;%2;%3").arg(place.latitude, 0, 'f', 6).arg(place.longitude, 0, 'f', 6).arg(place.zoneId));
+}
+
+bool forgetLocation(Services& services) { return services.storeSetting(QString::fromLatin1(kLocationKey), QString()); }
+
+std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {
+    const bool latitude = axis == Axis::Latitude;
+    const QString what = latitude ? QStringLiteral("latitude") : QStringLiteral("longitude");
+    const auto fail = [&](const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        return std::nullopt;
+    };
+    QString s = text.trimmed().toUpper();
+    if (s.isEmpty()) {
+        return fail(QStringLiteral("Type a %1.").arg(what));
+    }
+    // A hemisphere letter before or after the number.
+    const QString letters = latitude ? QStringLiteral("NS") : QStringLiteral("EW");
+    int hemisphere = 0;
+    for (const qsizetype at : {s.size() - 1, qsizetype(0)}) {
+        if (s[at].isLetter()) {
+            if (!letters.contains(s[at])) {
+                return fail(latitude ? QStringLiteral("Use N or S after a latitude.")
+                                     : QStringLiteral("Use E or W after a longitude."));
+            }
+            hemisphere = s[at] == letters[0] ? 1 : -1;
+            s.remove(at, 1);
+            break;
+        }
+    }
+    s = s.trimmed();
+    int sign = 1;
+    if (s.startsWith(u'-') || s.startsWith(u'+') || s.startsWith(u'\u2212')) {
+        sign = s.startsWith(u'+') ? 1 : -1;
+        s.remove(0, 1);
+        if (hemisphere != 0) {
+            return fail(QStringLiteral("Give either a sign or a letter, not both."));
+        }
+    }
+    static const QRegularExpression kSeparators(QStringLiteral("[\\s°º:'\"\u2032\u2033\u2019\u201d]+"));
+    const std::optional<double> value = sexagesimal(s.split(kSeparators, Qt::SkipEmptyParts));
+    if (!value) {
+        return fail(latitude ? QStringLiteral("Type a latitude like 52.52 or 52°31′N.")
+                             : QStringLiteral("Type a longitude like 13.41 or 13°24′E."));
+    }
+    const double degrees = *value * (hemisphere != 0 ? hemisphere : sign);
+    if (std::abs(degrees) > (latitude ? 90 : 180)) {
+        return fail(latitude ? QStringLiteral("A latitude lies between 90° S and 90° N.")
+                             : QStringLiteral("A longitude lies between 180° W and 180° E."));
+    }
+    return degrees;
+}
+
+QString coordinatesText(double latitude, double longitude) {
+    return hemisphereText(latitude, u'N', u'S') + QStringLiteral(", ") + hemisphereText(longitude, u'E', u'W');
+}
+
+QString placeText(const Place& place) {
+    const QString coordinates = coordinatesText(place.latitude, place.longitude);
+    return place.city.isEmpty() ? coordinates : place.city + QStringLiteral(", ") + coordinates;
+}
+
+QString coordinateField(double degrees) {
+    QString text = QString::number(degrees, 'f', 4);
+    while (text.endsWith(u'0')) {
+        text.chop(1);
+    }
+    if (text.endsWith(u'.')) {
+        text.chop(1);
+    }
+    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+}
+
+} // namespace lunara

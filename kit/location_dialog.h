@@ -1,0 +1,53 @@
+#pragma once
+
+#include "kit/location.h"
+
+#include <QDialog>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace lunara {
+
+// Choosing where the user is: a city from a list that narrows as one types, or latitude and
+// longitude typed in. Bad coordinates get a message beside their field and the dialog stays open;
+// Esc changes nothing. The caller stores what was chosen.
+class frmLocation : public QDialog {
+    Q_OBJECT
+public:
+    frmLocation(const Location& current, const Place& fallback, QWidget* parent = nullptr);
+
+    // After OK: the place chosen, or nothing when the default was asked for.
+    std::optional<Place> chosenPlace() const { return chosen_; }
+    // The number of cities the list shows now.
+    int shownCities() const;
+
+    QLabel* lblSearch;
+    QLineEdit* txtSearch;
+    QListWidget* lstCities;
+    QLabel* lblLatitude;
+    QLineEdit* txtLatitude;
+    QLabel* lblLatitudeError;
+    QLabel* lblLongitude;
+    QLineEdit* txtLongitude;
+    QLabel* lblLongitudeError;
+    QLabel* lblHint;
+    QLabel* lblDefault;
+    QPushButton* cmdDefault;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+private:
+    void filter(const QString& text);
+    void cityChosen();
+    void accept() override;
+    bool checkField(QLineEdit* field, QLabel* error, Axis axis, double* value);
+
+    std::optional<Place> city_; // the city the fields were filled from
+    std::optional<Place> chosen_;
+};
+
+} // namespace lunara
