@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
+#include <algorithm>
 #include <cmath>
 
 namespace lunara {
@@ -77,19 +78,43 @@ std::vector<Place> readZoneTable() {
     return cities;
 }
 
-// The country code the table uses for a zone, from Qt's own data.
-QString countryCode(const QTimeZone& zone) { return QLocale::territoryToCode(zone.territory()); }
-
-// Whether two zones keep the same clock in winter and in summer of this year.
-bool sameClocks(const QTimeZone& a, const QTimeZone& b) {
-    const int year = QDate::currentDate().year();
-    for (int month : {1, 7}) {
-        const QDateTime when(QDate(year, month, 15), QTime(12, 0), Qt::UTC);
-        if (a.offsetFromUtc(when) != b.offsetFromUtc(when)) {
-            return false;
+// Zones that keep a fixed offset and name no place: UTC, GMT, Etc/GMT+3, UTC+05:00.
+bool namesNoPlace(const QByteArray& id) {
+    for (const char* prefix : {"UTC", "GMT", "Etc/", "Universal", "Zulu", "UCT", "Greenwich"}) {
+        if (id.startsWith(prefix)) {
+            return true;
         }
     }
-    return true;
+    return false;
+}
+
+// The city of the table whose zone has kept the same clock as this one for the longest: an old or
+// other name of a zone ("Asia/Calcutta", "US/Pacific") finds the zone it stands for.
+std::optional<Place> cityWithTheSameClocks(const QTimeZone& zone) {
+    const int year = QDate::currentDate().year();
+    const auto agrees = [&zone](const QTimeZone& other, const QDateTime& when) {
+        return zone.offsetFromUtc(when) == other.offsetFromUtc(when);
+    };
+    const Place* best = nullptr;
+    int bestScore = -1;
+    for (const Place& p : zoneCities()) {
+        const QTimeZone other(p.zoneId.toUtf8());
+        if (!other.isValid() || !agrees(other, QDateTime(QDate(year, 1, 15), QTime(12, 0), Qt::UTC)) ||
+            !agrees(other, QDateTime(QDate(year, 7, 15), QTime(12, 0), Qt::UTC))) {
+            continue;
+        }
+        int score = 0;
+        for (int y = 1970; y <= year; ++y) {
+            for (int month : {1, 4, 7, 10}) {
+                score += agrees(other, QDateTime(QDate(y, month, 15), QTime(12, 0), Qt::UTC)) ? 1 : 0;
+            }
+        }
+        if (score > bestScore) {
+            best = &p;
+            bestScore = score;
+        }
+    }
+    return best ? std::optional(*best) : std::nullopt;
 }
 
 // Whole or decimal degrees, minutes, seconds; only the last part may have a fraction.
@@ -141,16 +166,9 @@ Place defaultPlace(const QTimeZone& zone) {
     if (std::optional<Place> city = zoneCity(id)) {
         return *city;
     }
-    // An older or other name for a zone of the table ("US/Pacific", "Asia/Calcutta").
-    const QString code = countryCode(zone);
-    if (!code.isEmpty()) {
-        for (const Place& p : zoneCities()) {
-            if (p.zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(p.zoneId.toUtf8())) {
-                continue;
-            }
-            if (countryCode(QTimeZone(p.zoneId.toUtf8())) == code && sameClocks(zone, QTimeZone(p.zoneId.toUtf8()))) {
-                return p;
-            }
+    if (zone.isValid() && !namesNoPlace(zone.id())) {
+        if (std::optional<Place> city = cityWithTheSameClocks(zone)) {
+            return *city;
         }
     }
     const QDateTime winter(QDate(QDate::currentDate().year(), 1, 15), QTime(12, 0), Qt::UTC);
@@ -205,6 +223,11 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
     QString s = text.trimmed().toUpper();
     if (s.isEmpty()) {
         return fail(QStringLiteral("Type a %1.").arg(what));
+    }
+    const auto letterCount = std::count_if(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
+    if (letterCount > 1) {
+        return fail(latitude ? QStringLiteral("Type a latitude like 52.52 or 52°31′N.")
+                             : QStringLiteral("Type a longitude like 13.41 or 13°24′E."));
     }
     // A hemisphere letter before or after the number.
     const QString letters = latitude ? QStringLiteral("NS") : QStringLiteral("EW");

@@ -27,9 +27,9 @@ const std::vector<Place>& zoneCities();
 // The city of a time-zone id, if the table has it.
 std::optional<Place> zoneCity(const QString& zoneId);
 
-// The place used until the user chooses one: the city of the zone; for a zone the table names
-// under another id, the city of its country whose clocks agree with it all year; for UTC,
-// Greenwich; else the equator on the zone's meridian.
+// The place used until the user chooses one: the city of the zone; for a zone the table knows
+// under another name, the city whose zone has kept the same clocks longest; for UTC, Greenwich;
+// for another fixed offset, the equator on its meridian.
 Place defaultPlace(const QTimeZone& zone);
 
 // The place in use: the stored choice, or the default when there is none or it is damaged.

@@ -1,4 +1,5 @@
 #include "kit/form.h"
+#include "kit/location_dialog.h"
 #include "moon/calendar_model.h"
 #include "moon/calendar_view.h"
 #include "shell/launcher.h"
@@ -7,6 +8,8 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +41,11 @@ private slots:
     void skippedDateHasNoSky();
     void timesAreRoundedToTheMinute();
     void gridIsATableForScreenReaders();
+    void risingAndSettingWhereTheUserIs_data();
+    void risingAndSettingWhereTheUserIs();
+    void locationIsChosenByKeyboard();
+    void badCoordinatesChangeNothing_data();
+    void badCoordinatesChangeNothing();
 
 private:
     frmMoonCalendar* open(const QByteArray& zone = "UTC", const QDate& today = QDate(2026, 12, 7));
@@ -420,6 +428,162 @@ void TestMoonCalendar::gridIsATableForScreenReaders() {
     // The lists say what they choose.
     QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalMonth)->text(QAccessible::Name), QStringLiteral("Month"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w->cboCalYear)->text(QAccessible::Name), QStringLiteral("Year"));
+}
+
+void TestMoonCalendar::risingAndSettingWhereTheUserIs_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("stored"); // the stored location, empty for none
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("sun");
+    QTest::addColumn<QString>("moon");
+    // Times from PyEphem for the same places, rounded to the minute.
+    const QString berlin = QStringLiteral("Berlin, 52.50° N, 13.37° E");
+    const QString sydney = QStringLiteral("Sydney, 33.87° S, 151.22° E");
+    const QString tromso = QStringLiteral("69.65° N, 18.96° E");
+    QTest::newRow("Berlin, December") << QByteArray("Europe/Berlin") << QString() << QDate(2026, 12, 8) << berlin
+                                      << QStringLiteral("Sunrise 08:04, sunset 15:53")
+                                      << QStringLiteral("Moonrise 08:02, moonset 14:48");
+    QTest::newRow("Berlin, June: the moon sets first")
+        << QByteArray("Europe/Berlin") << QString() << QDate(2026, 6, 21) << berlin
+        << QStringLiteral("Sunrise 04:43, sunset 21:33") << QStringLiteral("Moonset 00:41, moonrise 12:44");
+    QTest::newRow("Sydney, June") << QByteArray("Australia/Sydney") << QString() << QDate(2026, 6, 21) << sydney
+                                  << QStringLiteral("Sunrise 07:00, sunset 16:54")
+                                  << QStringLiteral("Moonrise 11:25, moonset 23:39");
+    QTest::newRow("Sydney, December") << QByteArray("Australia/Sydney") << QString() << QDate(2026, 12, 7) << sydney
+                                      << QStringLiteral("Sunrise 05:37, sunset 19:56")
+                                      << QStringLiteral("Moonrise 03:49, moonset 18:31");
+    QTest::newRow("Tromso, midnight sun")
+        << QByteArray("Europe/Oslo") << QStringLiteral("69.65;18.96;") << QDate(2026, 6, 21) << tromso
+        << QStringLiteral("The sun does not set") << QStringLiteral("Moonset 00:37, moonrise 12:18");
+    QTest::newRow("Tromso, polar night") << QByteArray("Europe/Oslo") << QStringLiteral("69.65;18.96;")
+                                         << QDate(2026, 12, 21) << tromso << QStringLiteral("The sun does not rise")
+                                         << QStringLiteral("The moon does not set");
+    QTest::newRow("Tromso, the moon rises and sets after midnight")
+        << QByteArray("Europe/Oslo") << QStringLiteral("69.65;18.96;") << QDate(2026, 12, 17) << tromso
+        << QStringLiteral("The sun does not rise") << QStringLiteral("Moonrise 11:28, no moonset this day");
+}
+
+void TestMoonCalendar::risingAndSettingWhereTheUserIs() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, stored);
+    QFETCH(QDate, date);
+    QFETCH(QString, place);
+    QFETCH(QString, sun);
+    QFETCH(QString, moon);
+    if (!stored.isEmpty()) {
+        services->settings().setValue(QStringLiteral("Location"), stored);
+    }
+    QVERIFY(open(zone, date));
+    QCOMPARE(w->lblCalPlace->text(), QStringLiteral("Sunrise and sunset for ") + place);
+    QCOMPARE(w->lblCalSun->text(), sun);
+    QCOMPARE(w->lblCalMoonRise->text(), moon);
+    // The default says whose city it is; a chosen place says nothing more.
+    QCOMPARE(w->lblCalPlaceNote->text().isEmpty(), !stored.isEmpty());
+    QCOMPARE(w->lblCalSun->accessibleName(), w->lblCalSun->text());
+}
+
+void TestMoonCalendar::locationIsChosenByKeyboard() {
+    QVERIFY(open("Europe/Berlin"));
+    QVERIFY(w->lblCalPlaceNote->text().startsWith(QLatin1String("Berlin is the city of your time zone")));
+    w->mnuLocation->trigger();
+    auto* dialog = w->findChild<frmLocation*>();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCOMPARE(dialog->txtLatitude->text(), QStringLiteral("52.5"));
+    QVERIFY(dialog->lblDefault->text().contains(QLatin1String("Berlin, the city of your time zone")));
+    // Typing narrows the list to the city; Enter takes it.
+    QTest::keyClicks(dialog->txtSearch, QStringLiteral("sydn"));
+    QCOMPARE(dialog->shownCities(), 1);
+    QCOMPARE(dialog->lstCities->currentItem()->text(), QStringLiteral("Sydney, Australia"));
+    QTest::keyClick(dialog->txtSearch, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmLocation*>());
+    QCOMPARE(w->lblCalPlace->text(), QStringLiteral("Sunrise and sunset for Sydney, 33.87° S, 151.22° E"));
+    QVERIFY(w->lblCalPlaceNote->text().isEmpty());
+    QCOMPARE(services->settings().value(QStringLiteral("Location")).toString(),
+             QStringLiteral("-33.866667;151.216667;Australia/Sydney"));
+
+    // Coordinates typed in the usual forms; Esc on the next opening keeps them.
+    dialog = w->chooseLocation();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCOMPARE(dialog->lstCities->currentItem()->text(), QStringLiteral("Sydney, Australia"));
+    dialog->txtLatitude->selectAll();
+    dialog->txtLatitude->insert(QStringLiteral("69°39′N")); // keyClicks types Latin-1 only
+    dialog->txtLongitude->selectAll();
+    QTest::keyClicks(dialog->txtLongitude, QStringLiteral("18.96 E"));
+    QTest::keyClick(dialog->txtLongitude, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmLocation*>());
+    QCOMPARE(w->lblCalPlace->text(), QStringLiteral("Sunrise and sunset for 69.65° N, 18.96° E"));
+    dialog = w->chooseLocation();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!w->findChild<frmLocation*>());
+    QCOMPARE(w->lblCalPlace->text(), QStringLiteral("Sunrise and sunset for 69.65° N, 18.96° E"));
+
+    // Use Default goes back to the time zone's city and forgets the choice.
+    dialog = w->chooseLocation();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QTest::keyClick(dialog, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(!w->findChild<frmLocation*>());
+    QVERIFY(w->lblCalPlace->text().contains(QLatin1String("Berlin")));
+    QVERIFY(!w->location().chosen);
+    QVERIFY(services->settings().value(QStringLiteral("Location")).toString().isEmpty());
+    QVERIFY(services->messages.isEmpty());
+}
+
+void TestMoonCalendar::badCoordinatesChangeNothing_data() {
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::addColumn<QString>("latitudeError");
+    QTest::addColumn<QString>("longitudeError");
+    QTest::newRow("past the pole") << "95"
+                                   << "10"
+                                   << "A latitude lies between 90° S and 90° N."
+                                   << "";
+    QTest::newRow("a letter of the other axis") << "52 E"
+                                                << "13"
+                                                << "Use N or S after a latitude."
+                                                << "";
+    QTest::newRow("not a number") << "52.5"
+                                  << "east"
+                                  << ""
+                                  << "Type a longitude like 13.41 or 13°24′E.";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "Type a latitude."
+                                << "Type a longitude.";
+}
+
+void TestMoonCalendar::badCoordinatesChangeNothing() {
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    QFETCH(QString, latitudeError);
+    QFETCH(QString, longitudeError);
+    QVERIFY(open("Europe/Berlin"));
+    const QString before = w->lblCalPlace->text();
+    frmLocation* dialog = w->chooseLocation();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->txtLatitude->selectAll();
+    QTest::keyClicks(dialog->txtLatitude, latitude);
+    if (latitude.isEmpty()) {
+        QTest::keyClick(dialog->txtLatitude, Qt::Key_Delete);
+    }
+    dialog->txtLongitude->selectAll();
+    QTest::keyClicks(dialog->txtLongitude, longitude);
+    if (longitude.isEmpty()) {
+        QTest::keyClick(dialog->txtLongitude, Qt::Key_Delete);
+    }
+    QTest::keyClick(dialog->txtLongitude, Qt::Key_Return);
+    // The dialog stays, the message stands beside the field and goes to the screen reader too.
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->lblLatitudeError->text(), latitudeError);
+    QCOMPARE(dialog->lblLongitudeError->text(), longitudeError);
+    QCOMPARE(dialog->txtLatitude->accessibleDescription(), latitudeError);
+    QCOMPARE(dialog->txtLatitude->hasFocus() || dialog->txtLongitude->hasFocus(), true);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!w->findChild<frmLocation*>());
+    QCOMPARE(w->lblCalPlace->text(), before);
+    QVERIFY(!services->settings().contains(QStringLiteral("Location")));
 }
 
 QTEST_MAIN(TestMoonCalendar)
