@@ -47,7 +47,7 @@ int main() {
             const std::int64_t start =
                 -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (150LL * 365 * 86400);
             for (Body body : {Body::Sun, Body::Moon}) {
-                sink += RisingsAndSettingsBetween(body, lat, lon, start, start + 31 * 86400).size();
+                sink += RisingsAndSettingsBetween(body, lat, lon, start, start + 31LL * 86400).size();
             }
         });
     };

@@ -46,6 +46,12 @@ void caption(QLabel* label, QWidget* field, const QString& text) {
     field->setAccessibleName(withoutAccessKeys(text).remove(u':'));
 }
 
+// A message beside its field, there only while it has something to say.
+void showError(QLabel* label, const QString& text) {
+    setLabelText(label, text);
+    label->setVisible(!text.isEmpty());
+}
+
 QString cityLine(const Place& p) { return p.country.isEmpty() ? p.city : p.city + QStringLiteral(", ") + p.country; }
 
 } // namespace
@@ -80,6 +86,8 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     caption(lblLatitude, txtLatitude, QStringLiteral("L&atitude:"));
     caption(lblLongitude, txtLongitude, QStringLiteral("L&ongitude:"));
     txtSearch->setClearButtonEnabled(true);
+    showError(lblLatitudeError, QString());
+    showError(lblLongitudeError, QString());
     setLabelText(
         lblDefault,
         fallback.zoneId.isEmpty()
@@ -110,10 +118,12 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     connect(txtSearch, &QLineEdit::textChanged, this, [this](const QString& text) { filter(text); });
     connect(lstCities, &QListWidget::currentItemChanged, this, [this] { cityChosen(); });
     // Coordinates typed by hand are a place of their own; their old message goes as one types.
-    for (auto [field, error] : {std::pair{txtLatitude, lblLatitudeError}, std::pair{txtLongitude, lblLongitudeError}}) {
-        connect(field, &QLineEdit::textEdited, this, [this, error] {
+    for (const auto& fieldAndError :
+         {std::pair{txtLatitude, lblLatitudeError}, std::pair{txtLongitude, lblLongitudeError}}) {
+        QLabel* error = fieldAndError.second;
+        connect(fieldAndError.first, &QLineEdit::textEdited, this, [this, error] {
             city_.reset();
-            setLabelText(error, QString());
+            showError(error, QString());
         });
     }
     connect(cmdDefault, &QPushButton::clicked, this, [this] {
@@ -164,14 +174,14 @@ void frmLocation::cityChosen() {
     city_ = p;
     txtLatitude->setText(coordinateField(p.latitude));
     txtLongitude->setText(coordinateField(p.longitude));
-    setLabelText(lblLatitudeError, QString());
-    setLabelText(lblLongitudeError, QString());
+    showError(lblLatitudeError, QString());
+    showError(lblLongitudeError, QString());
 }
 
 bool frmLocation::checkField(QLineEdit* field, QLabel* error, Axis axis, double* value) {
     QString why;
     const std::optional<double> parsed = parseCoordinate(field->text(), axis, &why);
-    setLabelText(error, parsed ? QString() : why);
+    showError(error, parsed ? QString() : why);
     // Screen readers hear the message with the field.
     field->setAccessibleDescription(parsed ? QString() : why);
     if (parsed) {

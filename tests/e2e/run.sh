@@ -203,6 +203,16 @@ calendar() {
     press "$win" Home
     eventually "shot; [ \"\$(compare -metric AE -fuzz 1% '$SHOT' '$E2E_TMP/before.png' null: 2>&1)\" -lt 2000 ]" 50 ||
         fail "Home did not come back to this month"
+    # Location...: a city found by typing, taken with Enter, stored and shown at once.
+    press "$win" alt+l
+    local dialog
+    dialog=$(wait_window "Location")
+    press "$dialog" s y d n
+    settled_shot location-dialog
+    press "$dialog" Return
+    eventually "[ -z \"\$(windows_named 'Location')\" ]" || fail "Enter did not close the Location dialog"
+    eventually "grep -q 'Australia/Sydney' '$SETTINGS'" || fail "the place chosen was not stored"
+    eventually "shot; ! same_image '$SHOT' '$E2E_TMP/before.png'" 50 || fail "the calendar did not show the new place"
     press "$win" Escape
     eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close the calendar"
     press "$win" alt+e

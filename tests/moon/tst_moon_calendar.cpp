@@ -453,6 +453,9 @@ void TestMoonCalendar::risingAndSettingWhereTheUserIs_data() {
     QTest::newRow("Sydney, December") << QByteArray("Australia/Sydney") << QString() << QDate(2026, 12, 7) << sydney
                                       << QStringLiteral("Sunrise 05:37, sunset 19:56")
                                       << QStringLiteral("Moonrise 03:49, moonset 18:31");
+    QTest::newRow("a damaged stored place is the default")
+        << QByteArray("Europe/Berlin") << QStringLiteral("91;13;Europe/Berlin") << QDate(2026, 12, 8) << berlin
+        << QStringLiteral("Sunrise 08:04, sunset 15:53") << QStringLiteral("Moonrise 08:02, moonset 14:48");
     QTest::newRow("Tromso, midnight sun")
         << QByteArray("Europe/Oslo") << QStringLiteral("69.65;18.96;") << QDate(2026, 6, 21) << tromso
         << QStringLiteral("The sun does not set") << QStringLiteral("Moonset 00:37, moonrise 12:18");
@@ -479,7 +482,8 @@ void TestMoonCalendar::risingAndSettingWhereTheUserIs() {
     QCOMPARE(w->lblCalSun->text(), sun);
     QCOMPARE(w->lblCalMoonRise->text(), moon);
     // The default says whose city it is; a chosen place says nothing more.
-    QCOMPARE(w->lblCalPlaceNote->text().isEmpty(), !stored.isEmpty());
+    QCOMPARE(w->lblCalPlaceNote->text().isEmpty(), w->location().chosen);
+    QCOMPARE(w->location().chosen, stored.startsWith(QLatin1String("69")));
     QCOMPARE(w->lblCalSun->accessibleName(), w->lblCalSun->text());
 }
 

@@ -1,6 +1,8 @@
 #include "kit/about_window.h"
 #include "kit/form.h"
+#include "kit/location_dialog.h"
 #include "kit/text.h"
+#include "moon/calendar_window.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
@@ -44,8 +46,9 @@ void TestAccessibility::cleanup() { session.reset(); }
 
 QStringList TestAccessibility::unnamed(QWidget* root, int* checked) {
     static const QList<QAccessible::Role> spoken{
-        QAccessible::PushButton, QAccessible::RadioButton, QAccessible::ComboBox, QAccessible::StaticText,
-        QAccessible::Graphic,    QAccessible::MenuItem,    QAccessible::Grouping, QAccessible::CheckBox};
+        QAccessible::PushButton,   QAccessible::RadioButton, QAccessible::ComboBox, QAccessible::StaticText,
+        QAccessible::Graphic,      QAccessible::MenuItem,    QAccessible::Grouping, QAccessible::CheckBox,
+        QAccessible::EditableText, QAccessible::List};
     QStringList missing;
     std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* iface) {
         if (!iface || iface->state().invisible) {
@@ -75,6 +78,8 @@ void TestAccessibility::showWindow(const QString& which) {
         if (which == "candle result") {
             click(launcher->candleWindow()->cmdReading);
         }
+    } else if (which == "moon calendar") {
+        launcher->showMoonCalendar();
     } else if (which.startsWith("moon")) {
         click(launcher->cmdSelectOption[1]);
         frmMoonMagickMain* main = launcher->moonMain();
@@ -86,8 +91,6 @@ void TestAccessibility::showWindow(const QString& which) {
         if (which != "moon main") {
             click(main->cmdCalculateMoonPhase);
         }
-    } else if (which == "moon calendar") {
-        launcher->showMoonCalendar();
     }
 }
 
@@ -113,6 +116,15 @@ void TestAccessibility::everyVisibleControlHasAName() {
         const QStringList aboutMissing = unnamed(&about, &inAbout);
         QVERIFY2(aboutMissing.isEmpty(), qPrintable(aboutMissing.join(", ")));
         QVERIFY(inAbout >= 7);
+    }
+    if (window == "moon calendar") {
+        frmLocation* dialog = launcher->moonCalendar()->chooseLocation();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        int inDialog = 0;
+        const QStringList dialogMissing = unnamed(dialog, &inDialog);
+        QVERIFY2(dialogMissing.isEmpty(), qPrintable(dialogMissing.join(", ")));
+        QVERIFY(inDialog >= 10);
+        dialog->reject();
     }
 }
 
