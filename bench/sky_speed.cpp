@@ -1,7 +1,8 @@
 // How long the sky takes: one month of calendar data (days with their age, lit share, sign,
 // quarters and sign ingresses), every quarter from 1901 to 2050, and a month of risings and
-// settings of the sun and the moon. Prints medians.
+// settings of the sun and the moon, and a month of void-of-course periods. Prints medians.
 #include "sky/horizon.h"
+#include "sky/planets.h"
 #include "sky/sky.h"
 
 #include <algorithm>
@@ -53,8 +54,13 @@ int main() {
     };
     const double berlin = riseSet(52.52, 13.41);
     const double tromso = riseSet(69.65, 18.96);
+    const double voids = medianMs(101, [&](int i) {
+        const std::int64_t start = -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (150LL * 365 * 86400);
+        sink += VoidOfCourseBetween(start, start + 31LL * 86400, true).size();
+    });
     std::printf("one month of calendar data       %8.3f ms\n", month);
     std::printf("every quarter 1901-2050          %8.3f ms\n", all);
     std::printf("sun and moon rise/set, a month:  %8.3f ms (Berlin) %8.3f ms (Tromso)\n", berlin, tromso);
+    std::printf("void of course, a month (modern): %8.3f ms\n", voids);
     return sink == 0 ? 1 : 0;
 }

@@ -65,15 +65,15 @@ double siderealTime(double unixSeconds) {
     return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
 }
 
-// The moon's place changes smoothly over hours, so a cubic through places six hours apart gives it
+// A body's place changes smoothly over hours, so a cubic through places six hours apart gives it
 // to a tenth of an arc second at a fraction of the theory's cost; the search asks for many instants.
-class MoonTrack {
+class Track {
 public:
-    MoonTrack(double fromUnix, double toUnix)
+    Track(Vec (*place)(double), double fromUnix, double toUnix)
         : first_(std::floor(fromUnix / kSpacing) * kSpacing - kSpacing),
           nodes_(static_cast<std::size_t>(std::ceil((toUnix - first_) / kSpacing)) + 3) {
         for (std::size_t i = 0; i < nodes_.size(); ++i) {
-            nodes_[i] = moonAt(first_ + static_cast<double>(i) * kSpacing);
+            nodes_[i] = place(first_ + static_cast<double>(i) * kSpacing);
         }
     }
     Vec at(double unixSeconds) const {
@@ -131,38 +131,6 @@ private:
     double sinLat_ = 0, cosLat_ = 1, rhoSin_ = 0, rhoCos_ = 0;
 };
 
-struct Sample {
-    double t; // Unix seconds
-    double f; // limb altitude less the horizon's, degrees
-};
-
-// A root of f between a and b, which have opposite signs: regula falsi with the Illinois
-// weighting, halving when it stalls, to a tenth of a second.
-template <typename F> double crossingBetween(Sample a, Sample b, const F& f) {
-    int side = 0;
-    for (int i = 0; i < 80 && b.t - a.t > 0.1; ++i) {
-        double t = b.t - b.f * (b.t - a.t) / (b.f - a.f);
-        if (!(t > a.t && t < b.t) || i % 8 == 7) {
-            t = (a.t + b.t) / 2;
-        }
-        const Sample m{t, f(t)};
-        if ((m.f < 0) == (a.f < 0)) {
-            a = m;
-            if (side == -1) {
-                b.f /= 2;
-            }
-            side = -1;
-        } else {
-            b = m;
-            if (side == 1) {
-                a.f /= 2;
-            }
-            side = 1;
-        }
-    }
-    return (a.t + b.t) / 2;
-}
-
 // The highest (or lowest) point of f between a and b, by golden section to a second.
 template <typename F> Sample extremumBetween(double a, double b, bool highest, const F& f) {
     constexpr double kGolden = 0.61803398874989485;
@@ -206,28 +174,15 @@ std::vector<HorizonCrossing> RisingsAndSettingsBetween(Body body, double latitud
     // A minute either side, so an event whose rounded second is the first or last of the range is seen.
     const double start = static_cast<double>(fromUnix) - 60;
     const double end = static_cast<double>(toUnix) + 60;
-    std::optional<MoonTrack> track;
-    if (body == Body::Moon) {
-        track.emplace(start, end);
-    }
-    const auto f = [&](double t) {
-        const double sidereal = siderealTime(t);
-        const double limb = track ? site.limbAltitude(track->at(t), kMoonRadiusKm, sidereal)
-                                  : site.limbAltitude(sunAt(t), kSunRadiusKm, sidereal);
-        return limb - kHorizonAltitude;
-    };
+    const bool moon = body == Body::Moon;
+    const Track track(moon ? moonAt : sunAt, start, end);
+    const double radius = moon ? kMoonRadiusKm : kSunRadiusKm;
+    const auto f = [&](double t) { return site.limbAltitude(track.at(t), radius, siderealTime(t)) - kHorizonAltitude; };
     // An event's instant is the first whole second on the new side of the horizon, so it does
     // not depend on where the search started and a range split at any second loses or doubles none.
     const auto add = [&](Sample a, Sample b) {
         const bool rising = a.f < 0;
-        const auto onNewSide = [&](std::int64_t t) { return (f(static_cast<double>(t)) >= 0) == rising; };
-        auto at = static_cast<std::int64_t>(std::ceil(crossingBetween(a, b, f)));
-        for (int i = 0; i < 3 && !onNewSide(at); ++i) {
-            ++at;
-        }
-        for (int i = 0; i < 3 && onNewSide(at - 1); ++i) {
-            --at;
-        }
+        const std::int64_t at = firstSecondPast(rootBetween(a, b, f), rising, f);
         if (at >= fromUnix && at < toUnix) {
             out.push_back({rising, at});
         }

@@ -213,21 +213,6 @@ MoonPlace MoonPosition(double jde) {
     return {norm360(lp + sl / 1e6 + nutation(t).longitude), sb / 1e6, 385000.56 + sr / 1000};
 }
 
-SunPlace SunPosition(double jde) {
-    const double t = (jde - kJ2000) / 36525.0;
-    const double l0 = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
-    const double m = 357.52911 + 35999.05029 * t - 0.0001537 * t * t;
-    const double e = 0.016708634 - 0.000042037 * t - 0.0000001267 * t * t;
-    const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * sinDeg(m) +
-                     (0.019993 - 0.000101 * t) * sinDeg(2 * m) + 0.000289 * sinDeg(3 * m);
-    const double trueLongitude = l0 + c;
-    const double nu = m + c;
-    const double r = 1.000001018 * (1 - e * e) / (1 + e * cosDeg(nu));
-    const double omega = 125.04 - 1934.136 * t;
-    // Aberration and nutation, the short form.
-    return {norm360(trueLongitude - 0.00569 - 0.00478 * sinDeg(omega)), 0.0, r};
-}
-
 double QuarterJde(int lunation, Quarter quarter) {
     const double k = lunation + static_cast<int>(quarter) * 0.25;
     const double t = k / 1236.85;

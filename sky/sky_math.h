@@ -2,7 +2,9 @@
 
 // Angles and the earth's orientation, shared by the sky's calculations (not part of its interface).
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace lunara::sky::detail {
 
@@ -35,6 +37,54 @@ inline Nutation nutation(double t) {
 // The mean obliquity of the ecliptic, degrees.
 inline double meanObliquity(double t) {
     return 23.4392911111 + (-46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) / 3600.0;
+}
+
+// A function of time sampled at one instant (Unix seconds, fractional).
+struct Sample {
+    double t;
+    double f;
+};
+
+// A root of f between a and b, which have opposite signs: regula falsi with the Illinois
+// weighting, halving when it stalls, to a tenth of a second.
+template <typename F> double rootBetween(Sample a, Sample b, const F& f) {
+    int side = 0;
+    for (int i = 0; i < 80 && b.t - a.t > 0.1; ++i) {
+        double t = b.t - b.f * (b.t - a.t) / (b.f - a.f);
+        if (!(t > a.t && t < b.t) || i % 8 == 7) {
+            t = (a.t + b.t) / 2;
+        }
+        const Sample m{t, f(t)};
+        if ((m.f < 0) == (a.f < 0)) {
+            a = m;
+            if (side == -1) {
+                b.f /= 2;
+            }
+            side = -1;
+        } else {
+            b = m;
+            if (side == 1) {
+                a.f /= 2;
+            }
+            side = 1;
+        }
+    }
+    return (a.t + b.t) / 2;
+}
+
+// The first whole second on the far side of a root near `root` (f >= 0 there when rising, below
+// zero when not): an event's instant then does not depend on where its search began, so a range
+// split at any second loses or doubles no event.
+template <typename F> std::int64_t firstSecondPast(double root, bool rising, const F& f) {
+    const auto past = [&](std::int64_t t) { return (f(static_cast<double>(t)) >= 0) == rising; };
+    auto at = static_cast<std::int64_t>(std::ceil(root));
+    for (int i = 0; i < 3 && !past(at); ++i) {
+        ++at;
+    }
+    for (int i = 0; i < 3 && past(at - 1); ++i) {
+        --at;
+    }
+    return at;
 }
 
 } // namespace lunara::sky::detail

@@ -1,18 +1,21 @@
 #include "sky/horizon.h"
+#include "sky/planets.h"
 #include "sky/sky.h"
 
 #include <QFile>
+#include <QTimeZone>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 using namespace lunara::sky;
 
 Q_DECLARE_METATYPE(lunara::sky::Body)
 
-#if !defined(SKY_REFERENCE) || !defined(HORIZON_REFERENCE)
-#error "SKY_REFERENCE and HORIZON_REFERENCE must name the reference tables"
+#if !defined(SKY_REFERENCE) || !defined(HORIZON_REFERENCE) || !defined(PLANET_REFERENCE)
+#error "SKY_REFERENCE, HORIZON_REFERENCE and PLANET_REFERENCE must name the reference tables"
 #endif
 
 class TestSky : public QObject {
@@ -39,6 +42,12 @@ private slots:
     void risingsAndSettingsInKnownMonths();
     void placesThatCannotBeAreRefused_data();
     void placesThatCannotBeAreRefused();
+    void planetsAgreeWithAnIndependentEphemeris();
+    void voidOfCourseAgreesWithAnIndependentEphemeris();
+    void aspectRangesNeitherLoseNorDoubleAnEvent();
+    void voidOfCourseShapes();
+    void planetaryHoursFollowTheSun();
+    void planetaryDaysHaveTheirRulers();
 };
 
 namespace {
@@ -500,6 +509,189 @@ void TestSky::placesThatCannotBeAreRefused() {
     QFETCH(double, lon);
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, RisingsAndSettingsBetween(Body::Sun, lat, lon, 0, kDay));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, UpperLimbAltitude(Body::Moon, lat, lon, 0));
+}
+
+void TestSky::planetsAgreeWithAnIndependentEphemeris() {
+    QFile file(QStringLiteral(PLANET_REFERENCE));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::array<double, 10> worst{};
+    int rows = 0;
+    while (!file.atEnd()) {
+        const QList<QByteArray> f = file.readLine().trimmed().split('\t');
+        if (f.first() != "longitude") {
+            continue;
+        }
+        const auto planet = static_cast<Planet>(f[1].toInt());
+        const double off =
+            std::abs(std::remainder(ApparentLongitude(planet, f[2].toLongLong()) - f[3].toDouble(), 360.0));
+        worst[std::size_t(f[1].toInt())] = std::max(worst[std::size_t(f[1].toInt())], off);
+        ++rows;
+    }
+    QVERIFY(rows >= 3000);
+    QString report;
+    for (std::size_t i = 0; i < worst.size(); ++i) {
+        report +=
+            QStringLiteral(" %1 %2\"").arg(QLatin1String(PlanetName(Planet(i)).data())).arg(worst[i] * 3600, 0, 'f', 1);
+    }
+    qInfo("apparent longitude, worst:%s", qPrintable(report));
+    QVERIFY(*std::max_element(worst.begin(), worst.end()) <= 0.01);
+}
+
+void TestSky::voidOfCourseAgreesWithAnIndependentEphemeris() {
+    QFile file(QStringLiteral(PLANET_REFERENCE));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    struct Years {
+        std::int64_t from, to;
+        std::array<std::vector<std::pair<double, double>>, 2> periods;
+    };
+    std::vector<Years> years;
+    while (!file.atEnd()) {
+        const QList<QByteArray> f = file.readLine().trimmed().split('\t');
+        if (f.first() == "years") {
+            years.push_back({f[1].toLongLong(), f[2].toLongLong(), {}});
+        } else if (f.first() == "void" && !years.empty()) {
+            years.back().periods[std::size_t(f[1].toInt())].emplace_back(f[2].toDouble(), f[3].toDouble());
+        }
+    }
+    QCOMPARE(years.size(), std::size_t(2));
+    for (const bool modern : {false, true}) {
+        std::vector<double> errors;
+        int atIngress = 0;
+        for (const Years& y : years) {
+            const std::vector<VoidOfCourse> ours = VoidOfCourseBetween(y.from, y.to, modern);
+            const auto& ref = y.periods[modern ? 1 : 0];
+            QCOMPARE(ours.size(), ref.size());
+            for (std::size_t i = 0; i < ours.size(); ++i) {
+                const double start = std::abs(double(ours[i].start) - ref[i].first);
+                const double end = std::abs(double(ours[i].end) - ref[i].second);
+                // An aspect within two minutes of the ingress may fall on either side of it in
+                // two theories: one sees a moment of void, the other the aspect before.
+                const bool aspectAtIngress =
+                    double(ours[i].end - ours[i].start) <= 120 || ref[i].second - ref[i].first <= 120;
+                QVERIFY2(
+                    (start <= 120 || aspectAtIngress) && end <= 120,
+                    qPrintable(
+                        QStringLiteral("period from %1: %2 s and %3 s off").arg(ours[i].start).arg(start).arg(end)));
+                if (start > 120) {
+                    ++atIngress;
+                } else {
+                    errors.push_back(start);
+                }
+                errors.push_back(end);
+            }
+        }
+        std::sort(errors.begin(), errors.end());
+        qInfo("void of course (%s): median %.0f s, worst %.0f s over %zu instants; %d aspect(s) at an ingress",
+              modern ? "modern" : "classic", errors[errors.size() / 2], errors.back(), errors.size(), atIngress);
+        QVERIFY(atIngress <= 2);
+    }
+}
+
+void TestSky::aspectRangesNeitherLoseNorDoubleAnEvent() {
+    splitsAgree<MoonAspect>([](std::int64_t a, std::int64_t b) { return MoonAspectsBetween(a, b, true); }, 1796083200,
+                            1796083200 + 6 * kDay);
+}
+
+void TestSky::voidOfCourseShapes() {
+    // Periods follow each other, each ends at an ingress, and the modern planets only shorten them.
+    const std::int64_t from = 1796083200; // 2026-12-01
+    const std::int64_t to = from + 31 * kDay;
+    const std::vector<VoidOfCourse> classic = VoidOfCourseBetween(from, to, false);
+    const std::vector<VoidOfCourse> modern = VoidOfCourseBetween(from, to, true);
+    const std::vector<SignIngress> ingresses = SignIngressesBetween(from - 3 * kDay, to + 3 * kDay);
+    QCOMPARE(classic.size(), modern.size());
+    for (std::size_t i = 0; i < classic.size(); ++i) {
+        QVERIFY(classic[i].start < classic[i].end && classic[i].start < to && classic[i].end > from);
+        QCOMPARE(classic[i].end, modern[i].end);
+        QVERIFY(modern[i].start >= classic[i].start);
+        QVERIFY(std::any_of(ingresses.begin(), ingresses.end(),
+                            [&](const SignIngress& in) { return in.unixSeconds == classic[i].end; }));
+        if (i > 0) {
+            QVERIFY(classic[i].start >= classic[i - 1].end);
+        }
+    }
+    QVERIFY(VoidOfCourseBetween(to, from, true).empty());
+}
+
+void TestSky::planetaryHoursFollowTheSun() {
+    // Every day of 2026 at three places, one inside the polar circle, through both changes of the
+    // clocks: the hours split the reference's daylight and night in twelve.
+    const std::vector<ReferenceYears> blocks = readHorizonReference();
+    const std::map<QString, QByteArray> zones{{QStringLiteral("Berlin"), "Europe/Berlin"},
+                                              {QStringLiteral("Sydney"), "Australia/Sydney"},
+                                              {QStringLiteral("Tromso"), "Europe/Oslo"}};
+    int days = 0;
+    int withoutHours = 0;
+    for (const ReferenceYears& years : blocks) {
+        if (!zones.count(years.name) || years.from != 1767225600) {
+            continue;
+        }
+        const QTimeZone zone(zones.at(years.name));
+        std::vector<std::pair<double, bool>> sun;
+        for (const ReferenceCrossing& c : years.crossings) {
+            if (c.body == Body::Sun) {
+                sun.emplace_back(c.at, c.rising);
+            }
+        }
+        // The reference covers the UTC year; Sydney's 1 January starts in the one before.
+        for (QDate date(2026, 1, 2); date < QDate(2026, 12, 30); date = date.addDays(1)) {
+            const std::int64_t dayStart = date.startOfDay(zone).toSecsSinceEpoch();
+            const std::int64_t dayEnd = date.addDays(1).startOfDay(zone).toSecsSinceEpoch();
+            const std::vector<PlanetaryHour> hours =
+                PlanetaryHoursOf(date.dayOfWeek(), years.lat, years.lon, dayStart, dayEnd);
+            const auto rise = std::find_if(sun.begin(), sun.end(), [&](const auto& c) {
+                return c.second && c.first >= double(dayStart) - 1 && c.first < double(dayEnd);
+            });
+            const auto set = std::find_if(rise, sun.end(), [](const auto& c) { return !c.second; });
+            const auto again = std::find_if(set, sun.end(), [](const auto& c) { return c.second; });
+            const bool expected =
+                again != sun.end() && set->first - rise->first <= kDay && again->first - set->first <= kDay;
+            const QString where = years.name + date.toString(QStringLiteral(" yyyy-MM-dd"));
+            QVERIFY2(hours.empty() != expected, qPrintable(where));
+            ++days;
+            if (!expected) {
+                ++withoutHours;
+                continue;
+            }
+            QCOMPARE(hours.size(), std::size_t(24));
+            for (std::size_t h = 0; h < 24; ++h) {
+                const double from = h < 12 ? rise->first : set->first;
+                const double to = h < 12 ? set->first : again->first;
+                const double start = from + (to - from) * double(h % 12) / 12;
+                QVERIFY2(std::abs(double(hours[h].start) - start) <= 30, qPrintable(where + QString::number(h)));
+                QCOMPARE(hours[h].night, h >= 12);
+                if (h > 0) {
+                    QCOMPARE(hours[h].start, hours[h - 1].end);
+                }
+            }
+        }
+    }
+    QCOMPARE(days, 3 * 362);
+    // Tromso's midnight sun and polar night: about two months each without planetary hours.
+    QVERIFY2(withoutHours > 100 && withoutHours < 140, qPrintable(QString::number(withoutHours)));
+}
+
+void TestSky::planetaryDaysHaveTheirRulers() {
+    // Each weekday's first hour is its ruler's, the hours go down the Chaldean order, and the
+    // 25th hour would be the next day's ruler.
+    const std::array<Planet, 7> chaldean{Planet::Saturn, Planet::Jupiter, Planet::Mars, Planet::Sun,
+                                         Planet::Venus,  Planet::Mercury, Planet::Moon};
+    const std::array<Planet, 7> rulers{Planet::Moon,  Planet::Mars,   Planet::Mercury, Planet::Jupiter,
+                                       Planet::Venus, Planet::Saturn, Planet::Sun};
+    const std::int64_t monday = 1796601600 - 3600; // 7 December 2026, Berlin's midnight
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        QCOMPARE(DayRuler(weekday), rulers[std::size_t(weekday - 1)]);
+        const std::int64_t start = monday + (weekday - 1) * kDay;
+        const std::vector<PlanetaryHour> hours = PlanetaryHoursOf(weekday, 52.52, 13.41, start, start + kDay);
+        QCOMPARE(hours.size(), std::size_t(24));
+        QCOMPARE(hours.front().planet, DayRuler(weekday));
+        for (std::size_t h = 1; h < hours.size(); ++h) {
+            const auto previous = std::find(chaldean.begin(), chaldean.end(), hours[h - 1].planet) - chaldean.begin();
+            QCOMPARE(hours[h].planet, chaldean[std::size_t(previous + 1) % 7]);
+        }
+        const auto last = std::find(chaldean.begin(), chaldean.end(), hours.back().planet) - chaldean.begin();
+        QCOMPARE(chaldean[std::size_t(last + 1) % 7], DayRuler(weekday % 7 + 1));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSky)
