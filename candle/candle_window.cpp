@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 namespace lunara {
 
@@ -96,6 +97,7 @@ void frmCandleMagickMain::bindControls(const Form& form) {
 
 void frmCandleMagickMain::buildMenus() {
     QMenu* file = addMenu(menus(), "nuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { emit magickHoursRequested(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
     addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoney", this);
@@ -142,6 +144,13 @@ void frmCandleMagickMain::cmdReading_Click() {
 void frmCandleMagickMain::cmdBack_Click() {
     bringToFront(Frame1, {Frame1, Frame2});
     cmdReading->setFocus();
+}
+
+void frmCandleMagickMain::showPlanetCandle(const QString& planetOption) {
+    cboCandle->setCurrentIndex(kChooseByPlanet);
+    cboCandle_Click();
+    cboOptions->setCurrentIndex(std::max(0, cboOptions->findText(planetOption)));
+    ShowReading(kChooseByPlanet, cboOptions->currentText());
 }
 
 void frmCandleMagickMain::ShowReading(int mode, const QString& text) {

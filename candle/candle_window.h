@@ -22,6 +22,8 @@ public:
     void cmdReading_Click();
     void cmdBack_Click();
     void ShowReading(int mode, const QString& text);
+    // The result page for a planet, chosen by Planet in the lists as a user would.
+    void showPlanetCandle(const QString& planetOption);
 
     QLabel* Label61;
     QWidget* Frame1;
@@ -35,6 +37,10 @@ public:
     QPushButton* cmdBack;
     QLabel* lblFullBrand;
     QLabel* lblCobrand;
+
+signals:
+    // File, Magick Hours: the launcher opens that window.
+    void magickHoursRequested();
 
 private:
     void bindControls(const Form& form);

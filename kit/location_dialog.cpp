@@ -1,6 +1,7 @@
 #include "kit/location_dialog.h"
 
 #include "kit/form.h"
+#include "kit/services.h"
 #include "kit/text.h"
 
 #include <QLabel>
@@ -206,6 +207,23 @@ void frmLocation::accept() {
         chosen_ = Place{{}, {}, {}, lat, lon};
     }
     QDialog::accept();
+}
+
+frmLocation* chooseLocation(QWidget* parent, Services& services, const Location& current,
+                            std::function<void(const Location&)> use) {
+    auto* dialog = new frmLocation(current, defaultPlace(services.timeZone()), parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, parent, &services, use = std::move(use)] {
+        const std::optional<Place> chosen = dialog->chosenPlace();
+        const bool stored = chosen ? storeLocation(services, *chosen) : forgetLocation(services);
+        use(chosen ? Location{*chosen, true} : Location{defaultPlace(services.timeZone()), false});
+        if (!stored) {
+            services.information(parent,
+                                 QStringLiteral("The location is used now but could not be saved for next time."));
+        }
+    });
+    dialog->open();
+    return dialog;
 }
 
 } // namespace lunara

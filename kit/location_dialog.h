@@ -3,6 +3,7 @@
 #include "kit/location.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -49,5 +50,12 @@ private:
     std::optional<Place> city_; // the city the fields were filled from
     std::optional<Place> chosen_;
 };
+
+class Services;
+
+// Opens the dialog window-modal over `parent`; when the user chooses, the choice is stored (the
+// user is told if it could not be) and `use` gets the location now in force.
+frmLocation* chooseLocation(QWidget* parent, Services& services, const Location& current,
+                            std::function<void(const Location&)> use);
 
 } // namespace lunara

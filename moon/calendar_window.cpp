@@ -303,20 +303,7 @@ void frmMoonCalendar::usePlace(const Location& location) {
 }
 
 frmLocation* frmMoonCalendar::chooseLocation() {
-    auto* dialog = new frmLocation(location_, defaultPlace(host().services().timeZone()), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        Services& services = host().services();
-        const std::optional<Place> chosen = dialog->chosenPlace();
-        const bool stored = chosen ? storeLocation(services, *chosen) : forgetLocation(services);
-        usePlace(chosen ? Location{*chosen, true} : Location{defaultPlace(services.timeZone()), false});
-        if (!stored) {
-            services.information(this,
-                                 QStringLiteral("The location is used now but could not be saved for next time."));
-        }
-    });
-    dialog->open();
-    return dialog;
+    return lunara::chooseLocation(this, host().services(), location_, [this](const Location& l) { usePlace(l); });
 }
 
 namespace {

@@ -150,6 +150,7 @@ void frmMDI::buildMenus() {
     QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
     addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
                [this] { openFeature(Feature::Calendar); });
+    addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { showMagickHours(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
@@ -275,8 +276,12 @@ void frmMDI::closeFeatureWindows() {
     if (calendar_ && !calendar_->isClosing()) {
         calendar_->closeWindow();
     }
+    if (hours_ && !hours_->isClosing()) {
+        hours_->closeWindow();
+    }
     candle_ = nullptr;
     calendar_ = nullptr;
+    hours_ = nullptr;
     moonDisplay_ = nullptr;
     moonMain_ = nullptr;
 }
@@ -287,6 +292,7 @@ void frmMDI::openFeature(Feature feature) {
     FeatureWindow* window = nullptr;
     if (feature == Feature::Candle) {
         candle_ = new frmCandleMagickMain(*this);
+        connect(candle_, &frmCandleMagickMain::magickHoursRequested, this, [this] { showMagickHours(); });
         window = candle_;
     } else if (feature == Feature::Moon) {
         moonMain_ = new frmMoonMagickMain(*this);
@@ -294,6 +300,11 @@ void frmMDI::openFeature(Feature feature) {
     } else if (feature == Feature::Calendar) {
         calendar_ = new frmMoonCalendar(*this);
         window = calendar_;
+    } else if (feature == Feature::Hours) {
+        hours_ = new frmMagickHours(*this);
+        connect(hours_, &frmMagickHours::candleRequested, this,
+                [this](const QString& planet) { showPlanetCandle(planet); });
+        window = hours_;
     }
     if (window) {
         showFeatureWindow(*window);
@@ -348,6 +359,24 @@ frmMoonMagickDisplay& frmMDI::moonDisplay() {
 }
 
 void frmMDI::showMoonCalendar() { openFeature(Feature::Calendar); }
+
+void frmMDI::showMagickHours() {
+    // Not from within a handler of the window about to close: after it returns.
+    QMetaObject::invokeMethod(
+        this, [this] { openFeature(Feature::Hours); }, Qt::QueuedConnection);
+}
+
+void frmMDI::showPlanetCandle(const QString& planetOption) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, planetOption] {
+            openFeature(Feature::Candle);
+            if (candle_) {
+                candle_->showPlanetCandle(planetOption);
+            }
+        },
+        Qt::QueuedConnection);
+}
 
 frmMoonMagickMain* frmMDI::moonMain() { return moonMain_ && !moonMain_->isClosing() ? moonMain_.data() : nullptr; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "candle/candle_window.h"
+#include "hours/hours_window.h"
 #include "moon/calendar_window.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
@@ -46,6 +47,10 @@ public:
     frmMoonMagickMain* moonMain() override;
     void showMoonCalendar() override;
     frmMoonCalendar* moonCalendar() const { return calendar_; }
+    frmMagickHours* magickHours() const { return hours_; }
+    // Magick Hours, and Candle Magick showing a planet's candle (as an hour's choice asks).
+    void showMagickHours();
+    void showPlanetCandle(const QString& planetOption);
 
     QWidget* Picture6;
     QLabel* lblVelmoraBanner;
@@ -65,7 +70,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Feature { None, Candle, Moon, Calendar };
+    enum class Feature { None, Candle, Moon, Calendar, Hours };
     void bindControls(const Form& form);
     void buildStrips();
     void buildMenus();
@@ -87,6 +92,7 @@ private:
     QPointer<frmMoonMagickMain> moonMain_;
     QPointer<frmMoonMagickDisplay> moonDisplay_;
     QPointer<frmMoonCalendar> calendar_;
+    QPointer<frmMagickHours> hours_;
 };
 
 // Closes every open window, each through its own close handling; the caller then ends the program.

@@ -15,7 +15,7 @@ readonly DARK_GREEN="rgb(10,100,20)"
 readonly ORANGE="rgb(255,128,0)"
 
 # Client sizes in pixels of the feature windows, as drawn.
-readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569 CALENDAR_WIDTH=780
+readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569 CALENDAR_WIDTH=780 HOURS_WIDTH=780
 
 single_instance() {
     launch first
@@ -215,6 +215,29 @@ calendar() {
     eventually "shot; ! same_image '$SHOT' '$E2E_TMP/before.png'" 50 || fail "the calendar did not show the new place"
     press "$win" Escape
     eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close the calendar"
+    press "$win" alt+e
+    wait_exit "$app" || fail "Exit did not end the program cleanly"
+}
+
+# Magick Hours from the launcher's File menu: Enter on the current hour shows its candle in Candle
+# Magick, whose File menu leads back.
+hours() {
+    launch app
+    local win
+    win=$(wait_window "$LAUNCHER")
+    press "$win" alt+f h
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $HOURS_WIDTH ]" || fail "File, Magick Hours opened no window"
+    settled_shot magick-hours
+    press "$win" Return
+    eventually "[ \"\$(feature_width '$DARK_GREEN')\" = $CANDLE_WIDTH ]" || fail "Enter on an hour opened no Candle Magick"
+    local x y
+    read -r _ _ x y <<<"$(bbox "$DARK_GREEN")"
+    eventually "shot; [ \"\$(pixel $((x + 495)) $((y + 260)))\" != '10,100,20' ]" || fail "Candle Magick shows no candle"
+    settled_shot hours-candle
+    press "$win" alt+f h
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $HOURS_WIDTH ]" || fail "Candle Magick's File, Magick Hours opened nothing"
+    press "$win" Escape
+    eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close Magick Hours"
     press "$win" alt+e
     wait_exit "$app" || fail "Exit did not end the program cleanly"
 }

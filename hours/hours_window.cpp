@@ -1,0 +1,367 @@
+#include "hours/hours_window.h"
+
+#include "candle/tables.h"
+#include "kit/form.h"
+#include "kit/local_time.h"
+#include "kit/location_dialog.h"
+#include "kit/menus.h"
+#include "kit/services.h"
+#include "kit/text.h"
+#include "kit/web_links.h"
+#include "sky/horizon.h"
+#include "sky/sky.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace lunara {
+
+namespace {
+
+constexpr int kOrange = 0xFF8000;
+constexpr int kGrey = 0xC0C0C0;
+constexpr Look kStrip{.bg = kOrange};
+constexpr Look kPanel{.bg = kBlack};
+constexpr Look kHeading{.fg = kOrange, .bold = true};
+constexpr Look kDetail{.fg = kWhite};
+constexpr Look kNavButton{.bg = kGrey, .bold = true};
+constexpr Look kOffer{.fg = kBlack, .bg = kOrange, .bold = true, .underline = true, .hand = true};
+
+// clang-format off
+constexpr Control kControls[] = {
+    {"Frame2", Kind::Frame, nullptr, 0, 0, 11700, 615, nullptr, kStrip},
+    {"Label61", Kind::Label, "Frame2", 120, 120, 11460, 450, nullptr,
+     {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
+    {"Frame1", Kind::Frame, nullptr, 0, 615, 11700, 8085, nullptr, kPanel},
+    {"cmdPrevDay", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
+    {"lblHoursDate", Kind::Label, "Frame1", 600, 165, 4200, 300, nullptr, {.fg = kWhite, .points = 9.75, .bold = true}},
+    {"cmdNextDay", Kind::Button, "Frame1", 4860, 120, 420, 360, ">", kNavButton},
+    {"cmdToday", Kind::Button, "Frame1", 5400, 120, 1200, 360, "&Today", kNavButton},
+    {"cmdLocation", Kind::Button, "Frame1", 6720, 120, 1440, 360, "&Location...", kNavButton},
+    {"lblHoursPlace", Kind::Label, "Frame1", 120, 600, 11460, 240, nullptr, kHeading},
+    {"lblPlanetaryDay", Kind::Label, "Frame1", 120, 870, 11460, 240, nullptr, kDetail},
+    {"lblNoHours", Kind::Label, "Frame1", 120, 1260, 7200, 720, nullptr, {.fg = kWhite, .bold = true}},
+    {"lblMoonHeading", Kind::Label, "Frame1", 7560, 1200, 4020, 240, "The moon", kHeading},
+    {"lblMoonNow", Kind::Label, "Frame1", 7560, 1470, 4020, 480, nullptr, kDetail},
+    {"lblVoidHeading", Kind::Label, "Frame1", 7560, 2070, 4020, 240, "Void of course", kHeading},
+    {"lblVoid", Kind::Label, "Frame1", 7560, 2340, 4020, 1440, nullptr, kDetail},
+    {"lblPlanetsHeading", Kind::Label, "Frame1", 7560, 3900, 4020, 240, "Aspects to", kHeading},
+    {"optClassic", Kind::Option, "Frame1", 7560, 4170, 4020, 300, "&Classic planets (Sun to Saturn)", kHeading},
+    {"optModern", Kind::Option, "Frame1", 7560, 4470, 4020, 300, "&Modern planets (to Pluto)", kHeading},
+    {"lblHoursHint", Kind::Label, "Frame1", 7560, 4950, 4020, 960,
+     "Enter or a double click on an hour shows its planet's candle in Candle Magick.", {.fg = kGrey}},
+    {"Frame5", Kind::Frame, nullptr, 0, 8700, 11700, 720, nullptr, kStrip},
+    {"lblFullBrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kFullBrandText, kOffer},
+    {"lblCobrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kCoBrandText, kOffer},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 135, 1260, 450, "&Exit", {.bg = kGrey, .bold = true}},
+};
+// clang-format on
+
+constexpr int kUnmarked = -2; // the rows have no marks yet
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+
+const QLocale& english() {
+    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    return locale;
+}
+
+} // namespace
+
+bool modernPlanetsChosen(Services& services) {
+    return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
+}
+
+QString candleOption(sky::Planet planet) {
+    // Candle Magick's list writes the sun in lower case.
+    return planet == sky::Planet::Sun ? QStringLiteral("sun") : qs(sky::PlanetName(planet));
+}
+
+frmMagickHours::frmMagickHours(FeatureHost& host)
+    : FeatureWindow(host, "frmMagickHours", QStringLiteral("Lunara Magick Hours"), 11700, 9420, kBlack) {
+    bindControls(Form(client(), kControls));
+    buildMenus();
+    connectControls();
+    Form_Load();
+}
+
+void frmMagickHours::bindControls(const Form& form) {
+    LUNARA_BIND(form, Label61);
+    LUNARA_BIND(form, cmdPrevDay);
+    LUNARA_BIND(form, lblHoursDate);
+    LUNARA_BIND(form, cmdNextDay);
+    LUNARA_BIND(form, cmdToday);
+    LUNARA_BIND(form, cmdLocation);
+    LUNARA_BIND(form, lblHoursPlace);
+    LUNARA_BIND(form, lblPlanetaryDay);
+    LUNARA_BIND(form, lblNoHours);
+    LUNARA_BIND(form, lblMoonHeading);
+    LUNARA_BIND(form, lblMoonNow);
+    LUNARA_BIND(form, lblVoidHeading);
+    LUNARA_BIND(form, lblVoid);
+    LUNARA_BIND(form, lblPlanetsHeading);
+    LUNARA_BIND(form, optClassic);
+    LUNARA_BIND(form, optModern);
+    LUNARA_BIND(form, lblHoursHint);
+    LUNARA_BIND(form, lblFullBrand);
+    LUNARA_BIND(form, lblCobrand);
+    LUNARA_BIND(form, cmdExit);
+    QWidget* panel = nullptr;
+    form.bind(panel, "Frame1");
+    // The hours: a table of 24 rows, one Tab stop, read row by row.
+    grdHours = new QTreeWidget(panel);
+    grdHours->setObjectName(QStringLiteral("grdHours"));
+    grdHours->setAccessibleName(QStringLiteral("Planetary hours"));
+    grdHours->setGeometry(twipsRect(120, 1200, 7200, 6720));
+    // The panel's black would hide the rows: the list keeps the usual light look of lists.
+    QPalette light = grdHours->palette();
+    for (auto [role, colour] : {std::pair{QPalette::Base, 0xFFFFFF}, std::pair{QPalette::AlternateBase, 0xF2ECE4},
+                                std::pair{QPalette::Window, 0xFFFFFF}, std::pair{QPalette::Text, 0x000000},
+                                std::pair{QPalette::WindowText, 0x000000}, std::pair{QPalette::Button, 0xE0E0E0},
+                                std::pair{QPalette::ButtonText, 0x000000}}) {
+        light.setColor(QPalette::All, role, QColor::fromRgb(QRgb(colour)));
+    }
+    grdHours->setPalette(light);
+    grdHours->setAutoFillBackground(true);
+    grdHours->setAlternatingRowColors(true);
+    grdHours->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdHours->setRootIsDecorated(false);
+    grdHours->setUniformRowHeights(true);
+    grdHours->setHeaderLabels({QStringLiteral("Hour"), QStringLiteral("From"), QStringLiteral("To"),
+                               QStringLiteral("Planet"), QStringLiteral("Candle")});
+    grdHours->header()->setSectionResizeMode(QHeaderView::Stretch);
+    grdHours->header()->setSectionsMovable(false);
+    cmdPrevDay->setAccessibleName(QStringLiteral("Previous day"));
+    cmdNextDay->setAccessibleName(QStringLiteral("Next day"));
+    clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("clock"));
+    clock->setInterval(1000);
+}
+
+void frmMagickHours::buildMenus() {
+    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
+    addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
+    QMenu* go = addMenu(menus(), "mnuGo", QStringLiteral("&Go"));
+    const auto key = [this](QAction* action, const QKeySequence& keys) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        return action;
+    };
+    key(addCommand(go, "mnuPrevDay", QStringLiteral("&Previous Day"), this, [this] { moveDays(-1); }),
+        QKeySequence(Qt::Key_PageUp));
+    key(addCommand(go, "mnuNextDay", QStringLiteral("&Next Day"), this, [this] { moveDays(1); }),
+        QKeySequence(Qt::Key_PageDown));
+    key(addCommand(go, "mnuToday", QStringLiteral("&Today"), this, [this] { goToToday(); }),
+        QKeySequence(Qt::Key_Home));
+    addHelpMenu(menus(), {"mnuHoursSep1", "mnuHoursSep2", "Check for Software &Update"}, this, host().services());
+    addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
+}
+
+void frmMagickHours::connectControls() {
+    connectOfferLabels(Label61, lblFullBrand, lblCobrand);
+    connect(cmdPrevDay, &QPushButton::clicked, this, [this] { moveDays(-1); });
+    connect(cmdNextDay, &QPushButton::clicked, this, [this] { moveDays(1); });
+    connect(cmdToday, &QPushButton::clicked, this, [this] { goToToday(); });
+    connect(cmdLocation, &QPushButton::clicked, this, [this] { chooseLocation(); });
+    connect(optModern, &QRadioButton::toggled, this, [this](bool modern) {
+        host().services().storeSetting(QString::fromLatin1(kVoidPlanetsKey),
+                                       modern ? QStringLiteral("Modern") : QStringLiteral("Classic"));
+        showMoon();
+    });
+    connect(grdHours, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const int row = grdHours->indexOfTopLevelItem(item);
+        if (row >= 0 && row < int(hours_.size())) {
+            emit candleRequested(candleOption(hours_[std::size_t(row)].planet));
+        }
+    });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(clock, &QTimer::timeout, this, [this] { tick(); });
+    setCancelButton(cmdExit);
+}
+
+void frmMagickHours::Form_Load() {
+    Services& services = host().services();
+    {
+        const QSignalBlocker quiet(optModern);
+        (modernPlanetsChosen(services) ? optModern : optClassic)->setChecked(true);
+    }
+    location_ = currentLocation(services);
+    goToToday();
+    clock->start();
+}
+
+void frmMagickHours::focusFirstControl() { grdHours->setFocus(Qt::TabFocusReason); }
+
+QString frmMagickHours::timeText(std::int64_t unixSeconds) const {
+    return localTimeText(unixSeconds, host().services().timeZone());
+}
+
+QDate frmMagickHours::planetaryDateAt(std::int64_t unixSeconds) const {
+    // The hours before sunrise belong to the day before.
+    const QTimeZone zone = host().services().timeZone();
+    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(unixSeconds, Qt::UTC), zone);
+    const std::int64_t start = startOfLocalDay(date, zone);
+    const std::vector<sky::PlanetaryHour> hours =
+        sky::PlanetaryHoursOf(date.dayOfWeek(), location_.place.latitude, location_.place.longitude, start,
+                              startOfLocalDay(date.addDays(1), zone));
+    return !hours.empty() && unixSeconds < hours.front().start ? date.addDays(-1) : date;
+}
+
+void frmMagickHours::goToToday() {
+    showDate(planetaryDateAt(host().services().now().toSecsSinceEpoch()));
+    followsNow_ = true;
+}
+
+void frmMagickHours::moveDays(int days) { showDate(date_.addDays(days)); }
+
+void frmMagickHours::showDate(const QDate& date) {
+    date_ = std::clamp(date, QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
+    followsNow_ = false;
+    showHours();
+}
+
+frmLocation* frmMagickHours::chooseLocation() {
+    return lunara::chooseLocation(this, host().services(), location_, [this](const Location& l) {
+        location_ = l;
+        showHours();
+    });
+}
+
+void frmMagickHours::showHours() {
+    const QTimeZone zone = host().services().timeZone();
+    const Place& place = location_.place;
+    dayStart_ = startOfLocalDay(date_, zone);
+    dayEnd_ = startOfLocalDay(date_.addDays(1), zone);
+    hours_ = sky::PlanetaryHoursOf(date_.dayOfWeek(), place.latitude, place.longitude, dayStart_, dayEnd_);
+    setLabelText(lblHoursDate, english().toString(date_, QStringLiteral("dddd d MMMM yyyy")));
+    setLabelText(lblHoursPlace, QStringLiteral("Planetary hours for ") + placeText(place));
+    cmdPrevDay->setEnabled(date_ > QDate(kFirstYear, 1, 1));
+    cmdNextDay->setEnabled(date_ < QDate(kLastYear, 12, 31));
+
+    grdHours->clear();
+    if (hours_.empty()) {
+        // Polar day or night: no sunrise, or no sunset and sunrise again within a day.
+        const bool up = sky::UpperLimbAltitude(sky::Body::Sun, place.latitude, place.longitude,
+                                               dayStart_ + (dayEnd_ - dayStart_) / 2) > sky::kHorizonAltitude;
+        const QString why = up ? QStringLiteral("the sun does not set") : QStringLiteral("the sun does not rise");
+        setLabelText(
+            lblPlanetaryDay,
+            QStringLiteral("The day of %1: %2.").arg(qs(sky::PlanetName(sky::DayRuler(date_.dayOfWeek()))), why));
+        setLabelText(
+            lblNoHours,
+            QStringLiteral("No planetary hours this day: %1, so there is no daylight and night to divide.").arg(why));
+    } else {
+        const sky::PlanetaryHour& first = hours_.front();
+        setLabelText(lblPlanetaryDay, QStringLiteral("The day of the %1: sunrise %2, sunset %3, next sunrise %4")
+                                          .arg(qs(sky::PlanetName(first.planet)), timeText(first.start),
+                                               timeText(hours_[12].start), timeText(hours_.back().end)));
+        setLabelText(lblNoHours, QString());
+        for (std::size_t h = 0; h < hours_.size(); ++h) {
+            const sky::PlanetaryHour& hour = hours_[h];
+            const CandleColor* candle = LookupCandle(kChooseByPlanet, candleOption(hour.planet).toStdString());
+            const QString name = QStringLiteral("%1 %2")
+                                     .arg(hour.night ? QStringLiteral("Night") : QStringLiteral("Day"))
+                                     .arg(h % 12 + 1);
+            auto* item = new QTreeWidgetItem(grdHours,
+                                             {name, timeText(hour.start), timeText(hour.end),
+                                              qs(sky::PlanetName(hour.planet)), candle ? qs(candle->name) : QString()});
+            item->setData(0, Qt::UserRole, int(h));
+        }
+    }
+    grdHours->setVisible(!hours_.empty());
+    lblNoHours->setVisible(hours_.empty());
+    current_ = kUnmarked;
+    markCurrentHour();
+}
+
+void frmMagickHours::markCurrentHour() {
+    const std::int64_t now = host().services().now().toSecsSinceEpoch();
+    int current = -1;
+    for (std::size_t h = 0; h < hours_.size(); ++h) {
+        if (now >= hours_[h].start && now < hours_[h].end) {
+            current = int(h);
+        }
+    }
+    if (current == current_) {
+        return;
+    }
+    current_ = current;
+    for (int row = 0; row < grdHours->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = grdHours->topLevelItem(row);
+        const bool now = row == current_;
+        QFont font = grdHours->font();
+        font.setBold(now);
+        for (int c = 0; c < item->columnCount(); ++c) {
+            item->setFont(c, font);
+        }
+        QString first = item->text(0);
+        first.remove(QStringLiteral(" (now)"));
+        item->setText(0, now ? first + QStringLiteral(" (now)") : first);
+        // One sentence for the screen reader.
+        const sky::PlanetaryHour& hour = hours_[std::size_t(row)];
+        item->setData(0, Qt::AccessibleTextRole,
+                      QStringLiteral("%1 hour %2, %3 to %4, %5, %6 candle%7")
+                          .arg(hour.night ? QStringLiteral("Night") : QStringLiteral("Day"))
+                          .arg(row % 12 + 1)
+                          .arg(item->text(1), item->text(2), item->text(3), item->text(4),
+                               now ? QStringLiteral(", now") : QString()));
+    }
+    showMoon();
+    if (current_ >= 0) {
+        grdHours->setCurrentItem(grdHours->topLevelItem(current_));
+        grdHours->scrollToItem(grdHours->topLevelItem(current_));
+    } else if (grdHours->topLevelItemCount() > 0 && !grdHours->currentItem()) {
+        grdHours->setCurrentItem(grdHours->topLevelItem(0));
+    }
+}
+
+void frmMagickHours::showMoon() {
+    const QTimeZone zone = host().services().timeZone();
+    const std::int64_t now = host().services().now().toSecsSinceEpoch();
+    // The moon now on the day that holds the clock, else at the day's noon.
+    const std::int64_t noon = dayStart_ + (dayEnd_ - dayStart_) / 2;
+    const std::int64_t at = now >= dayStart_ && now < dayEnd_ ? now : noon;
+    std::optional<sky::Quarter> quarter;
+    for (const sky::PhaseEvent& e : sky::PhaseEventsBetween(dayStart_, dayEnd_)) {
+        quarter = e.quarter;
+    }
+    setLabelText(lblMoonNow, QStringLiteral("%1, in %2 (%3)")
+                                 .arg(qs(sky::EightPhaseName(at, quarter)), qs(sky::MoonSignAt(at)),
+                                      at == now ? QStringLiteral("now") : QStringLiteral("at noon")));
+    const bool modern = optModern->isChecked();
+    QStringList periods;
+    for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(dayStart_, dayEnd_, modern)) {
+        const auto when = [this, &zone](std::int64_t t) {
+            const QDate day = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
+            return day == date_ ? timeText(t) : english().toString(day, QStringLiteral("dddd ")) + timeText(t);
+        };
+        periods << QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
+                       .arg(when(v.start), qs(sky::MoonSignAt(v.end)), when(v.end));
+    }
+    setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
+                                            : periods.join(QStringLiteral(";\n")) + u'.');
+}
+
+void frmMagickHours::tick() {
+    if (followsNow_) {
+        const QDate date = planetaryDateAt(host().services().now().toSecsSinceEpoch());
+        if (date != date_) {
+            showDate(date);
+            followsNow_ = true;
+            return;
+        }
+    }
+    markCurrentHour();
+}
+
+} // namespace lunara

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "kit/feature_window.h"
+#include "kit/location.h"
+#include "sky/planets.h"
+
+#include <QDate>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QTreeWidget;
+
+namespace lunara {
+
+class Form;
+class frmLocation;
+
+// Where the choice of planets for the void-of-course moon is kept: "Classic" or "Modern".
+inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
+// True when the stored choice is the modern planets (anything else is classic).
+bool modernPlanetsChosen(Services& services);
+
+// The word Candle Magick's planet list uses for a planet ("sun", "Moon", ...).
+QString candleOption(sky::Planet planet);
+
+// Magick Hours: the planetary day and its 24 hours at the user's place, each with its planet and
+// that planet's candle, the current hour marked, and the moon's phase, sign and void-of-course
+// periods. Choosing an hour asks for the planet's candle in Candle Magick.
+class frmMagickHours : public FeatureWindow {
+    Q_OBJECT
+public:
+    explicit frmMagickHours(FeatureHost& host);
+
+    QDate shownDate() const { return date_; }
+    void showDate(const QDate& date);
+    void moveDays(int days);
+    void goToToday();
+    // The clock: the current hour's mark follows it, and a window showing the current planetary
+    // day moves on to the next at sunrise.
+    void tick();
+    // The row of the hour the clock is in, or -1 when it is not on the day shown.
+    int currentHour() const { return current_; }
+    const std::vector<sky::PlanetaryHour>& hours() const { return hours_; }
+    frmLocation* chooseLocation();
+    void focusFirstControl() override;
+
+    QLabel* Label61;
+    QPushButton* cmdPrevDay;
+    QLabel* lblHoursDate;
+    QPushButton* cmdNextDay;
+    QPushButton* cmdToday;
+    QPushButton* cmdLocation;
+    QLabel* lblHoursPlace;
+    QLabel* lblPlanetaryDay;
+    QTreeWidget* grdHours;
+    QLabel* lblNoHours;
+    QLabel* lblMoonHeading;
+    QLabel* lblMoonNow;
+    QLabel* lblVoidHeading;
+    QLabel* lblVoid;
+    QLabel* lblPlanetsHeading;
+    QRadioButton* optClassic;
+    QRadioButton* optModern;
+    QLabel* lblHoursHint;
+    QLabel* lblFullBrand;
+    QLabel* lblCobrand;
+    QPushButton* cmdExit;
+    QTimer* clock;
+
+signals:
+    // The user chose an hour: show this planet's candle (Candle Magick's word for it).
+    void candleRequested(const QString& planetOption);
+
+private:
+    void bindControls(const Form& form);
+    void buildMenus();
+    void connectControls();
+    void Form_Load();
+    void showHours();
+    void showMoon();
+    void markCurrentHour();
+    QDate planetaryDateAt(std::int64_t unixSeconds) const;
+    QString timeText(std::int64_t unixSeconds) const;
+
+    Location location_;
+    QDate date_;
+    bool followsNow_ = true;
+    std::int64_t dayStart_ = 0;
+    std::int64_t dayEnd_ = 0;
+    std::vector<sky::PlanetaryHour> hours_;
+    int current_ = -1;
+};
+
+} // namespace lunara
