@@ -75,10 +75,6 @@ const QLocale& english() {
 
 } // namespace
 
-bool modernPlanetsChosen(Services& services) {
-    return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
-}
-
 QString candleOption(sky::Planet planet) {
     // Candle Magick's list writes the sun in lower case.
     return planet == sky::Planet::Sun ? QStringLiteral("sun") : qs(sky::PlanetName(planet));

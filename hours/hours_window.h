@@ -18,11 +18,6 @@ namespace lunara {
 class Form;
 class frmLocation;
 
-// Where the choice of planets for the void-of-course moon is kept: "Classic" or "Modern".
-inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
-// True when the stored choice is the modern planets (anything else is classic).
-bool modernPlanetsChosen(Services& services);
-
 // The word Candle Magick's planet list uses for a planet ("sun", "Moon", ...).
 QString candleOption(sky::Planet planet);
 

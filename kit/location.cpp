@@ -211,6 +211,10 @@ bool storeLocation(Services& services, const Place& place) {
 
 bool forgetLocation(Services& services) { return services.storeSetting(QString::fromLatin1(kLocationKey), QString()); }
 
+bool modernPlanetsChosen(Services& services) {
+    return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
+}
+
 std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {
     const bool latitude = axis == Axis::Latitude;
     const QString what = latitude ? QStringLiteral("latitude") : QStringLiteral("longitude");

@@ -42,6 +42,11 @@ Location currentLocation(Services& services);
 bool storeLocation(Services& services, const Place& place);
 bool forgetLocation(Services& services);
 
+// Where the choice of planets for the moon's void of course is kept: "Classic" or "Modern".
+inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
+// True when the stored choice is the modern planets (anything else, a damaged value too, is classic).
+bool modernPlanetsChosen(Services& services);
+
 // A latitude or longitude as typed: decimal degrees with a sign ("-33.87") or a letter ("33.87 S"),
 // or degrees, minutes and seconds ("51°28′40″N", "51 28 N"). On failure, error says why.
 enum class Axis { Latitude, Longitude };

@@ -15,6 +15,7 @@
 #include "moon/moon_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
+#include "sky/planets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -81,8 +82,9 @@ constexpr Control kControls[] = {
     {"lblCalPlace", Kind::Label, "Frame1", 120, 6540, 6480, 240, nullptr, kHeading},
     {"lblCalSun", Kind::Label, "Frame1", 120, 6810, 6480, 240, nullptr, kDetail},
     {"lblCalMoonRise", Kind::Label, "Frame1", 120, 7050, 6480, 240, nullptr, kDetail},
-    {"lblCalPlaceNote", Kind::Label, "Frame1", 120, 7380, 4920, 450, nullptr, {.fg = kGrey}},
-    {"cmdLocation", Kind::Button, "Frame1", 5160, 7380, 1440, 360, "&Location...", kNavButton},
+    {"lblCalVoid", Kind::Label, "Frame1", 120, 7290, 6480, 450, nullptr, kDetail},
+    {"lblCalPlaceNote", Kind::Label, "Frame1", 120, 7770, 4920, 240, nullptr, {.fg = kGrey}},
+    {"cmdLocation", Kind::Button, "Frame1", 5160, 7700, 1440, 360, "&Location...", kNavButton},
     {"Frame5", Kind::Frame, nullptr, 0, 8700, 11700, 720, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kCoBrandText, kOffer},
@@ -130,6 +132,7 @@ void frmMoonCalendar::bindControls(const Form& form) {
     LUNARA_BIND(form, lblCalPlace);
     LUNARA_BIND(form, lblCalSun);
     LUNARA_BIND(form, lblCalMoonRise);
+    LUNARA_BIND(form, lblCalVoid);
     LUNARA_BIND(form, lblCalPlaceNote);
     LUNARA_BIND(form, cmdLocation);
     LUNARA_BIND(form, lblFullBrand);
@@ -294,9 +297,8 @@ void frmMoonCalendar::usePlace(const Location& location) {
     setLabelText(lblCalPlace, QStringLiteral("Sunrise and sunset for ") + placeText(p));
     QString note;
     if (!location.chosen) {
-        note = p.zoneId.isEmpty()
-                   ? QStringLiteral("Your time zone names no city: choose your place with Location...")
-                   : QStringLiteral("%1 is the city of your time zone: choose your own with Location...").arg(p.city);
+        note = p.zoneId.isEmpty() ? QStringLiteral("Your time zone names no city.")
+                                  : QStringLiteral("%1 is your time zone's city.").arg(p.city);
     }
     setLabelText(lblCalPlaceNote, note);
     showDetails();
@@ -337,6 +339,27 @@ QString horizonText(const CalendarDay::Horizon& h, sky::Body body, const QTimeZo
 }
 
 } // namespace
+
+void frmMoonCalendar::showVoidOfCourse(const CalendarDay& day) {
+    QStringList periods;
+    if (day.exists) {
+        const QTimeZone zone = model->timeZone();
+        for (const sky::VoidOfCourse& v :
+             sky::VoidOfCourseBetween(day.start, day.end, modernPlanetsChosen(host().services()))) {
+            // A period that began or ends on another day says which.
+            const auto when = [&](std::int64_t t) {
+                const QDate d = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
+                return d == day.date ? localTime(t) : english().toString(d, QStringLiteral("dddd ")) + localTime(t);
+            };
+            periods << QStringLiteral("from %1 until the moon enters %2 at %3")
+                           .arg(when(v.start), qs(sky::MoonSignAt(v.end)), when(v.end));
+        }
+    }
+    const QString text = !day.exists         ? QString()
+                         : periods.isEmpty() ? QStringLiteral("The moon is not void of course this day")
+                                             : QStringLiteral("Void of course ") + periods.join(QStringLiteral("; "));
+    setLabelText(lblCalVoid, text);
+}
 
 void frmMoonCalendar::showHorizon(const CalendarDay& day) {
     for (auto [label, body] : {std::pair{lblCalSun, sky::Body::Sun}, std::pair{lblCalMoonRise, sky::Body::Moon}}) {
@@ -409,6 +432,7 @@ void frmMoonCalendar::showDetails() {
         showNextQuarters(*day);
     }
     showHorizon(*day);
+    showVoidOfCourse(*day);
     const MoonPhaseInfo rule = MoonPhaseForAge(CalculateMoonAge(date.day(), date.month(), date.year()));
     setLabelText(lblCalRule,
                  QStringLiteral("The traditional rule says %1 days, %2").arg(rule.age).arg(qs(rule.phaseName)));

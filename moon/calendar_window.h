@@ -75,6 +75,7 @@ public:
     QLabel* lblCalPlace;
     QLabel* lblCalSun;
     QLabel* lblCalMoonRise;
+    QLabel* lblCalVoid;
     QLabel* lblCalPlaceNote;
     QPushButton* cmdLocation;
     QLabel* lblFullBrand;
@@ -95,6 +96,7 @@ private:
     void showDetails();
     void showNextQuarters(const CalendarDay& day);
     void showHorizon(const CalendarDay& day);
+    void showVoidOfCourse(const CalendarDay& day);
     void usePlace(const Location& location);
     QString localTime(std::int64_t unixSeconds) const;
 

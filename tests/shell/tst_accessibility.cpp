@@ -80,6 +80,9 @@ void TestAccessibility::showWindow(const QString& which) {
         }
     } else if (which == "moon calendar") {
         launcher->showMoonCalendar();
+    } else if (which == "magick hours") {
+        launcher->showMagickHours();
+        QTRY_VERIFY(launcher->magickHours());
     } else if (which.startsWith("moon")) {
         click(launcher->cmdSelectOption[1]);
         frmMoonMagickMain* main = launcher->moonMain();
@@ -97,7 +100,7 @@ void TestAccessibility::showWindow(const QString& which) {
 void TestAccessibility::everyVisibleControlHasAName_data() {
     QTest::addColumn<QString>("window");
     for (const char* w : {"launcher", "candle selection", "candle result", "moon main", "moon phase", "moon sign",
-                          "moon element", "moon calendar"}) {
+                          "moon element", "moon calendar", "magick hours"}) {
         QTest::newRow(w) << w;
     }
 }

@@ -225,6 +225,9 @@ int main(int argc, char** argv) {
     }
     launcher.showMoonCalendar();
     window(QStringLiteral("Moon Calendar, in UTC"), launcher.moonCalendar());
+    launcher.showMagickHours();
+    QCoreApplication::processEvents(); // the launcher opens it once the request's handler returns
+    window(QStringLiteral("Magick Hours, in UTC"), launcher.magickHours());
     out.flush();
     return 0;
 }

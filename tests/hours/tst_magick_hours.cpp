@@ -1,0 +1,211 @@
+#include "candle/tables.h"
+#include "hours/hours_window.h"
+#include "shell/launcher.h"
+#include "tests/support/launcher_session.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTreeWidget>
+
+using namespace lunara;
+using namespace lunara::test;
+
+class TestMagickHours : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void theHoursOfAFixedDayAndPlace();
+    void theMarkFollowsTheClock();
+    void anHourLeadsToItsCandle();
+    void openedFromCandleMagick();
+    void polarDayAndNight_data();
+    void polarDayAndNight();
+    void voidOfCourseAndThePlanetsChosen();
+    void daysMoveByKeyboard();
+
+private:
+    frmMagickHours* open(const QByteArray& zone, const QDateTime& localNow);
+    QStringList row(int r) const;
+
+    std::unique_ptr<LauncherSession> session;
+    TestServices* services = nullptr;
+    frmMagickHours* w = nullptr;
+};
+
+void TestMagickHours::init() {
+    session = std::make_unique<LauncherSession>();
+    services = &session->fixture.services;
+}
+
+void TestMagickHours::cleanup() { session.reset(); }
+
+frmMagickHours* TestMagickHours::open(const QByteArray& zone, const QDateTime& localNow) {
+    services->zone = QTimeZone(zone);
+    services->clock = QDateTime(localNow.date(), localNow.time(), services->zone);
+    session->launcher->findChild<QAction*>(QStringLiteral("mnuMagickHours"))->trigger();
+    // The launcher opens it once the menu's handler has returned.
+    if (!QTest::qWaitFor([this] { return session->launcher->magickHours() != nullptr; })) {
+        return nullptr;
+    }
+    w = session->launcher->magickHours();
+    return w;
+}
+
+QStringList TestMagickHours::row(int r) const {
+    QStringList cells;
+    const QTreeWidgetItem* item = w->grdHours->topLevelItem(r);
+    for (int c = 0; item && c < item->columnCount(); ++c) {
+        cells << item->text(c);
+    }
+    return cells;
+}
+
+void TestMagickHours::theHoursOfAFixedDayAndPlace() {
+    // Monday 7 December 2026 at noon in Berlin: the Moon's day, sunrise 08:02 and sunset 15:53.
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 12, 7), QTime(12, 0))));
+    QCOMPARE(w->lblHoursDate->text(), QStringLiteral("Monday 7 December 2026"));
+    QCOMPARE(w->lblHoursPlace->text(), QStringLiteral("Planetary hours for Berlin, 52.50° N, 13.37° E"));
+    QCOMPARE(w->lblPlanetaryDay->text(),
+             QStringLiteral("The day of the Moon: sunrise 08:02, sunset 15:53, next sunrise 08:04"));
+    QCOMPARE(w->grdHours->topLevelItemCount(), 24);
+    const QStringList planets{"Moon",    "Saturn",  "Jupiter", "Mars",  "Sun",     "Venus",   "Mercury", "Moon",
+                              "Saturn",  "Jupiter", "Mars",    "Sun",   "Venus",   "Mercury", "Moon",    "Saturn",
+                              "Jupiter", "Mars",    "Sun",     "Venus", "Mercury", "Moon",    "Saturn",  "Jupiter"};
+    const QStringList colours{"White", "Green", "Purple", "White", "Yellow", "Blue", "Red"};
+    for (int r = 0; r < 24; ++r) {
+        const QStringList cells = row(r);
+        QCOMPARE(cells[3], planets[r]);
+        // The candle is Candle Magick's colour for the planet, in its own words.
+        const QString option = planets[r] == QLatin1String("Sun") ? QStringLiteral("sun") : planets[r];
+        QCOMPARE(cells[4], QString::fromUtf8(LookupCandle(kChooseByPlanet, option.toStdString())->name.data()));
+        QCOMPARE(cells[4], colours[r % 7]);
+        // One hour ends where the next begins.
+        if (r > 0) {
+            QCOMPARE(cells[1], row(r - 1)[2]);
+        }
+    }
+    QCOMPARE(row(0).mid(0, 3), QStringList({"Day 1", "08:02", "08:42"}));
+    QCOMPARE(row(12).mid(0, 3), QStringList({"Night 1", "15:53", "17:14"}));
+    QCOMPARE(row(23)[2], QStringLiteral("08:04"));
+    // Noon is in the seventh hour of the day; it is marked for the eye and the ear.
+    QCOMPARE(w->currentHour(), 6);
+    QCOMPARE(row(6)[0], QStringLiteral("Day 7 (now)"));
+    QCOMPARE(w->grdHours->currentItem(), w->grdHours->topLevelItem(6));
+    QCOMPARE(w->grdHours->topLevelItem(6)->data(0, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Day hour 7, 11:58 to 12:37, Mercury, Red candle, now"));
+    QCOMPARE(w->grdHours->topLevelItem(12)->data(0, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Night hour 1, 15:53 to 17:14, Venus, Blue candle"));
+}
+
+void TestMagickHours::theMarkFollowsTheClock() {
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 12, 7), QTime(12, 0))));
+    const QTimeZone zone = services->zone;
+    services->clock = QDateTime(QDate(2026, 12, 7), QTime(12, 40), zone);
+    w->tick();
+    QCOMPARE(w->currentHour(), 7);
+    QCOMPARE(row(6)[0], QStringLiteral("Day 7"));
+    QCOMPARE(row(7)[0], QStringLiteral("Day 8 (now)"));
+    // Past midnight the night still belongs to Monday's planetary day...
+    services->clock = QDateTime(QDate(2026, 12, 8), QTime(3, 0), zone);
+    w->tick();
+    QCOMPARE(w->shownDate(), QDate(2026, 12, 7));
+    QCOMPARE(w->currentHour(), 20);
+    // ...until Tuesday's sunrise, Mars's day.
+    services->clock = QDateTime(QDate(2026, 12, 8), QTime(8, 30), zone);
+    w->tick();
+    QCOMPARE(w->shownDate(), QDate(2026, 12, 8));
+    QCOMPARE(w->currentHour(), 0);
+    QCOMPARE(row(0)[3], QStringLiteral("Mars"));
+    // A day chosen by hand stays, and has no mark.
+    w->moveDays(1);
+    services->clock = QDateTime(QDate(2026, 12, 10), QTime(9, 0), zone);
+    w->tick();
+    QCOMPARE(w->shownDate(), QDate(2026, 12, 9));
+    QCOMPARE(w->currentHour(), -1);
+}
+
+void TestMagickHours::anHourLeadsToItsCandle() {
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 12, 7), QTime(12, 0))));
+    w->grdHours->setFocus();
+    w->grdHours->setCurrentItem(w->grdHours->topLevelItem(4)); // the Sun's hour
+    QTest::keyClick(w->grdHours, Qt::Key_Return);
+    QTRY_VERIFY(session->launcher->candleWindow());
+    frmCandleMagickMain* candle = session->launcher->candleWindow();
+    QTRY_VERIFY(candle->isVisible());
+    QVERIFY(!session->launcher->magickHours());
+    QCOMPARE(candle->lblResult[0]->text(), QStringLiteral("Yellow"));
+    QCOMPARE(candle->lblResult[3]->text(), QStringLiteral("Planet"));
+    QCOMPARE(candle->lblResult[4]->text(), QStringLiteral("sun"));
+}
+
+void TestMagickHours::openedFromCandleMagick() {
+    services->zone = QTimeZone("Europe/Berlin");
+    click(session->launcher->cmdSelectOption[0]);
+    frmCandleMagickMain* candle = session->launcher->candleWindow();
+    QVERIFY(candle);
+    candle->menus()->findChild<QAction*>(QStringLiteral("mnuMagickHours"))->trigger();
+    QTRY_VERIFY(session->launcher->magickHours());
+    QTRY_VERIFY(session->launcher->magickHours()->isVisible());
+    QVERIFY(!session->launcher->candleWindow());
+}
+
+void TestMagickHours::polarDayAndNight_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("midnight sun") << QDate(2026, 6, 21) << "the sun does not set";
+    QTest::newRow("polar night") << QDate(2026, 12, 21) << "the sun does not rise";
+}
+
+void TestMagickHours::polarDayAndNight() {
+    QFETCH(QDate, date);
+    QFETCH(QString, why);
+    services->settings().setValue(QStringLiteral("Location"), QStringLiteral("69.65;18.96;"));
+    QVERIFY(open("Europe/Oslo", QDateTime(date, QTime(12, 0))));
+    QVERIFY(w->hours().empty());
+    QVERIFY(w->grdHours->isHidden());
+    QVERIFY(w->lblNoHours->isVisible());
+    QCOMPARE(w->lblNoHours->text(),
+             QStringLiteral("No planetary hours this day: %1, so there is no daylight and night to divide.").arg(why));
+    QVERIFY(w->lblPlanetaryDay->text().endsWith(why + u'.'));
+    QCOMPARE(w->currentHour(), -1);
+}
+
+void TestMagickHours::voidOfCourseAndThePlanetsChosen() {
+    services->settings().setValue(QString::fromLatin1(kVoidPlanetsKey), QStringLiteral("damaged"));
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 12, 7), QTime(12, 0))));
+    QVERIFY(w->optClassic->isChecked());
+    QCOMPARE(w->lblVoid->text(),
+             QStringLiteral("Void of course from 10:08 until the moon enters Sagittarius at 16:07."));
+    QCOMPARE(w->lblMoonNow->text(), QStringLiteral("Waning Crescent, in Scorpio (now)"));
+    click(w->optModern);
+    QVERIFY(w->optModern->isChecked());
+    QCOMPARE(QSettings(session->fixture.settingsFile, QSettings::IniFormat).value(QString::fromLatin1(kVoidPlanetsKey)),
+             QVariant(QStringLiteral("Modern")));
+    // The modern planets can only end a period's start later, never earlier.
+    QVERIFY(w->lblVoid->text().startsWith(QLatin1String("Void of course from ")));
+    QVERIFY(w->lblVoid->text().endsWith(QLatin1String("until the moon enters Sagittarius at 16:07.")));
+}
+
+void TestMagickHours::daysMoveByKeyboard() {
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 3, 28), QTime(12, 0))));
+    w->grdHours->setFocus();
+    QTest::keyClick(w->grdHours, Qt::Key_PageDown);
+    // Sunday 29 March 2026, the day the clocks go forward: the Sun's day, its 24 hours unbroken.
+    QCOMPARE(w->shownDate(), QDate(2026, 3, 29));
+    QCOMPARE(w->hours().size(), std::size_t(24));
+    QCOMPARE(row(0)[3], QStringLiteral("Sun"));
+    for (std::size_t h = 1; h < w->hours().size(); ++h) {
+        QCOMPARE(w->hours()[h].start, w->hours()[h - 1].end);
+    }
+    QTest::keyClick(w->grdHours, Qt::Key_PageUp);
+    QTest::keyClick(w->grdHours, Qt::Key_PageUp);
+    QCOMPARE(w->shownDate(), QDate(2026, 3, 27));
+    QTest::keyClick(w->grdHours, Qt::Key_Home);
+    QCOMPARE(w->shownDate(), QDate(2026, 3, 28));
+}
+
+QTEST_MAIN(TestMagickHours)
+#include "tst_magick_hours.moc"
