@@ -491,7 +491,8 @@ void TestMoonCalendar::locationIsChosenByKeyboard() {
     QVERIFY(open("Europe/Berlin"));
     QCOMPARE(w->lblCalPlaceNote->text(), QStringLiteral("Berlin is your time zone's city."));
     // The day's void of course, with the classic planets unless the modern ones were chosen.
-    QCOMPARE(w->lblCalVoid->text(), QStringLiteral("Void of course from 10:08 until the moon enters Sagittarius at 16:07"));
+    QCOMPARE(w->lblCalVoid->text(),
+             QStringLiteral("Void of course from 10:08 until the moon enters Sagittarius at 16:07"));
     w->mnuLocation->trigger();
     auto* dialog = w->findChild<frmLocation*>();
     QVERIFY(dialog);
