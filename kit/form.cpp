@@ -3,6 +3,7 @@
 #include "kit/accessible_list.h"
 #include "kit/text.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,6 +50,11 @@ QWidget* create(const Control& c, QWidget* parent) {
         auto* option = new QRadioButton(text, parent);
         option->setAccessibleName(withoutAccessKeys(text));
         return option;
+    }
+    case Kind::CheckBox: {
+        auto* box = new QCheckBox(text, parent);
+        box->setAccessibleName(withoutAccessKeys(text));
+        return box;
     }
     case Kind::TextBox:
         return new QLineEdit(text, parent);

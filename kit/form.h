@@ -37,6 +37,7 @@ enum class Kind {
     Rule,     // a one-pixel line
     TextBox,  // one line of typed text
     ListBox,  // a list to choose one entry from
+    CheckBox, // a box to tick
 };
 
 struct Control {

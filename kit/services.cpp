@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -83,6 +84,12 @@ void Services::openUrl(const QString& address) {
 #else
     QDesktopServices::openUrl(QUrl(address));
 #endif
+}
+
+QString Services::askSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                              const QString& filter) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
 }
 
 void Services::showAbout(QWidget* parent) {

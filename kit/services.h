@@ -37,6 +37,9 @@ public:
 
     // Shows the About window modally over the parent; returns when it has been closed.
     virtual void showAbout(QWidget* parent);
+    // The platform's save dialog: the path chosen, or empty when the user cancels.
+    virtual QString askSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                                const QString& filter);
 
     virtual QDateTime now() const;
     virtual QLocale locale() const;

@@ -10,8 +10,10 @@
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "moon/age.h"
+#include "moon/calendar_export.h"
 #include "moon/calendar_model.h"
 #include "moon/calendar_view.h"
+#include "moon/export_dialog.h"
 #include "moon/moon_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
@@ -19,6 +21,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
@@ -159,6 +162,8 @@ void frmMoonCalendar::bindControls(const Form& form) {
 
 void frmMoonCalendar::buildMenus() {
     QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
+    mnuExport =
+        addCommand(file, "mnuExport", QStringLiteral("&Export to Calendar..."), this, [this] { exportCalendar(); });
     mnuLocation = addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
@@ -302,6 +307,34 @@ void frmMoonCalendar::usePlace(const Location& location) {
     }
     setLabelText(lblCalPlaceNote, note);
     showDetails();
+}
+
+frmExportCalendar* frmMoonCalendar::exportCalendar() {
+    Services& services = host().services();
+    auto* dialog = new frmExportCalendar(model->month(), modernPlanetsChosen(services), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, &services] {
+        const QString path =
+            services.askSaveFile(this, QStringLiteral("Export to Calendar"), dialog->suggestedFileName(),
+                                 QStringLiteral("Calendar files (*.ics)"));
+        if (path.isEmpty()) {
+            return;
+        }
+        const QTimeZone zone = model->timeZone();
+        const std::vector<CalendarEvent> events = MoonEvents(startOfLocalDay(dialog->firstDay(), zone),
+                                                             startOfLocalDay(dialog->endDay(), zone), dialog->choice());
+        QString error;
+        if (!WriteCalendarFile(path, ICalendarText(events, services.now().toSecsSinceEpoch()), &error)) {
+            services.information(this, error);
+            return;
+        }
+        services.information(this, QStringLiteral("Lunara saved %1 events in %2. Import the file into your calendar "
+                                                  "program; importing it again later updates the same events.")
+                                       .arg(events.size())
+                                       .arg(QFileInfo(path).fileName()));
+    });
+    dialog->open();
+    return dialog;
 }
 
 frmLocation* frmMoonCalendar::chooseLocation() {

@@ -17,6 +17,7 @@ class QTimer;
 namespace lunara {
 
 class Form;
+class frmExportCalendar;
 class frmLocation;
 struct CalendarDay;
 class MoonMonthModel;
@@ -45,6 +46,8 @@ public:
     void focusFirstControl() override;
     // Opens the Location dialog (window-modal); what it chooses is stored and shown at once.
     frmLocation* chooseLocation();
+    // File, Export to Calendar: the range and events, then where to save the .ics file.
+    frmExportCalendar* exportCalendar();
     const Location& location() const { return location_; }
 
     QLabel* Label61;
@@ -86,6 +89,7 @@ public:
     QAction* mnuNextMonth;
     QAction* mnuToday;
     QAction* mnuLocation;
+    QAction* mnuExport;
 
 private:
     void bindControls(const Form& form);

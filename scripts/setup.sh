@@ -4,7 +4,7 @@
 LUNARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What the build, the benchmarks, the end-to-end tests (X server, input, screenshots), the package
-# checks, lint and the Windows-target check need: a Debian package each, and how to tell it is
+# checks, lint, the Windows-target check and the checks of exported calendars and PDFs need: a Debian package each, and how to tell it is
 # there without asking a package manager (a command, or a file glob).
 LUNARA_NEEDS=(
     "cmake cmd:cmake"
@@ -29,6 +29,8 @@ LUNARA_NEEDS=(
     "clang-tidy cmd:clang-tidy"
     "mingw-w64-x86-64-dev file:/usr/share/mingw-w64/include/windows.h"
     "g++-mingw-w64-x86-64-win32 file:/usr/lib/gcc/x86_64-w64-mingw32/*/include/c++"
+    "python3-icalendar file:/usr/lib/python3/dist-packages/icalendar/__init__.py"
+    "poppler-utils cmd:pdftotext"
 )
 # The packages alone, for callers that add their own.
 LUNARA_PACKAGES=()

@@ -25,11 +25,17 @@ public:
     QLocale locale() const override { return regional; }
     QTimeZone timeZone() const override { return zone; }
     void openUrl(const QString& address) override { urls << address; }
+    QString askSaveFile(QWidget*, const QString& caption, const QString& suggestedName, const QString&) override {
+        saveQuestions << caption + QStringLiteral(": ") + suggestedName;
+        return saveAnswer;
+    }
     bool anotherCopyRunning() override { return otherCopyRuns; }
 
     QStringList messages;
     QStringList questions;
     QStringList urls;
+    QStringList saveQuestions;
+    QString saveAnswer; // the path the save dialog answers; empty: cancelled
     bool answerYes = false;
     bool otherCopyRuns = false;
     QDateTime clock{QDate(2007, 12, 23), QTime(12, 6, 31)};
