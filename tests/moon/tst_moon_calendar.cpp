@@ -2,10 +2,12 @@
 #include "kit/location_dialog.h"
 #include "moon/calendar_model.h"
 #include "moon/calendar_view.h"
+#include "moon/export_dialog.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 using namespace lunara;
 using namespace lunara::test;
@@ -46,6 +49,7 @@ private slots:
     void locationIsChosenByKeyboard();
     void badCoordinatesChangeNothing_data();
     void badCoordinatesChangeNothing();
+    void exportToACalendarFile();
 
 private:
     frmMoonCalendar* open(const QByteArray& zone = "UTC", const QDate& today = QDate(2026, 12, 7));
@@ -591,6 +595,56 @@ void TestMoonCalendar::badCoordinatesChangeNothing() {
     QTRY_VERIFY(!w->findChild<frmLocation*>());
     QCOMPARE(w->lblCalPlace->text(), before);
     QVERIFY(!services->settings().contains(QStringLiteral("Location")));
+}
+
+void TestMoonCalendar::exportToACalendarFile() {
+    QVERIFY(open("Europe/Berlin"));
+    QTemporaryDir dir;
+    // This month, quarters only, by keyboard; the file name offered names the month.
+    services->saveAnswer = dir.filePath(QStringLiteral("december.ics"));
+    frmExportCalendar* dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(dialog->optThisMonth->isChecked());
+    QTest::keyClick(dialog->chkIngresses, Qt::Key_Space);
+    QVERIFY(!dialog->chkIngresses->isChecked());
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+    QCOMPARE(services->saveQuestions, QStringList{QStringLiteral("Export to Calendar: moon-december-2026.ics")});
+    QFile file(services->saveAnswer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QCOMPARE(text.count("BEGIN:VEVENT"), 5); // 1, 9, 17, 24 and 30 December
+    QVERIFY(text.contains("SUMMARY:Full moon in Cancer\r\n"));
+    QCOMPARE(services->messages.size(), 1);
+    QVERIFY(services->messages.first().startsWith(QLatin1String("Lunara saved 5 events in december.ics.")));
+
+    // Nothing chosen: Export is off and says why.
+    dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->chkQuarters->setChecked(false);
+    dialog->chkIngresses->setChecked(false);
+    QVERIFY(!dialog->cmdExport->isEnabled());
+    QCOMPARE(dialog->lblNothing->text(), QStringLiteral("Choose at least one kind of event."));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+
+    // A save cancelled writes nothing; a place that cannot be written says so.
+    services->saveAnswer.clear();
+    dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->optChosenYear->setChecked(true);
+    dialog->cboExportYear->setCurrentIndex(1950 - 1901);
+    QCOMPARE(dialog->suggestedFileName(), QStringLiteral("moon-1950.ics"));
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+    QCOMPARE(services->messages.size(), 1);
+    services->saveAnswer = dir.filePath(QStringLiteral("no/such/folder/moon.ics"));
+    dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_COMPARE(services->messages.size(), 2);
+    QVERIFY2(services->messages.last().startsWith(QLatin1String("The calendar file could not be saved as moon.ics")),
+             qPrintable(services->messages.last()));
 }
 
 QTEST_MAIN(TestMoonCalendar)
