@@ -12,6 +12,7 @@
 #include "moon/age.h"
 #include "moon/calendar_export.h"
 #include "moon/calendar_model.h"
+#include "moon/calendar_print.h"
 #include "moon/calendar_view.h"
 #include "moon/export_dialog.h"
 #include "moon/moon_looks.h"
@@ -25,6 +26,9 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -162,6 +166,11 @@ void frmMoonCalendar::bindControls(const Form& form) {
 
 void frmMoonCalendar::buildMenus() {
     QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
+    mnuPrint = addCommand(file, "mnuPrint", QStringLiteral("&Print..."), this, [this] { printMonth(); });
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuPrint->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(mnuPrint);
+    mnuSavePdf = addCommand(file, "mnuSavePdf", QStringLiteral("Save as P&DF..."), this, [this] { saveMonthAsPdf(); });
     mnuExport =
         addCommand(file, "mnuExport", QStringLiteral("&Export to Calendar..."), this, [this] { exportCalendar(); });
     mnuLocation = addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
@@ -307,6 +316,45 @@ void frmMoonCalendar::usePlace(const Location& location) {
     }
     setLabelText(lblCalPlaceNote, note);
     showDetails();
+}
+
+PrintedMonth frmMoonCalendar::printedMonth() const {
+    return {model, placeText(location_.place), modernPlanetsChosen(host().services())};
+}
+
+void frmMoonCalendar::printMonth() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(PaperFor(host().services().locale())));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(QStringLiteral("Lunara Moon Calendar"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        host().services().information(this, QStringLiteral("The printer could not be used. Nothing was printed."));
+        return;
+    }
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    PaintMonth(painter, QRectF(0, 0, page.width(), page.height()), printedMonth());
+}
+
+bool frmMoonCalendar::saveMonthAsPdf() {
+    Services& services = host().services();
+    const QString path = services.askSaveFile(
+        this, QStringLiteral("Save as PDF"),
+        QStringLiteral("moon-%1.pdf").arg(english().toString(model->month(), QStringLiteral("MMMM-yyyy")).toLower()),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty()) {
+        return false;
+    }
+    QString error;
+    if (!SaveMonthAsPdf(path, printedMonth(), PaperFor(services.locale()), &error)) {
+        services.information(this, error);
+        return false;
+    }
+    return true;
 }
 
 frmExportCalendar* frmMoonCalendar::exportCalendar() {

@@ -20,6 +20,7 @@ class Form;
 class frmExportCalendar;
 class frmLocation;
 struct CalendarDay;
+struct PrintedMonth;
 class MoonMonthModel;
 class MoonMonthView;
 
@@ -48,6 +49,9 @@ public:
     frmLocation* chooseLocation();
     // File, Export to Calendar: the range and events, then where to save the .ics file.
     frmExportCalendar* exportCalendar();
+    // File, Print and Save as PDF: the month shown on one page.
+    void printMonth();
+    bool saveMonthAsPdf();
     const Location& location() const { return location_; }
 
     QLabel* Label61;
@@ -85,11 +89,13 @@ public:
     QLabel* lblCobrand;
     QPushButton* cmdExit;
     QTimer* clock;
-    QAction* mnuPrevMonth;
-    QAction* mnuNextMonth;
-    QAction* mnuToday;
-    QAction* mnuLocation;
-    QAction* mnuExport;
+    QAction* mnuPrevMonth = nullptr;
+    QAction* mnuNextMonth = nullptr;
+    QAction* mnuToday = nullptr;
+    QAction* mnuLocation = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuSavePdf = nullptr;
 
 private:
     void bindControls(const Form& form);
@@ -103,6 +109,7 @@ private:
     void showVoidOfCourse(const CalendarDay& day);
     void usePlace(const Location& location);
     QString localTime(std::int64_t unixSeconds) const;
+    PrintedMonth printedMonth() const;
 
     Location location_;
 };

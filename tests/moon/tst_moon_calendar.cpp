@@ -50,6 +50,7 @@ private slots:
     void badCoordinatesChangeNothing_data();
     void badCoordinatesChangeNothing();
     void exportToACalendarFile();
+    void saveTheMonthAsPdf();
 
 private:
     frmMoonCalendar* open(const QByteArray& zone = "UTC", const QDate& today = QDate(2026, 12, 7));
@@ -645,6 +646,28 @@ void TestMoonCalendar::exportToACalendarFile() {
     QTRY_COMPARE(services->messages.size(), 2);
     QVERIFY2(services->messages.last().startsWith(QLatin1String("The calendar file could not be saved as moon.ics")),
              qPrintable(services->messages.last()));
+}
+
+void TestMoonCalendar::saveTheMonthAsPdf() {
+    QVERIFY(open("Europe/Berlin"));
+    QTemporaryDir dir;
+    services->saveAnswer = dir.filePath(QStringLiteral("month.pdf"));
+    w->mnuSavePdf->trigger();
+    QCOMPARE(services->saveQuestions, QStringList{QStringLiteral("Save as PDF: moon-december-2026.pdf")});
+    QFile pdf(services->saveAnswer);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QVERIFY(services->messages.isEmpty());
+    // A folder that is not there: a message, and no file.
+    services->saveAnswer = dir.filePath(QStringLiteral("missing/month.pdf"));
+    QVERIFY(!w->saveMonthAsPdf());
+    QCOMPARE(services->messages.size(), 1);
+    QVERIFY(services->messages.first().startsWith(QLatin1String("The PDF could not be saved as month.pdf")));
+    QVERIFY(!QFileInfo::exists(services->saveAnswer));
+    // Cancelled: nothing at all.
+    services->saveAnswer.clear();
+    QVERIFY(!w->saveMonthAsPdf());
+    QCOMPARE(services->messages.size(), 1);
 }
 
 QTEST_MAIN(TestMoonCalendar)

@@ -1,0 +1,227 @@
+#include "moon/calendar_print.h"
+
+#include "kit/local_time.h"
+#include "kit/text.h"
+#include "moon/calendar_model.h"
+#include "sky/planets.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <array>
+
+namespace lunara {
+
+namespace {
+
+constexpr double kSynodicHalf = 29.530588861 / 2;
+constexpr std::array<const char*, 4> kQuarterWords{"New moon", "First quarter", "Full moon", "Last quarter"};
+constexpr std::array<const char*, 4> kQuarterShort{"New", "First", "Full", "Last"};
+
+QFont fontOf(double pixels, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, qRound(pixels)));
+    font.setBold(bold);
+    return font;
+}
+
+// The moon as a disc with its lit part, drawn as paths so it is sharp at any resolution: the
+// terminator is half an ellipse whose width follows the lit share.
+void drawMoon(QPainter& p, const QPointF& centre, double r, double fraction, bool litOnRight) {
+    p.save();
+    p.translate(centre);
+    if (!litOnRight) {
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(QColor(0x60, 0x60, 0x60), std::max(1.0, r / 30)));
+    p.setBrush(QColor(0x30, 0x30, 0x38));
+    p.drawEllipse(QPointF(0, 0), r, r);
+    const double rx = r * std::abs(1 - 2 * fraction);
+    QPainterPath lit;
+    lit.moveTo(0, -r);
+    lit.arcTo(QRectF(-r, -r, 2 * r, 2 * r), 90, -180); // the lit limb, through the right
+    // Back to the top along the terminator: bulging to the right for a crescent, left for a gibbous.
+    lit.arcTo(QRectF(-rx, -r, 2 * rx, 2 * r), 270, fraction < 0.5 ? 180 : -180);
+    lit.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xF2, 0xEE, 0xD8));
+    p.drawPath(lit);
+    p.restore();
+}
+
+QString dayAndTime(std::int64_t t, const QTimeZone& zone) {
+    const QDateTime local = roundedLocal(t, zone);
+    return english().toString(local.date(), QStringLiteral("ddd d MMM")) + u' ' +
+           local.toString(QStringLiteral("HH:mm"));
+}
+
+} // namespace
+
+QPageSize::PageSizeId PaperFor(const QLocale& locale) {
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
+    const MoonMonthModel& model = *month.model;
+    const QTimeZone zone = model.timeZone();
+    const double w = area.width();
+    const double x0 = area.left();
+    double y = area.top();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(area, Qt::white);
+    p.setPen(Qt::black);
+
+    // Title and place.
+    p.setFont(fontOf(w * 0.045, true));
+    p.drawText(QRectF(x0, y, w, w * 0.06), Qt::AlignLeft | Qt::AlignVCenter,
+               english().toString(model.month(), QStringLiteral("MMMM yyyy")));
+    y += w * 0.065;
+    p.setFont(fontOf(w * 0.017));
+    p.drawText(
+        QRectF(x0, y, w, w * 0.025), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Lunara Moon Calendar for %1; times in %2").arg(month.place, QString::fromUtf8(zone.id())));
+    y += w * 0.04;
+
+    // The weekdays and the grid.
+    const double cw = w / MoonMonthModel::kDays;
+    const double ch = w * 0.125;
+    p.setFont(fontOf(w * 0.016, true));
+    for (int c = 0; c < MoonMonthModel::kDays; ++c) {
+        p.drawText(QRectF(x0 + c * cw, y, cw, w * 0.03), Qt::AlignCenter,
+                   model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    }
+    y += w * 0.03;
+    const QPen grid(QColor(0xB0, 0xB0, 0xB0), std::max(1.0, w / 1500));
+    // Only the weeks the month reaches.
+    int weeks = 0;
+    for (int r = 0; r < MoonMonthModel::kWeeks; ++r) {
+        for (int c = 0; c < MoonMonthModel::kDays; ++c) {
+            weeks = model.index(r, c).data(MoonMonthModel::DateRole).toDate().isValid() ? r + 1 : weeks;
+        }
+    }
+    for (int r = 0; r < weeks; ++r) {
+        for (int c = 0; c < MoonMonthModel::kDays; ++c) {
+            const QRectF cell(x0 + c * cw, y + r * ch, cw, ch);
+            p.setPen(grid);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(cell);
+            const QModelIndex index = model.index(r, c);
+            const CalendarDay* day = model.day(index.data(MoonMonthModel::DateRole).toDate());
+            if (!day) {
+                continue;
+            }
+            const double pad = w * 0.006;
+            p.setPen(Qt::black);
+            p.setFont(fontOf(w * 0.02, true));
+            p.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignLeft | Qt::AlignTop,
+                       QString::number(day->date.day()));
+            if (!day->exists) {
+                continue;
+            }
+            const sky::DaySky& s = day->sky;
+            if (s.quarter) {
+                p.setFont(fontOf(w * 0.013, true));
+                p.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignRight | Qt::AlignTop,
+                           QStringLiteral("%1 %2").arg(QLatin1String(kQuarterShort[std::size_t(s.quarter->quarter)]),
+                                                       localTimeText(s.quarter->unixSeconds, zone)));
+            }
+            const bool waxing = s.age < kSynodicHalf;
+            drawMoon(p, QPointF(cell.center().x(), cell.top() + ch * 0.52), ch * 0.27, s.fraction,
+                     waxing != model.southern());
+            p.setPen(Qt::black);
+            p.setFont(fontOf(w * 0.013));
+            p.drawText(cell.adjusted(pad, pad, -pad, -pad * 0.5), Qt::AlignHCenter | Qt::AlignBottom, qs(s.sign));
+        }
+    }
+    y += weeks * ch + w * 0.035;
+    p.setPen(Qt::black);
+
+    // The month's events in three columns.
+    QStringList quarters;
+    QStringList ingresses;
+    const CalendarDay* first = nullptr;
+    const CalendarDay* last = nullptr;
+    for (QDate d = model.month(); d.month() == model.month().month(); d = d.addDays(1)) {
+        const CalendarDay* day = model.day(d);
+        if (!day || !day->exists) {
+            continue;
+        }
+        first = first ? first : day;
+        last = day;
+        if (day->sky.quarter) {
+            quarters << dayAndTime(day->sky.quarter->unixSeconds, zone) + QStringLiteral("  ") +
+                            QLatin1String(kQuarterWords[std::size_t(day->sky.quarter->quarter)]);
+        }
+        for (const sky::SignIngress& in : day->sky.ingresses) {
+            ingresses << dayAndTime(in.unixSeconds, zone) + QStringLiteral("  ") + qs(in.sign);
+        }
+    }
+    QStringList voids;
+    if (first && last) {
+        for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(first->start, last->end, month.modern)) {
+            const QDateTime a = roundedLocal(v.start, zone);
+            const QDateTime b = roundedLocal(v.end, zone);
+            voids << dayAndTime(v.start, zone) + QStringLiteral(" to ") +
+                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm")) : dayAndTime(v.end, zone));
+        }
+    }
+    const std::array<std::pair<QString, QStringList>, 3> columns{
+        std::pair{QStringLiteral("Quarters"), quarters}, std::pair{QStringLiteral("The moon enters"), ingresses},
+        std::pair{QStringLiteral("Void of course (%1 planets)")
+                      .arg(month.modern ? QStringLiteral("modern") : QStringLiteral("classic")),
+                  voids}};
+    const double colWidth = w / 3;
+    const double line = w * 0.021;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const double cx = x0 + double(c) * colWidth;
+        p.setFont(fontOf(w * 0.017, true));
+        p.drawText(QRectF(cx, y, colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, columns[c].first);
+        p.setFont(fontOf(w * 0.0145));
+        double ly = y + line * 1.3;
+        for (const QString& text : columns[c].second) {
+            if (ly + line > area.bottom()) {
+                break;
+            }
+            p.drawText(QRectF(cx, ly, colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, text);
+            ly += line;
+        }
+    }
+    p.restore();
+}
+
+bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::PageSizeId paper, QString* error) {
+    QSaveFile file(path);
+    const auto fail = [&](const QString& why) {
+        if (error) {
+            *error = QStringLiteral("The PDF could not be saved as %1: %2. Nothing was written.")
+                         .arg(QFileInfo(path).fileName(), why);
+        }
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(file.errorString());
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(300);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        writer.setTitle(QStringLiteral("Lunara Moon Calendar, ") +
+                        english().toString(month.model->month(), QStringLiteral("MMMM yyyy")));
+        writer.setCreator(QStringLiteral("Lunara"));
+        QPainter painter(&writer);
+        const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+        PaintMonth(painter, QRectF(0, 0, page.width(), page.height()), month);
+    }
+    if (!file.commit()) {
+        return fail(file.errorString());
+    }
+    return true;
+}
+
+} // namespace lunara

@@ -1,0 +1,34 @@
+#pragma once
+
+// The month the Moon Calendar shows, on one portrait page: a title with the month, the year and the
+// place; the grid with each day's moon drawn for the page (not a small picture scaled up), its sign
+// and the time of a quarter; then the month's quarters, sign ingresses and void-of-course periods.
+
+#include <QPageSize>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QLocale;
+
+namespace lunara {
+
+class MoonMonthModel;
+
+struct PrintedMonth {
+    const MoonMonthModel* model = nullptr;
+    QString place;       // "Berlin, 52.50° N, 13.37° E"
+    bool modern = false; // the planets counted for the void of course
+};
+
+// Paints on `area` (device pixels of the painter); the painter's device gives the resolution.
+void PaintMonth(QPainter& painter, const QRectF& area, const PrintedMonth& month);
+
+// A4, or Letter where the regional settings measure in inches.
+QPageSize::PageSizeId PaperFor(const QLocale& locale);
+
+// Writes the page as a PDF through a temporary file renamed into place; on failure, error says
+// why in words for the user.
+bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::PageSizeId paper, QString* error);
+
+} // namespace lunara

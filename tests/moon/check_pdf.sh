@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Reads the printed month back: its text (pdftotext) must hold the title, the place and the
+# quarters with their local times; its picture (pdftoppm) is kept for a look.
+set -euo pipefail
+writer=$1 dir=$2
+mkdir -p "$dir"
+for paper in a4 letter; do
+    pdf="$dir/december-2026-$paper.pdf"
+    "$writer" "$pdf" "$paper"
+    pdfinfo "$pdf" | grep -q "^Pages: *1$" || { echo "not one page: $pdf"; exit 1; }
+    text=$(pdftotext -layout "$pdf" -)
+    for want in "December 2026" "Berlin, 52.50° N, 13.37° E" "Tue 1 Dec 07:09 +Last quarter" \
+        "Wed 9 Dec 01:52 +New moon" "Thu 17 Dec 06:43 +First quarter" "Thu 24 Dec 02:28 +Full moon" \
+        "Wed 30 Dec 19:59 +Last quarter" "Mon 7 Dec 16:07 +Sagittarius" "Mon 7 Dec 10:08 to 16:07" "Full 02:28"; do
+        grep -qE "$want" <<<"$text" || { echo "$paper: missing \"$want\""; exit 1; }
+    done
+    pdftoppm -png -r 50 -singlefile "$pdf" "$dir/december-2026-$paper"
+    [ -s "$dir/december-2026-$paper.png" ] || { echo "no picture of $pdf"; exit 1; }
+done
+pdfinfo "$dir/december-2026-a4.pdf" | grep -q "(A4)" || { echo "the A4 page is not A4"; exit 1; }
+pdfinfo "$dir/december-2026-letter.pdf" | grep -q "(letter)" || { echo "the Letter page is not Letter"; exit 1; }
+echo "pdf: one page each, A4 and Letter, text and pictures in $dir"
