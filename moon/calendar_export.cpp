@@ -117,8 +117,11 @@ std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix
         for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(fromUnix, toUnix, choice.modern)) {
             const std::string sign(sky::MoonSignAt(v.end));
             // Named by the ingress that ends it, which stays when the range around it changes.
-            events.push_back({"void-" + set + "-" + lower(sign) + "-" + utcDate(v.end) + domain, "Moon void of course",
-                              v.start, v.end, "Until the moon enters " + sign + " (" + set + " planets)"});
+            std::string uid = "void-";
+            uid.append(set).append("-").append(lower(sign)).append("-").append(utcDate(v.end)).append(domain);
+            std::string description = "Until the moon enters ";
+            description.append(sign).append(" (").append(set).append(" planets)");
+            events.push_back({std::move(uid), "Moon void of course", v.start, v.end, std::move(description)});
         }
     }
     std::stable_sort(events.begin(), events.end(),

@@ -3,6 +3,7 @@
 #include "kit/location_dialog.h"
 #include "kit/text.h"
 #include "moon/calendar_window.h"
+#include "moon/export_dialog.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
@@ -128,6 +129,13 @@ void TestAccessibility::everyVisibleControlHasAName() {
         QVERIFY2(dialogMissing.isEmpty(), qPrintable(dialogMissing.join(", ")));
         QVERIFY(inDialog >= 10);
         dialog->reject();
+        frmExportCalendar* exporting = launcher->moonCalendar()->exportCalendar();
+        QVERIFY(QTest::qWaitForWindowExposed(exporting));
+        int inExport = 0;
+        const QStringList exportMissing = unnamed(exporting, &inExport);
+        QVERIFY2(exportMissing.isEmpty(), qPrintable(exportMissing.join(", ")));
+        QVERIFY(inExport >= 10);
+        exporting->reject();
     }
 }
 
