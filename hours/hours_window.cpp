@@ -349,8 +349,12 @@ void frmMagickHours::showMoon() {
 }
 
 void frmMagickHours::tick() {
-    if (followsNow_) {
-        const QDate date = planetaryDateAt(host().services().now().toSecsSinceEpoch());
+    const std::int64_t now = host().services().now().toSecsSinceEpoch();
+    // The planetary day ends at the next sunrise, or (without one) with the local date.
+    const bool dayOver =
+        hours_.empty() ? now < dayStart_ || now >= dayEnd_ : now < hours_.front().start || now >= hours_.back().end;
+    if (followsNow_ && dayOver) {
+        const QDate date = planetaryDateAt(now);
         if (date != date_) {
             showDate(date);
             followsNow_ = true;
