@@ -323,8 +323,8 @@ PrintedMonth frmMoonCalendar::printedMonth() const {
 }
 
 void frmMoonCalendar::printMonth() {
+    // The printer's own paper; portrait, as the page is laid out.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(PaperFor(host().services().locale())));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(QStringLiteral("Lunara Moon Calendar"));
     QPrintDialog dialog(&printer, this);
@@ -342,12 +342,15 @@ void frmMoonCalendar::printMonth() {
 
 bool frmMoonCalendar::saveMonthAsPdf() {
     Services& services = host().services();
-    const QString path = services.askSaveFile(
+    QString path = services.askSaveFile(
         this, QStringLiteral("Save as PDF"),
         QStringLiteral("moon-%1.pdf").arg(english().toString(model->month(), QStringLiteral("MMMM-yyyy")).toLower()),
         QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty()) {
         return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
     }
     QString error;
     if (!SaveMonthAsPdf(path, printedMonth(), PaperFor(services.locale()), &error)) {
@@ -362,11 +365,13 @@ frmExportCalendar* frmMoonCalendar::exportCalendar() {
     auto* dialog = new frmExportCalendar(model->month(), modernPlanetsChosen(services), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, &services] {
-        const QString path =
-            services.askSaveFile(this, QStringLiteral("Export to Calendar"), dialog->suggestedFileName(),
-                                 QStringLiteral("Calendar files (*.ics)"));
+        QString path = services.askSaveFile(this, QStringLiteral("Export to Calendar"), dialog->suggestedFileName(),
+                                            QStringLiteral("Calendar files (*.ics)"));
         if (path.isEmpty()) {
             return;
+        }
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += QStringLiteral(".ics");
         }
         const QTimeZone zone = model->timeZone();
         const std::vector<CalendarEvent> events = MoonEvents(startOfLocalDay(dialog->firstDay(), zone),

@@ -664,6 +664,10 @@ void TestMoonCalendar::saveTheMonthAsPdf() {
     QCOMPARE(services->messages.size(), 1);
     QVERIFY(services->messages.first().startsWith(QLatin1String("The PDF could not be saved as month.pdf")));
     QVERIFY(!QFileInfo::exists(services->saveAnswer));
+    // A name typed without its ending gets it.
+    services->saveAnswer = dir.filePath(QStringLiteral("wall"));
+    QVERIFY(w->saveMonthAsPdf());
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("wall.pdf"))).isFile());
     // Cancelled: nothing at all.
     services->saveAnswer.clear();
     QVERIFY(!w->saveMonthAsPdf());
