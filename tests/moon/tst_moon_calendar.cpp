@@ -364,6 +364,9 @@ void TestMoonCalendar::rangeEndsChangeNothing() {
     QTest::keyClick(w->grdCalendar, months < 0 ? Qt::Key_PageUp : Qt::Key_PageDown);
     QCOMPARE(w->selectedDate(), chosen);
     QVERIFY(!(months < 0 ? w->mnuPrevMonth : w->mnuNextMonth)->isEnabled());
+    // Asked directly (the disabled key never asks), the month stays too: the day is not clamped.
+    w->moveMonths(months);
+    QCOMPARE(w->selectedDate(), chosen);
     // The other way still moves.
     w->moveMonths(-months);
     QCOMPARE(w->selectedDate(), chosen.addMonths(-months));
