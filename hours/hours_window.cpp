@@ -5,6 +5,7 @@
 #include "kit/local_time.h"
 #include "kit/location_dialog.h"
 #include "kit/menus.h"
+#include "kit/orange_looks.h"
 #include "kit/services.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
@@ -23,12 +24,10 @@
 
 namespace lunara {
 
+using namespace orangelook;
+
 namespace {
 
-constexpr int kOrange = 0xFF8000;
-constexpr int kGrey = 0xC0C0C0;
-constexpr Look kStrip{.bg = kOrange};
-constexpr Look kPanel{.bg = kBlack};
 constexpr Look kHeading{.fg = kOrange, .bold = true};
 constexpr Look kDetail{.fg = kWhite};
 constexpr Look kNavButton{.bg = kGrey, .bold = true};
@@ -60,18 +59,13 @@ constexpr Control kControls[] = {
     {"Frame5", Kind::Frame, nullptr, 0, 8700, 11700, 720, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 10260, 135, 1260, 450, "&Exit", {.bg = kGrey, .bold = true}},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 135, 1260, 450, "&Exit", kGreyButton},
 };
 // clang-format on
 
 constexpr int kUnmarked = -2; // the rows have no marks yet
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
-
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
-    return locale;
-}
 
 } // namespace
 
@@ -239,7 +233,7 @@ void frmMagickHours::showHours() {
     dayStart_ = startOfLocalDay(date_, zone);
     dayEnd_ = startOfLocalDay(date_.addDays(1), zone);
     hours_ = sky::PlanetaryHoursOf(date_.dayOfWeek(), place.latitude, place.longitude, dayStart_, dayEnd_);
-    setLabelText(lblHoursDate, english().toString(date_, QStringLiteral("dddd d MMMM yyyy")));
+    setLabelText(lblHoursDate, longDate(date_));
     setLabelText(lblHoursPlace, QStringLiteral("Planetary hours for ") + placeText(place));
     cmdPrevDay->setEnabled(date_ > QDate(kFirstYear, 1, 1));
     cmdNextDay->setEnabled(date_ < QDate(kLastYear, 12, 31));

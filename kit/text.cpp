@@ -40,4 +40,11 @@ QFont verdana(double points, bool bold, bool underline) {
     return font;
 }
 
+const QLocale& english() {
+    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    return locale;
+}
+
+QString longDate(const QDate& date) { return english().toString(date, QStringLiteral("dddd d MMMM yyyy")); }
+
 } // namespace lunara

@@ -2,7 +2,9 @@
 
 // Texts and the one font every window is drawn with.
 
+#include <QDate>
 #include <QFont>
+#include <QLocale>
 #include <QString>
 #include <string_view>
 
@@ -13,6 +15,11 @@ inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), stati
 
 // The text a label shows, or a screen reader reads, for a caption with access-key markers.
 QString withoutAccessKeys(const QString& caption);
+
+// Names and dates in the program's own language, whatever the regional settings.
+const QLocale& english();
+// "Thursday 24 December 2026", in the program's own language.
+QString longDate(const QDate& date);
 
 // Verdana where it is installed, else a face of the same wide, open shapes.
 QFont verdana(double points, bool bold = false, bool underline = false);

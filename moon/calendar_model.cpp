@@ -40,13 +40,6 @@ QString quarterWords(sky::Quarter q) {
 }
 } // namespace
 
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
-    return locale;
-}
-
-QString longDate(const QDate& date) { return english().toString(date, QStringLiteral("dddd d MMMM yyyy")); }
-
 MoonMonthModel::MoonMonthModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void MoonMonthModel::setTimeZone(const QTimeZone& zone) {

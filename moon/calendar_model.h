@@ -105,9 +105,4 @@ private:
     mutable std::array<std::array<QPixmap, 30>, 2> pictures_;
 };
 
-// Names and dates in the program's own language, whatever the regional settings.
-const QLocale& english();
-// "Thursday 24 December 2026", in the program's own language.
-QString longDate(const QDate& date);
-
 } // namespace lunara

@@ -3,7 +3,7 @@
 #include "kit/looks.h"
 #include "kit/text.h"
 #include "moon/calendar_model.h"
-#include "moon/moon_looks.h"
+#include "kit/orange_looks.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,7 +11,7 @@
 
 namespace lunara {
 
-using namespace moonlook;
+using namespace orangelook;
 
 namespace {
 constexpr int kCellSize = 60;

@@ -15,7 +15,7 @@
 #include "moon/calendar_print.h"
 #include "moon/calendar_view.h"
 #include "moon/export_dialog.h"
-#include "moon/moon_looks.h"
+#include "kit/orange_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
 #include "sky/planets.h"
@@ -37,7 +37,7 @@
 
 namespace lunara {
 
-using namespace moonlook;
+using namespace orangelook;
 
 namespace {
 

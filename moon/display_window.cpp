@@ -7,7 +7,7 @@
 #include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/main_window.h"
-#include "moon/moon_looks.h"
+#include "kit/orange_looks.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -15,7 +15,7 @@
 
 namespace lunara {
 
-using namespace moonlook;
+using namespace orangelook;
 
 namespace {
 

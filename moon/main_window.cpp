@@ -7,7 +7,7 @@
 #include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/display_window.h"
-#include "moon/moon_looks.h"
+#include "kit/orange_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
 
@@ -20,7 +20,7 @@
 
 namespace lunara {
 
-using namespace moonlook;
+using namespace orangelook;
 
 namespace {
 

@@ -23,14 +23,12 @@ constexpr double kAuKm = 149597870.7;
 
 struct Vec {
     double x, y, z;
+    Vec operator+(const Vec& o) const { return {x + o.x, y + o.y, z + o.z}; }
+    Vec operator*(double k) const { return {x * k, y * k, z * k}; }
 };
 
 double julianCenturies(double jd) { return (jd - kJ2000) / 36525.0; }
 double julianDay(double unixSeconds) { return unixSeconds / 86400.0 + kUnixEpochJd; }
-double julianEphemerisDay(double unixSeconds) {
-    const double jd = julianDay(unixSeconds);
-    return jd + DeltaT(2000.0 + (jd - 2451544.5) / 365.25) / 86400.0;
-}
 
 // A place on the ecliptic of date, in km on the true equator and equinox of date.
 Vec equatorialOfDate(double longitude, double latitude, double distanceKm, double jde) {
@@ -64,40 +62,6 @@ double siderealTime(double unixSeconds) {
     const double mean = 280.46061837 + 360.98564736629 * (jd - kJ2000) + 0.000387933 * t * t - t * t * t / 38710000.0;
     return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
 }
-
-// A body's place changes smoothly over hours, so a cubic through places six hours apart gives it
-// to a tenth of an arc second at a fraction of the theory's cost; the search asks for many instants.
-class Track {
-public:
-    Track(Vec (*place)(double), double fromUnix, double toUnix)
-        : first_(std::floor(fromUnix / kSpacing) * kSpacing - kSpacing),
-          nodes_(static_cast<std::size_t>(std::ceil((toUnix - first_) / kSpacing)) + 3) {
-        for (std::size_t i = 0; i < nodes_.size(); ++i) {
-            nodes_[i] = place(first_ + static_cast<double>(i) * kSpacing);
-        }
-    }
-    Vec at(double unixSeconds) const {
-        const double x = (unixSeconds - first_) / kSpacing;
-        const auto i =
-            std::clamp<std::size_t>(static_cast<std::size_t>(std::max(0.0, std::floor(x))), 1, nodes_.size() - 3);
-        const double u = x - static_cast<double>(i);
-        const std::array<double, 4> w{-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2,
-                                      -(u + 1) * u * (u - 2) / 2, (u + 1) * u * (u - 1) / 6};
-        Vec v{0, 0, 0};
-        for (std::size_t k = 0; k < 4; ++k) {
-            const Vec& n = nodes_[i - 1 + k];
-            v.x += w[k] * n.x;
-            v.y += w[k] * n.y;
-            v.z += w[k] * n.z;
-        }
-        return v;
-    }
-
-private:
-    static constexpr double kSpacing = 6 * 3600.0;
-    double first_;
-    std::vector<Vec> nodes_;
-};
 
 // The observer at sea level on the flattened earth, and the upper limb's altitude seen from there.
 class Site {
@@ -175,7 +139,8 @@ std::vector<HorizonCrossing> RisingsAndSettingsBetween(Body body, double latitud
     const double start = static_cast<double>(fromUnix) - 60;
     const double end = static_cast<double>(toUnix) + 60;
     const bool moon = body == Body::Moon;
-    const Track track(moon ? moonAt : sunAt, start, end);
+    // Places six hours apart.
+    const CubicTrack<Vec> track(start, end, 6 * 3600.0, moon ? moonAt : sunAt);
     const double radius = moon ? kMoonRadiusKm : kSunRadiusKm;
     const auto f = [&](double t) { return site.limbAltitude(track.at(t), radius, siderealTime(t)) - kHorizonAltitude; };
     // An event's instant is the first whole second on the new side of the horizon, so it does

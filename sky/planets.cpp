@@ -169,46 +169,11 @@ double apparentLongitudeAt(Planet planet, double jde) {
     return planetLongitude(planet, jde, vsopPlace(kEarth, jde));
 }
 
-double jdeOf(double unixSeconds) {
-    const double jd = unixSeconds / 86400.0 + kUnixEpochJd;
-    return jd + DeltaT(2000.0 + (jd - 2451544.5) / 365.25) / 86400.0;
-}
-
 // Degrees from -180 to 180.
 double wrap180(double degrees) {
     const double d = norm360(degrees);
     return d > 180 ? d - 360 : d;
 }
-
-// A planet's longitude over a span, from daily places: a cubic through four of them gives it to
-// a small fraction of an arc second (even Mercury turning), far faster than the series.
-class PlanetTrack {
-public:
-    PlanetTrack(Planet planet, double fromUnix, double toUnix)
-        : first_(std::floor(fromUnix / kSpacing) * kSpacing - kSpacing),
-          nodes_(static_cast<std::size_t>(std::ceil((toUnix - first_) / kSpacing)) + 3) {
-        double previous = 0;
-        for (std::size_t i = 0; i < nodes_.size(); ++i) {
-            const double l = apparentLongitudeAt(planet, jdeOf(first_ + static_cast<double>(i) * kSpacing));
-            // Unwrapped, so the cubic never meets the jump at 360.
-            nodes_[i] = i == 0 ? l : previous + wrap180(l - previous);
-            previous = nodes_[i];
-        }
-    }
-    double at(double unixSeconds) const {
-        const double x = (unixSeconds - first_) / kSpacing;
-        const auto i =
-            std::clamp<std::size_t>(static_cast<std::size_t>(std::max(0.0, std::floor(x))), 1, nodes_.size() - 3);
-        const double u = x - static_cast<double>(i);
-        return -u * (u - 1) * (u - 2) / 6 * nodes_[i - 1] + (u + 1) * (u - 1) * (u - 2) / 2 * nodes_[i] -
-               (u + 1) * u * (u - 2) / 2 * nodes_[i + 1] + (u + 1) * u * (u - 1) / 6 * nodes_[i + 2];
-    }
-
-private:
-    static constexpr double kSpacing = 86400.0;
-    double first_;
-    std::vector<double> nodes_;
-};
 
 constexpr std::array<int, 8> kAspectSeparations{0, 60, 90, 120, 180, 240, 270, 300};
 
@@ -254,8 +219,18 @@ std::vector<MoonAspect> MoonAspectsBetween(std::int64_t fromUnix, std::int64_t t
         moon[i] = MoonEclipticLongitude(times[i]);
     }
     for (const Planet planet : aspectPlanets(modern)) {
-        const PlanetTrack track(planet, static_cast<double>(start), static_cast<double>(toUnix));
-        const auto separation = [&track](double t) { return norm360(MoonPosition(jdeOf(t)).longitude - track.at(t)); };
+        // The planet from daily places, unwrapped so the cubic never meets the jump at 360.
+        double previous = 0;
+        bool firstNode = true;
+        const CubicTrack<double> track(static_cast<double>(start), static_cast<double>(toUnix), 86400.0, [&](double t) {
+            const double l = apparentLongitudeAt(planet, julianEphemerisDay(t));
+            previous = firstNode ? l : previous + wrap180(l - previous);
+            firstNode = false;
+            return previous;
+        });
+        const auto separation = [&track](double t) {
+            return norm360(MoonPosition(julianEphemerisDay(t)).longitude - track.at(t));
+        };
         double before = norm360(moon[0] - track.at(static_cast<double>(times[0])));
         for (std::size_t i = 1; i < times.size(); ++i) {
             const double after = norm360(moon[i] - track.at(static_cast<double>(times[i])));

@@ -167,10 +167,7 @@ double DeltaT(double y) {
     return -20 + 32 * u * u;
 }
 
-double UnixToJde(std::int64_t unixSeconds) {
-    const double jd = static_cast<double>(unixSeconds) / 86400.0 + kUnixEpochJd;
-    return jd + DeltaT(yearOfJd(jd)) / 86400.0;
-}
+double UnixToJde(std::int64_t unixSeconds) { return julianEphemerisDay(static_cast<double>(unixSeconds)); }
 
 std::int64_t JdeToUnix(double jde) {
     const double jd = jde - DeltaT(yearOfJd(jde)) / 86400.0;

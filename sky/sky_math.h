@@ -2,9 +2,13 @@
 
 // Angles and the earth's orientation, shared by the sky's calculations (not part of its interface).
 
+#include "sky/sky.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace lunara::sky::detail {
 
@@ -38,6 +42,41 @@ inline Nutation nutation(double t) {
 inline double meanObliquity(double t) {
     return 23.4392911111 + (-46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) / 3600.0;
 }
+
+// The Julian Ephemeris Day of an instant given in Unix seconds, fractions of a second kept.
+inline double julianEphemerisDay(double unixSeconds) {
+    const double jd = unixSeconds / 86400.0 + kUnixEpochJd;
+    return jd + DeltaT(2000.0 + (jd - 2451544.5) / 365.25) / 86400.0;
+}
+
+// A place that changes smoothly over the spacing of its nodes, from a cubic through four of them:
+// a small fraction of an arc second for the moon six hours apart or a planet a day apart, at a
+// fraction of the theory's cost, since the searches ask for many instants. T needs + and * double.
+template <typename T> class CubicTrack {
+public:
+    // place(t) is asked for each node in time order.
+    template <typename Place>
+    CubicTrack(double fromUnix, double toUnix, double spacing, Place&& place)
+        : spacing_(spacing), first_(std::floor(fromUnix / spacing) * spacing - spacing),
+          nodes_(static_cast<std::size_t>(std::ceil((toUnix - first_) / spacing)) + 3) {
+        for (std::size_t i = 0; i < nodes_.size(); ++i) {
+            nodes_[i] = place(first_ + static_cast<double>(i) * spacing_);
+        }
+    }
+    T at(double unixSeconds) const {
+        const double x = (unixSeconds - first_) / spacing_;
+        const auto i =
+            std::clamp<std::size_t>(static_cast<std::size_t>(std::max(0.0, std::floor(x))), 1, nodes_.size() - 3);
+        const double u = x - static_cast<double>(i);
+        return nodes_[i - 1] * (-u * (u - 1) * (u - 2) / 6) + nodes_[i] * ((u + 1) * (u - 1) * (u - 2) / 2) +
+               nodes_[i + 1] * (-(u + 1) * u * (u - 2) / 2) + nodes_[i + 2] * ((u + 1) * u * (u - 1) / 6);
+    }
+
+private:
+    double spacing_;
+    double first_;
+    std::vector<T> nodes_;
+};
 
 // A function of time sampled at one instant (Unix seconds, fractional).
 struct Sample {

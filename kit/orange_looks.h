@@ -2,8 +2,8 @@
 
 #include "kit/looks.h"
 
-// Colours and looks the two Moon Magick windows share.
-namespace lunara::moonlook {
+// Colours and looks of the orange-and-black windows: Moon Magick, the Moon Calendar, Magick Hours.
+namespace lunara::orangelook {
 
 inline constexpr int kOrange = 0xFF8000;
 inline constexpr int kGrey = 0xC0C0C0;
@@ -18,4 +18,4 @@ inline constexpr Look kWhiteCentred{.fg = kWhite, .bold = true, .align = AlignCe
 inline constexpr Look kWhiteFitted{.fg = kWhite, .bold = true, .align = AlignCenter, .autoSize = true};
 inline constexpr Look kGreyButton{.bg = kGrey, .bold = true};
 
-} // namespace lunara::moonlook
+} // namespace lunara::orangelook
