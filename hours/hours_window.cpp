@@ -331,12 +331,7 @@ void frmMagickHours::showMoon() {
     const bool modern = optModern->isChecked();
     QStringList periods;
     for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(dayStart_, dayEnd_, modern)) {
-        const auto when = [this, &zone](std::int64_t t) {
-            const QDate day = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
-            return day == date_ ? timeText(t) : english().toString(day, QStringLiteral("dddd ")) + timeText(t);
-        };
-        periods << QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
-                       .arg(when(v.start), qs(sky::MoonSignAt(v.end)), when(v.end));
+        periods << voidOfCourseText(v.start, v.end, qs(sky::MoonSignAt(v.end)), date_, zone);
     }
     setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
                                             : periods.join(QStringLiteral(";\n")) + u'.');

@@ -1,7 +1,9 @@
 #include "kit/location.h"
 
 #include "assets/assets.h"
+#include "kit/local_time.h"
 #include "kit/services.h"
+#include "kit/text.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -213,6 +215,17 @@ bool forgetLocation(Services& services) { return services.storeSetting(QString::
 
 bool modernPlanetsChosen(Services& services) {
     return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
+}
+
+QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
+                         const QTimeZone& zone) {
+    const auto when = [&](std::int64_t t) {
+        const QDate d = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
+        return d == day ? localTimeText(t, zone)
+                        : english().toString(d, QStringLiteral("dddd ")) + localTimeText(t, zone);
+    };
+    return QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
+        .arg(when(start), signEntered, when(end));
 }
 
 std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {

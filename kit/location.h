@@ -4,8 +4,10 @@
 // resource since not every system has the table), the default place that needs no question (the
 // city of the system's time zone), typed coordinates, and the one stored setting that keeps a choice.
 
+#include <QDate>
 #include <QString>
 #include <QTimeZone>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -46,6 +48,10 @@ bool forgetLocation(Services& services);
 inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
 // True when the stored choice is the modern planets (anything else, a damaged value too, is classic).
 bool modernPlanetsChosen(Services& services);
+// "Void of course from 10:08 until the moon enters Leo at 19:40", shown for a local day: a time
+// on another day names its weekday ("from Sunday 23:10").
+QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
+                         const QTimeZone& zone);
 
 // A latitude or longitude as typed: decimal degrees with a sign ("-33.87") or a letter ("33.87 S"),
 // or degrees, minutes and seconds ("51°28′40″N", "51 28 N"). On failure, error says why.

@@ -155,26 +155,32 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t
     return out;
 }
 
-bool WriteCalendarFile(const QString& path, const std::string& text, QString* error) {
+bool SaveWhole(const QString& path, const QString& what, const std::function<bool(QIODevice&)>& write, QString* error) {
     QSaveFile file(path);
     const auto fail = [&](const QString& why) {
         if (error) {
-            *error = QStringLiteral("The calendar file could not be saved as %1: %2. Nothing was written.")
-                         .arg(QFileInfo(path).fileName(), why);
+            *error = QStringLiteral("The %1 could not be saved as %2: %3. Nothing was written.")
+                         .arg(what, QFileInfo(path).fileName(), why);
         }
         return false;
     };
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(file.errorString());
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    if (!write(file)) {
         file.cancelWriting();
         return fail(file.errorString());
     }
-    if (!file.commit()) {
-        return fail(file.errorString());
-    }
-    return true;
+    return file.commit() || fail(file.errorString());
+}
+
+bool WriteCalendarFile(const QString& path, const std::string& text, QString* error) {
+    return SaveWhole(
+        path, QStringLiteral("calendar file"),
+        [&text](QIODevice& device) {
+            return device.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+        },
+        error);
 }
 
 } // namespace lunara

@@ -172,8 +172,9 @@ void MoonMonthModel::computeHorizon() {
                 horizon(days_[d]).crossings.push_back(c);
             }
         }
+        // Which side the body stays on matters only to a day without a crossing.
         for (CalendarDay& day : days_) {
-            if (day.exists) {
+            if (day.exists && horizon(day).crossings.empty()) {
                 horizon(day).upAtStart =
                     sky::UpperLimbAltitude(body, lat, lon, day.start - kRounding) > sky::kHorizonAltitude;
             }

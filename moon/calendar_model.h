@@ -27,8 +27,8 @@ struct CalendarDay {
     std::int64_t end = 0;   // first instant of the next date
     std::int64_t noon = 0;  // local noon, or the middle of a day that has none
     sky::DaySky sky;
-    // Risings and settings at the place within the day, and which side of the horizon the body
-    // starts the day on (all a day without any says).
+    // Risings and settings at the place within the day, and for a day without any, whether the
+    // body stays up.
     struct Horizon {
         std::vector<sky::HorizonCrossing> crossings;
         bool upAtStart = false;

@@ -2,16 +2,15 @@
 
 #include "kit/local_time.h"
 #include "kit/text.h"
+#include "moon/calendar_export.h"
 #include "moon/calendar_model.h"
 #include "sky/planets.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <array>
 
 namespace lunara {
@@ -195,33 +194,22 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
 }
 
 bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::PageSizeId paper, QString* error) {
-    QSaveFile file(path);
-    const auto fail = [&](const QString& why) {
-        if (error) {
-            *error = QStringLiteral("The PDF could not be saved as %1: %2. Nothing was written.")
-                         .arg(QFileInfo(path).fileName(), why);
-        }
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(file.errorString());
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(300);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("Lunara Moon Calendar, ") +
-                        english().toString(month.model->month(), QStringLiteral("MMMM yyyy")));
-        writer.setCreator(QStringLiteral("Lunara"));
-        QPainter painter(&writer);
-        const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-        PaintMonth(painter, QRectF(0, 0, page.width(), page.height()), month);
-    }
-    if (!file.commit()) {
-        return fail(file.errorString());
-    }
-    return true;
+    return SaveWhole(
+        path, QStringLiteral("PDF"),
+        [&](QIODevice& device) {
+            QPdfWriter writer(&device);
+            writer.setResolution(300);
+            writer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
+                                             QPageLayout::Millimeter));
+            writer.setTitle(QStringLiteral("Lunara Moon Calendar, ") +
+                            english().toString(month.model->month(), QStringLiteral("MMMM yyyy")));
+            writer.setCreator(QStringLiteral("Lunara"));
+            QPainter painter(&writer);
+            const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+            PaintMonth(painter, QRectF(0, 0, page.width(), page.height()), month);
+            return painter.end();
+        },
+        error);
 }
 
 } // namespace lunara

@@ -6,6 +6,7 @@
 #include "kit/location.h"
 #include "kit/location_dialog.h"
 #include "kit/menus.h"
+#include "kit/orange_looks.h"
 #include "kit/services.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
@@ -15,7 +16,6 @@
 #include "moon/calendar_print.h"
 #include "moon/calendar_view.h"
 #include "moon/export_dialog.h"
-#include "kit/orange_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
 #include "sky/planets.h"
@@ -432,18 +432,12 @@ void frmMoonCalendar::showVoidOfCourse(const CalendarDay& day) {
         const QTimeZone zone = model->timeZone();
         for (const sky::VoidOfCourse& v :
              sky::VoidOfCourseBetween(day.start, day.end, modernPlanetsChosen(host().services()))) {
-            // A period that began or ends on another day says which.
-            const auto when = [&](std::int64_t t) {
-                const QDate d = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
-                return d == day.date ? localTime(t) : english().toString(d, QStringLiteral("dddd ")) + localTime(t);
-            };
-            periods << QStringLiteral("from %1 until the moon enters %2 at %3")
-                           .arg(when(v.start), qs(sky::MoonSignAt(v.end)), when(v.end));
+            periods << voidOfCourseText(v.start, v.end, qs(sky::MoonSignAt(v.end)), day.date, model->timeZone());
         }
     }
     const QString text = !day.exists         ? QString()
                          : periods.isEmpty() ? QStringLiteral("The moon is not void of course this day")
-                                             : QStringLiteral("Void of course ") + periods.join(QStringLiteral("; "));
+                                             : periods.join(QStringLiteral("; "));
     setLabelText(lblCalVoid, text);
 }
 

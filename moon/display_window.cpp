@@ -3,11 +3,11 @@
 #include "assets/assets.h"
 #include "kit/form.h"
 #include "kit/menus.h"
+#include "kit/orange_looks.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/main_window.h"
-#include "kit/orange_looks.h"
 
 #include <QLabel>
 #include <QMenuBar>

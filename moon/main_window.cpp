@@ -2,12 +2,12 @@
 
 #include "kit/form.h"
 #include "kit/menus.h"
+#include "kit/orange_looks.h"
 #include "kit/services.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/display_window.h"
-#include "kit/orange_looks.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
 
