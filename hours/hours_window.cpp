@@ -127,6 +127,8 @@ void frmMagickHours::bindControls(const Form& form) {
     grdHours->setHeaderLabels({QStringLiteral("Hour"), QStringLiteral("From"), QStringLiteral("To"),
                                QStringLiteral("Planet"), QStringLiteral("Candle")});
     grdHours->header()->setSectionResizeMode(QHeaderView::Stretch);
+    // "Night 10 (now)" in bold is the widest text of the table: the hour column fits it.
+    grdHours->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdHours->header()->setSectionsMovable(false);
     cmdPrevDay->setAccessibleName(QStringLiteral("Previous day"));
     cmdNextDay->setAccessibleName(QStringLiteral("Next day"));
@@ -170,8 +172,8 @@ void frmMagickHours::connectControls() {
     });
     connect(grdHours, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const int row = grdHours->indexOfTopLevelItem(item);
-        if (row >= 0 && row < int(hours_.size())) {
-            emit candleRequested(candleOption(hours_[std::size_t(row)].planet));
+        if (row >= 0 && row < int(day_.hours.size())) {
+            emit candleRequested(candleOption(day_.hours[std::size_t(row)].planet));
         }
     });
     connect(cmdExit, &QPushButton::clicked, this, [this] { closeWindow(); });
@@ -196,19 +198,8 @@ QString frmMagickHours::timeText(std::int64_t unixSeconds) const {
     return localTimeText(unixSeconds, host().services().timeZone());
 }
 
-QDate frmMagickHours::planetaryDateAt(std::int64_t unixSeconds) const {
-    // The hours before sunrise belong to the day before.
-    const QTimeZone zone = host().services().timeZone();
-    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(unixSeconds, Qt::UTC), zone);
-    const std::int64_t start = startOfLocalDay(date, zone);
-    const std::vector<sky::PlanetaryHour> hours =
-        sky::PlanetaryHoursOf(date.dayOfWeek(), location_.place.latitude, location_.place.longitude, start,
-                              startOfLocalDay(date.addDays(1), zone));
-    return !hours.empty() && unixSeconds < hours.front().start ? date.addDays(-1) : date;
-}
-
 void frmMagickHours::goToToday() {
-    showDate(planetaryDateAt(host().services().now().toSecsSinceEpoch()));
+    showDate(planetaryDateAt(location_.place, host().services().now().toSecsSinceEpoch()));
     followsNow_ = true;
 }
 
@@ -230,34 +221,35 @@ frmLocation* frmMagickHours::chooseLocation() {
 void frmMagickHours::showHours() {
     const QTimeZone zone = host().services().timeZone();
     const Place& place = location_.place;
-    dayStart_ = startOfLocalDay(date_, zone);
-    dayEnd_ = startOfLocalDay(date_.addDays(1), zone);
-    hours_ = sky::PlanetaryHoursOf(date_.dayOfWeek(), place.latitude, place.longitude, dayStart_, dayEnd_);
+    day_ = planetaryDay(place, date_, zone);
+    const std::vector<sky::PlanetaryHour>& hours = day_.hours;
     setLabelText(lblHoursDate, longDate(date_));
-    setLabelText(lblHoursPlace, QStringLiteral("Planetary hours for ") + placeText(place));
+    // Times are the computer's local times; where the place keeps other clocks, say so.
+    const QTimeZone there = placeZone(place);
+    const QDateTime noon = QDateTime::fromSecsSinceEpoch((day_.dateStart + day_.dateEnd) / 2, QTimeZone::utc());
+    const bool otherClocks = there.offsetFromUtc(noon) != zone.offsetFromUtc(noon);
+    setLabelText(lblHoursPlace, QStringLiteral("Planetary hours for ") + placeText(place) +
+                                    (otherClocks ? QStringLiteral("; times in %1 (%2)")
+                                                       .arg(QString::fromUtf8(zone.id()),
+                                                            zone.displayName(noon, QTimeZone::OffsetName))
+                                                 : QString()));
     cmdPrevDay->setEnabled(date_ > QDate(kFirstYear, 1, 1));
     cmdNextDay->setEnabled(date_ < QDate(kLastYear, 12, 31));
 
     grdHours->clear();
-    if (hours_.empty()) {
-        // Polar day or night: no sunrise, or no sunset and sunrise again within a day.
-        const bool up = sky::UpperLimbAltitude(sky::Body::Sun, place.latitude, place.longitude,
-                                               dayStart_ + (dayEnd_ - dayStart_) / 2) > sky::kHorizonAltitude;
-        const QString why = up ? QStringLiteral("the sun does not set") : QStringLiteral("the sun does not rise");
-        setLabelText(
-            lblPlanetaryDay,
-            QStringLiteral("The day of %1: %2.").arg(qs(sky::PlanetName(sky::DayRuler(date_.dayOfWeek()))), why));
-        setLabelText(
-            lblNoHours,
-            QStringLiteral("No planetary hours this day: %1, so there is no daylight and night to divide.").arg(why));
+    if (hours.empty()) {
+        setLabelText(lblPlanetaryDay, QStringLiteral("The day of %1: %2.").arg(rulerName(day_.ruler), day_.noHours));
+        setLabelText(lblNoHours,
+                     QStringLiteral("No planetary hours this day: %1, so there is no daylight and night to divide.")
+                         .arg(day_.noHours));
     } else {
-        const sky::PlanetaryHour& first = hours_.front();
-        setLabelText(lblPlanetaryDay, QStringLiteral("The day of the %1: sunrise %2, sunset %3, next sunrise %4")
-                                          .arg(qs(sky::PlanetName(first.planet)), timeText(first.start),
-                                               timeText(hours_[12].start), timeText(hours_.back().end)));
+        const sky::PlanetaryHour& first = hours.front();
+        setLabelText(lblPlanetaryDay, QStringLiteral("The day of %1: sunrise %2, sunset %3, next sunrise %4")
+                                          .arg(rulerName(first.planet), timeText(first.start),
+                                               timeText(hours[12].start), timeText(hours.back().end)));
         setLabelText(lblNoHours, QString());
-        for (std::size_t h = 0; h < hours_.size(); ++h) {
-            const sky::PlanetaryHour& hour = hours_[h];
+        for (std::size_t h = 0; h < hours.size(); ++h) {
+            const sky::PlanetaryHour& hour = hours[h];
             const CandleColor* candle = LookupCandle(kChooseByPlanet, candleOption(hour.planet).toStdString());
             const QString name = QStringLiteral("%1 %2")
                                      .arg(hour.night ? QStringLiteral("Night") : QStringLiteral("Day"))
@@ -268,17 +260,20 @@ void frmMagickHours::showHours() {
             item->setData(0, Qt::UserRole, int(h));
         }
     }
-    grdHours->setVisible(!hours_.empty());
-    lblNoHours->setVisible(hours_.empty());
+    grdHours->setVisible(!hours.empty());
+    lblNoHours->setVisible(hours.empty());
     current_ = kUnmarked;
+    moonMinute_ = -1;
     markCurrentHour();
+    showMoon();
 }
 
 void frmMagickHours::markCurrentHour() {
+    const std::vector<sky::PlanetaryHour>& hours = day_.hours;
     const std::int64_t now = host().services().now().toSecsSinceEpoch();
     int current = -1;
-    for (std::size_t h = 0; h < hours_.size(); ++h) {
-        if (now >= hours_[h].start && now < hours_[h].end) {
+    for (std::size_t h = 0; h < hours.size(); ++h) {
+        if (now >= hours[h].start && now < hours[h].end) {
             current = int(h);
         }
     }
@@ -298,7 +293,7 @@ void frmMagickHours::markCurrentHour() {
         first.remove(QStringLiteral(" (now)"));
         item->setText(0, now ? first + QStringLiteral(" (now)") : first);
         // One sentence for the screen reader.
-        const sky::PlanetaryHour& hour = hours_[std::size_t(row)];
+        const sky::PlanetaryHour& hour = hours[std::size_t(row)];
         item->setData(0, Qt::AccessibleTextRole,
                       QStringLiteral("%1 hour %2, %3 to %4, %5, %6 candle%7")
                           .arg(hour.night ? QStringLiteral("Night") : QStringLiteral("Day"))
@@ -306,7 +301,6 @@ void frmMagickHours::markCurrentHour() {
                           .arg(item->text(1), item->text(2), item->text(3), item->text(4),
                                now ? QStringLiteral(", now") : QString()));
     }
-    showMoon();
     if (current_ >= 0) {
         grdHours->setCurrentItem(grdHours->topLevelItem(current_));
         grdHours->scrollToItem(grdHours->topLevelItem(current_));
@@ -315,23 +309,36 @@ void frmMagickHours::markCurrentHour() {
     }
 }
 
-void frmMagickHours::showMoon() {
-    const QTimeZone zone = host().services().timeZone();
+void frmMagickHours::showMoonNow() {
     const std::int64_t now = host().services().now().toSecsSinceEpoch();
-    // The moon now on the day that holds the clock, else at the day's noon.
-    const std::int64_t noon = dayStart_ + (dayEnd_ - dayStart_) / 2;
-    const std::int64_t at = now >= dayStart_ && now < dayEnd_ ? now : noon;
+    // The moon now while the window shows the day that holds the clock (the hours before sunrise
+    // belong to the day before), else at the noon of the date shown.
+    const bool holdsNow = (now >= day_.dateStart && now < day_.dateEnd) || (now >= day_.start() && now < day_.end());
+    const std::int64_t at = followsNow_ || holdsNow ? now : day_.dateStart + (day_.dateEnd - day_.dateStart) / 2;
+    // The quarter of the place's date the instant falls on names the phase that day.
+    const QTimeZone there = placeZone(location_.place);
+    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()), there);
     std::optional<sky::Quarter> quarter;
-    for (const sky::PhaseEvent& e : sky::PhaseEventsBetween(dayStart_, dayEnd_)) {
+    for (const sky::PhaseEvent& e :
+         sky::PhaseEventsBetween(startOfLocalDay(date, there), startOfLocalDay(date.addDays(1), there))) {
         quarter = e.quarter;
     }
+    moonAt_ = at;
+    moonMinute_ = now / 60;
     setLabelText(lblMoonNow, QStringLiteral("%1, in %2 (%3)")
                                  .arg(qs(sky::EightPhaseName(at, quarter)), qs(sky::MoonSignAt(at)),
                                       at == now ? QStringLiteral("now") : QStringLiteral("at noon")));
+}
+
+void frmMagickHours::showMoon() {
+    showMoonNow();
+    const QTimeZone zone = host().services().timeZone();
     const bool modern = optModern->isChecked();
     QStringList periods;
-    for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(dayStart_, dayEnd_, modern)) {
-        periods << voidOfCourseText(v.start, v.end, qs(sky::MoonSignAt(v.end)), date_, zone);
+    for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(day_.dateStart, day_.dateEnd, modern)) {
+        periods << voidOfCourseText(v.start, v.end, qs(sky::MoonSignAt(v.end)),
+                                    localDate(QDateTime::fromSecsSinceEpoch(day_.dateStart, QTimeZone::utc()), zone),
+                                    zone);
     }
     setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
                                             : periods.join(QStringLiteral(";\n")) + u'.');
@@ -340,17 +347,21 @@ void frmMagickHours::showMoon() {
 void frmMagickHours::tick() {
     const std::int64_t now = host().services().now().toSecsSinceEpoch();
     // The planetary day ends at the next sunrise, or (without one) with the local date.
-    const bool dayOver =
-        hours_.empty() ? now < dayStart_ || now >= dayEnd_ : now < hours_.front().start || now >= hours_.back().end;
+    const bool dayOver = now < day_.start() || now >= day_.end();
     if (followsNow_ && dayOver) {
-        const QDate date = planetaryDateAt(now);
+        const QDate date = planetaryDateAt(location_.place, now);
         if (date != date_) {
             showDate(date);
             followsNow_ = true;
+            showMoonNow();
             return;
         }
     }
     markCurrentHour();
+    // The moon's sign and phase change between hours: the line follows the clock by the minute.
+    if (now / 60 != moonMinute_) {
+        showMoonNow();
+    }
 }
 
 } // namespace lunara

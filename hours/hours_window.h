@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hours/planetary_day.h"
 #include "kit/feature_window.h"
 #include "kit/location.h"
 #include "sky/planets.h"
@@ -38,7 +39,9 @@ public:
     void tick();
     // The row of the hour the clock is in, or -1 when it is not on the day shown.
     int currentHour() const { return current_; }
-    const std::vector<sky::PlanetaryHour>& hours() const { return hours_; }
+    const std::vector<sky::PlanetaryHour>& hours() const { return day_.hours; }
+    // Whether the moon line describes the current instant (else the noon of the date shown).
+    std::int64_t moonDescribes() const { return moonAt_; }
     frmLocation* chooseLocation();
     void focusFirstControl() override;
 
@@ -76,17 +79,17 @@ private:
     void Form_Load();
     void showHours();
     void showMoon();
+    void showMoonNow();
     void markCurrentHour();
-    QDate planetaryDateAt(std::int64_t unixSeconds) const;
     QString timeText(std::int64_t unixSeconds) const;
 
     Location location_;
     QDate date_;
     bool followsNow_ = true;
-    std::int64_t dayStart_ = 0;
-    std::int64_t dayEnd_ = 0;
-    std::vector<sky::PlanetaryHour> hours_;
+    PlanetaryDay day_;
     int current_ = -1;
+    std::int64_t moonAt_ = 0;      // the instant the moon line describes
+    std::int64_t moonMinute_ = -1; // the clock's minute when it was last written
 };
 
 } // namespace lunara

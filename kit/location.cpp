@@ -80,9 +80,10 @@ std::vector<Place> readZoneTable() {
     return cities;
 }
 
-// Zones that keep a fixed offset and name no place: UTC, GMT, Etc/GMT+3, UTC+05:00.
+// Zones that keep a fixed offset and name no place: UTC, GMT, Etc/GMT+3, UTC+05:00, and Factory,
+// which says the local time is unknown (it merely runs at UTC).
 bool namesNoPlace(const QByteArray& id) {
-    for (const char* prefix : {"UTC", "GMT", "Etc/", "Universal", "Zulu", "UCT", "Greenwich"}) {
+    for (const char* prefix : {"UTC", "GMT", "Etc/", "Universal", "Zulu", "UCT", "Greenwich", "Factory"}) {
         if (id.startsWith(prefix)) {
             return true;
         }
@@ -163,37 +164,62 @@ std::optional<Place> zoneCity(const QString& zoneId) {
     return std::nullopt;
 }
 
-Place defaultPlace(const QTimeZone& zone) {
-    const QString id = QString::fromUtf8(zone.id());
-    if (std::optional<Place> city = zoneCity(id)) {
+namespace {
+
+Place placeOfZone(const QTimeZone& zone) {
+    if (!zone.isValid()) {
+        // A zone nobody can name (a damaged TZ setting): the clocks still run at some offset, so
+        // the place is on that meridian, not at Greenwich.
+        const int offset = QDateTime::currentDateTime().offsetFromUtc();
+        if (offset != 0) {
+            return {{}, {}, {}, 0.0, std::clamp(offset / 240.0, -180.0, 180.0)};
+        }
+        return {QStringLiteral("Greenwich"), QStringLiteral("Britain (UK)"), {}, 51.4779, 0.0};
+    }
+    if (std::optional<Place> city = zoneCity(QString::fromUtf8(zone.id()))) {
         return *city;
     }
-    if (zone.isValid() && !namesNoPlace(zone.id())) {
+    if (!namesNoPlace(zone.id())) {
         if (std::optional<Place> city = cityWithTheSameClocks(zone)) {
             return *city;
         }
     }
     const QDateTime winter(QDate(QDate::currentDate().year(), 1, 15), QTime(12, 0), Qt::UTC);
-    const int offset = zone.isValid() ? zone.standardTimeOffset(winter) : 0;
-    if (offset == 0 && (!zone.isValid() || !zone.hasDaylightTime())) {
+    const int offset = zone.standardTimeOffset(winter);
+    if (offset == 0 && !zone.hasDaylightTime()) {
         return {QStringLiteral("Greenwich"), QStringLiteral("Britain (UK)"), {}, 51.4779, 0.0};
     }
     // A zone with no city (a fixed offset): its meridian, on the equator.
     return {{}, {}, {}, 0.0, std::clamp(offset / 240.0, -180.0, 180.0)};
 }
 
+} // namespace
+
+Place defaultPlace(const QTimeZone& zone) {
+    // Comparing a zone's clocks with every city's takes tens of milliseconds: once per zone.
+    static QHash<QByteArray, Place> known;
+    const QByteArray key =
+        zone.isValid() ? zone.id()
+                       : QByteArrayLiteral("?") + QByteArray::number(QDateTime::currentDateTime().offsetFromUtc());
+    const auto found = known.constFind(key);
+    if (found != known.constEnd()) {
+        return *found;
+    }
+    return *known.insert(key, placeOfZone(zone));
+}
+
 Location currentLocation(Services& services) {
-    const Place fallback = defaultPlace(services.timeZone());
+    const auto fallback = [&services] { return defaultPlace(services.timeZone()); };
     const QStringList f = services.settings().value(QString::fromLatin1(kLocationKey)).toString().split(u';');
     if (f.size() != 3) {
-        return {fallback, false};
+        return {fallback(), false};
     }
     bool okLat = false;
     bool okLon = false;
     const double lat = f[0].toDouble(&okLat);
     const double lon = f[1].toDouble(&okLon);
     if (!okLat || !okLon || !std::isfinite(lat) || !std::isfinite(lon) || std::abs(lat) > 90 || std::abs(lon) > 180) {
-        return {fallback, false};
+        return {fallback(), false};
     }
     // A city keeps its name; a zone the table no longer has leaves the coordinates, unnamed.
     Place place{{}, {}, {}, lat, lon};
@@ -241,7 +267,12 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
     if (s.isEmpty()) {
         return fail(QStringLiteral("Type a %1.").arg(what));
     }
-    const auto letterCount = std::count_if(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
+    // Spanish, Portuguese and Italian keyboards give the ordinal sign º for a degree; it counts as a
+    // letter, so it becomes a degree sign and the separators go before the letters are counted.
+    s.replace(u'\u00BA', u'\u00B0');
+    static const QRegularExpression kSeparators(QStringLiteral("[\\s°º:'\"\u2032\u2033\u2019\u201d]+"));
+    const QString bare = QString(s).remove(kSeparators);
+    const auto letterCount = std::count_if(bare.begin(), bare.end(), [](QChar c) { return c.isLetter(); });
     if (letterCount > 1) {
         return fail(latitude ? QStringLiteral("Type a latitude like 52.52 or 52°31′N.")
                              : QStringLiteral("Type a longitude like 13.41 or 13°24′E."));
@@ -269,7 +300,6 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
             return fail(QStringLiteral("Give either a sign or a letter, not both."));
         }
     }
-    static const QRegularExpression kSeparators(QStringLiteral("[\\s°º:'\"\u2032\u2033\u2019\u201d]+"));
     const std::optional<double> value = sexagesimal(s.split(kSeparators, Qt::SkipEmptyParts));
     if (!value) {
         return fail(latitude ? QStringLiteral("Type a latitude like 52.52 or 52°31′N.")

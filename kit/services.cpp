@@ -1,6 +1,7 @@
 #include "kit/services.h"
 
 #include "kit/about_window.h"
+#include "kit/save_file.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -87,9 +88,38 @@ void Services::openUrl(const QString& address) {
 }
 
 QString Services::askSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
-                              const QString& filter) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
+                              const QString& filter, const QString& suffix) {
+    QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggestedName);
+    for (;;) {
+        const QString chosen = chooseSaveFile(parent, caption, start, filter, suffix);
+        if (chosen.isEmpty()) {
+            return {};
+        }
+        // The dialog checked the name as typed; the ending added here can name a file it never saw.
+        const QString path = withEnding(chosen, suffix);
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink()) {
+            return path;
+        }
+        if (question(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(info.fileName()))) {
+            return path;
+        }
+        start = path;
+    }
+}
+
+QString Services::chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                 const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, caption, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(QFileInfo(suggestedPath).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 void Services::showAbout(QWidget* parent) {

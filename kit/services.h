@@ -37,9 +37,15 @@ public:
 
     // Shows the About window modally over the parent; returns when it has been closed.
     virtual void showAbout(QWidget* parent);
-    // The platform's save dialog: the path chosen, or empty when the user cancels.
-    virtual QString askSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
-                                const QString& filter);
+    // Where to save a file of this ending (suffix without its dot), suggested in the user's documents:
+    // the path always ends in it, and a file already there is replaced only when the user says
+    // so (else the dialog comes again). Empty when the user cancels.
+    QString askSaveFile(QWidget* parent, const QString& caption, const QString& suggestedName, const QString& filter,
+                        const QString& suffix);
+    // The platform's save dialog itself, starting at `suggestedPath`: the path chosen, or empty when
+    // the user cancels. It does not ask before replacing a file; askSaveFile does, for the final name.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                   const QString& filter, const QString& suffix);
 
     virtual QDateTime now() const;
     virtual QLocale locale() const;

@@ -1,10 +1,9 @@
 #include "moon/calendar_export.h"
 
+#include "kit/save_file.h"
 #include "sky/planets.h"
 #include "sky/sky.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -153,25 +152,6 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t
     }
     addLine(out, "END:VCALENDAR");
     return out;
-}
-
-bool SaveWhole(const QString& path, const QString& what, const std::function<bool(QIODevice&)>& write, QString* error) {
-    QSaveFile file(path);
-    const auto fail = [&](const QString& why) {
-        if (error) {
-            *error = QStringLiteral("The %1 could not be saved as %2: %3. Nothing was written.")
-                         .arg(what, QFileInfo(path).fileName(), why);
-        }
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(file.errorString());
-    }
-    if (!write(file)) {
-        file.cancelWriting();
-        return fail(file.errorString());
-    }
-    return file.commit() || fail(file.errorString());
 }
 
 bool WriteCalendarFile(const QString& path, const std::string& text, QString* error) {

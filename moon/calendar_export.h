@@ -36,11 +36,6 @@ std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix
 // text values escaped; stamp is the DTSTAMP of every event (Unix seconds).
 std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t stamp);
 
-// Writes a file whole: `write` fills a temporary file that is renamed into place only when all went
-// well, so a failure (a read-only folder, a full disk) leaves no half-written file; on failure,
-// error says why in words for the user ("The PDF could not be saved as ...").
-bool SaveWhole(const QString& path, const QString& what, const std::function<bool(QIODevice&)>& write, QString* error);
-
 // The calendar file, through SaveWhole. A failure (a read-only folder, a full
 // disk) leaves no half-written file; on failure, error says why in words for the user.
 bool WriteCalendarFile(const QString& path, const std::string& text, QString* error);

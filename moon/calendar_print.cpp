@@ -1,6 +1,7 @@
 #include "moon/calendar_print.h"
 
 #include "kit/local_time.h"
+#include "kit/save_file.h"
 #include "kit/text.h"
 #include "moon/calendar_export.h"
 #include "moon/calendar_model.h"

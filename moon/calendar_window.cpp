@@ -342,15 +342,12 @@ void frmMoonCalendar::printMonth() {
 
 bool frmMoonCalendar::saveMonthAsPdf() {
     Services& services = host().services();
-    QString path = services.askSaveFile(
+    const QString path = services.askSaveFile(
         this, QStringLiteral("Save as PDF"),
         QStringLiteral("moon-%1.pdf").arg(english().toString(model->month(), QStringLiteral("MMMM-yyyy")).toLower()),
-        QStringLiteral("PDF files (*.pdf)"));
+        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return false;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
     }
     QString error;
     if (!SaveMonthAsPdf(path, printedMonth(), PaperFor(services.locale()), &error)) {
@@ -365,13 +362,11 @@ frmExportCalendar* frmMoonCalendar::exportCalendar() {
     auto* dialog = new frmExportCalendar(model->month(), modernPlanetsChosen(services), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, &services] {
-        QString path = services.askSaveFile(this, QStringLiteral("Export to Calendar"), dialog->suggestedFileName(),
-                                            QStringLiteral("Calendar files (*.ics)"));
+        const QString path =
+            services.askSaveFile(this, QStringLiteral("Export to Calendar"), dialog->suggestedFileName(),
+                                 QStringLiteral("Calendar files (*.ics)"), QStringLiteral("ics"));
         if (path.isEmpty()) {
             return;
-        }
-        if (QFileInfo(path).suffix().isEmpty()) {
-            path += QStringLiteral(".ics");
         }
         const QTimeZone zone = model->timeZone();
         const std::vector<CalendarEvent> events = MoonEvents(startOfLocalDay(dialog->firstDay(), zone),

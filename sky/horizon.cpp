@@ -122,6 +122,7 @@ template <typename F> Sample extremumBetween(double a, double b, bool highest, c
 } // namespace
 
 double UpperLimbAltitude(Body body, double latitudeDeg, double longitudeDeg, std::int64_t unixSeconds) {
+    requireCovered("UpperLimbAltitude", unixSeconds);
     const Site site(latitudeDeg, longitudeDeg);
     const auto t = static_cast<double>(unixSeconds);
     return body == Body::Sun ? site.limbAltitude(sunAt(t), kSunRadiusKm, siderealTime(t))
@@ -131,6 +132,7 @@ double UpperLimbAltitude(Body body, double latitudeDeg, double longitudeDeg, std
 std::vector<HorizonCrossing> RisingsAndSettingsBetween(Body body, double latitudeDeg, double longitudeDeg,
                                                        std::int64_t fromUnix, std::int64_t toUnix) {
     const Site site(latitudeDeg, longitudeDeg);
+    requireCovered("RisingsAndSettingsBetween", fromUnix, toUnix);
     std::vector<HorizonCrossing> out;
     if (toUnix <= fromUnix) {
         return out;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <span>
+#include <stdexcept>
 
 namespace lunara::sky {
 
@@ -197,10 +198,12 @@ std::string_view PlanetName(Planet planet) {
 }
 
 double ApparentLongitude(Planet planet, std::int64_t unixSeconds) {
+    requireCovered("ApparentLongitude", unixSeconds);
     return apparentLongitudeAt(planet, UnixToJde(unixSeconds));
 }
 
 std::vector<MoonAspect> MoonAspectsBetween(std::int64_t fromUnix, std::int64_t toUnix, bool modern) {
+    requireCovered("MoonAspectsBetween", fromUnix, toUnix);
     std::vector<MoonAspect> out;
     if (toUnix <= fromUnix) {
         return out;
@@ -259,6 +262,7 @@ std::vector<MoonAspect> MoonAspectsBetween(std::int64_t fromUnix, std::int64_t t
 }
 
 std::vector<VoidOfCourse> VoidOfCourseBetween(std::int64_t fromUnix, std::int64_t toUnix, bool modern) {
+    requireCovered("VoidOfCourseBetween", fromUnix, toUnix);
     std::vector<VoidOfCourse> out;
     if (toUnix <= fromUnix) {
         return out;
@@ -290,7 +294,10 @@ std::vector<VoidOfCourse> VoidOfCourseBetween(std::int64_t fromUnix, std::int64_
 Planet DayRuler(int weekday) {
     constexpr std::array<Planet, 7> kRulers{Planet::Moon,  Planet::Mars,   Planet::Mercury, Planet::Jupiter,
                                             Planet::Venus, Planet::Saturn, Planet::Sun};
-    return kRulers[static_cast<std::size_t>(std::clamp(weekday, 1, 7) - 1)];
+    if (weekday < 1 || weekday > 7) {
+        throw std::invalid_argument("DayRuler: a weekday is 1 (Monday) to 7 (Sunday)");
+    }
+    return kRulers[static_cast<std::size_t>(weekday - 1)];
 }
 
 std::vector<PlanetaryHour> PlanetaryHoursOf(int weekday, double latitudeDeg, double longitudeDeg, std::int64_t dayStart,

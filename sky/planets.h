@@ -49,7 +49,7 @@ struct PlanetaryHour {
     bool operator==(const PlanetaryHour&) const = default;
 };
 // The ruler of a weekday's first hour (1 Monday .. 7 Sunday): Moon, Mars, Mercury, Jupiter,
-// Venus, Saturn, Sun.
+// Venus, Saturn, Sun; throws std::invalid_argument for any other number.
 Planet DayRuler(int weekday);
 // The 24 hours of the planetary day that starts at the first sunrise in [dayStart, dayEnd) (a
 // local date's bounds) and runs to the next sunrise, at the place; weekday is the date's (1 Monday

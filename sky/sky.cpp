@@ -245,6 +245,7 @@ double QuarterJde(int lunation, Quarter quarter) {
 }
 
 std::vector<PhaseEvent> PhaseEventsBetween(std::int64_t fromUnix, std::int64_t toUnix) {
+    requireCovered("PhaseEventsBetween", fromUnix, toUnix);
     std::vector<PhaseEvent> events;
     if (toUnix <= fromUnix) {
         return events;
@@ -264,7 +265,10 @@ std::vector<PhaseEvent> PhaseEventsBetween(std::int64_t fromUnix, std::int64_t t
     }
 }
 
-double MoonEclipticLongitude(std::int64_t unixSeconds) { return MoonPosition(UnixToJde(unixSeconds)).longitude; }
+double MoonEclipticLongitude(std::int64_t unixSeconds) {
+    requireCovered("MoonEclipticLongitude", unixSeconds);
+    return MoonPosition(UnixToJde(unixSeconds)).longitude;
+}
 
 namespace {
 // The lit share of the disc from the phase angle, which the sun's and moon's places give.
@@ -279,11 +283,13 @@ double litShare(const MoonPlace& moon, const SunPlace& sun) {
 } // namespace
 
 double IlluminatedFraction(std::int64_t unixSeconds) {
+    requireCovered("IlluminatedFraction", unixSeconds);
     const double jde = UnixToJde(unixSeconds);
     return litShare(MoonPosition(jde), SunPosition(jde));
 }
 
 double MoonAgeDays(std::int64_t unixSeconds) {
+    requireCovered("MoonAgeDays", unixSeconds);
     const double jde = UnixToJde(unixSeconds);
     int k = static_cast<int>(std::floor((jde - kFirstNewMoonJde) / kSynodicMonth));
     // The mean lunation is a first guess; the true new moon may fall a little either side.
@@ -352,6 +358,7 @@ std::int64_t ingressBetween(std::int64_t a, double la, std::int64_t b, double lb
 } // namespace
 
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
+    requireCovered("SignIngressesBetween", fromUnix, toUnix);
     std::vector<SignIngress> out;
     // The moon moves at most some 4 degrees in six hours: never past a whole sign in a step.
     constexpr std::int64_t kStep = 6LL * 3600;

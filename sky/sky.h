@@ -12,6 +12,12 @@
 
 namespace lunara::sky {
 
+// The instants the theories are good for: Pluto's series runs from 1885 to 2099, and the program
+// asks for 1901-2050 with a few weeks either side. The functions of the sky that take an instant
+// throw std::invalid_argument for one outside [kFirstUnix, kLastUnix).
+inline constexpr std::int64_t kFirstUnix = -2682288000; // 1885-01-01 00:00 UTC
+inline constexpr std::int64_t kLastUnix = 4102444800;   // 2100-01-01 00:00 UTC
+
 enum class Quarter { New, FirstQuarter, Full, LastQuarter };
 struct PhaseEvent {
     Quarter quarter;

@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace lunara::sky::detail {
@@ -41,6 +43,16 @@ inline Nutation nutation(double t) {
 // The mean obliquity of the ecliptic, degrees.
 inline double meanObliquity(double t) {
     return 23.4392911111 + (-46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) / 3600.0;
+}
+
+// Refuses instants the theories do not cover, in the words of the function that was asked.
+inline void requireCovered(const char* function, std::int64_t fromUnix, std::int64_t toUnix) {
+    if (fromUnix < kFirstUnix || toUnix > kLastUnix || fromUnix > kLastUnix || toUnix < kFirstUnix) {
+        throw std::invalid_argument(std::string(function) + ": instants must lie in 1885-2099");
+    }
+}
+inline void requireCovered(const char* function, std::int64_t unixSeconds) {
+    requireCovered(function, unixSeconds, unixSeconds);
 }
 
 // The Julian Ephemeris Day of an instant given in Unix seconds, fractions of a second kept.

@@ -605,7 +605,7 @@ void TestMoonCalendar::exportToACalendarFile() {
     QVERIFY(open("Europe/Berlin"));
     QTemporaryDir dir;
     // This month, quarters only, by keyboard; the file name offered names the month.
-    services->saveAnswer = dir.filePath(QStringLiteral("december.ics"));
+    services->saveAnswers = {dir.filePath(QStringLiteral("december.ics"))};
     frmExportCalendar* dialog = w->exportCalendar();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QVERIFY(dialog->optThisMonth->isChecked());
@@ -614,7 +614,7 @@ void TestMoonCalendar::exportToACalendarFile() {
     QTest::keyClick(dialog, Qt::Key_Return);
     QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
     QCOMPARE(services->saveQuestions, QStringList{QStringLiteral("Export to Calendar: moon-december-2026.ics")});
-    QFile file(services->saveAnswer);
+    QFile file(dir.filePath(QStringLiteral("december.ics")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     QCOMPARE(text.count("BEGIN:VEVENT"), 5); // 1, 9, 17, 24 and 30 December
@@ -633,7 +633,6 @@ void TestMoonCalendar::exportToACalendarFile() {
     QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
 
     // A save cancelled writes nothing; a place that cannot be written says so.
-    services->saveAnswer.clear();
     dialog = w->exportCalendar();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     dialog->optChosenYear->setChecked(true);
@@ -642,37 +641,51 @@ void TestMoonCalendar::exportToACalendarFile() {
     QTest::keyClick(dialog, Qt::Key_Return);
     QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
     QCOMPARE(services->messages.size(), 1);
-    services->saveAnswer = dir.filePath(QStringLiteral("no/such/folder/moon.ics"));
+    services->saveAnswers = {dir.filePath(QStringLiteral("no/such/folder/moon.ics"))};
     dialog = w->exportCalendar();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QTest::keyClick(dialog, Qt::Key_Return);
     QTRY_COMPARE(services->messages.size(), 2);
     QVERIFY2(services->messages.last().startsWith(QLatin1String("The calendar file could not be saved as moon.ics")),
              qPrintable(services->messages.last()));
+
+    // "december" typed where december.ics is: asked, kept, and the file is the first export's.
+    services->answerYes = false;
+    services->saveAnswers = {dir.filePath(QStringLiteral("december"))};
+    dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->optChosenYear->setChecked(true);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+    QCOMPARE(services->questions.size(), 1);
+    QCOMPARE(services->questions.last(), QStringLiteral("december.ics already exists.\nDo you want to replace it?"));
+    QCOMPARE(services->messages.size(), 2);
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), text);
 }
 
 void TestMoonCalendar::saveTheMonthAsPdf() {
     QVERIFY(open("Europe/Berlin"));
     QTemporaryDir dir;
-    services->saveAnswer = dir.filePath(QStringLiteral("month.pdf"));
+    services->saveAnswers = {dir.filePath(QStringLiteral("month.pdf"))};
     w->mnuSavePdf->trigger();
     QCOMPARE(services->saveQuestions, QStringList{QStringLiteral("Save as PDF: moon-december-2026.pdf")});
-    QFile pdf(services->saveAnswer);
+    QFile pdf(dir.filePath(QStringLiteral("month.pdf")));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
     QVERIFY(services->messages.isEmpty());
     // A folder that is not there: a message, and no file.
-    services->saveAnswer = dir.filePath(QStringLiteral("missing/month.pdf"));
+    services->saveAnswers = {dir.filePath(QStringLiteral("missing/month.pdf"))};
     QVERIFY(!w->saveMonthAsPdf());
     QCOMPARE(services->messages.size(), 1);
     QVERIFY(services->messages.first().startsWith(QLatin1String("The PDF could not be saved as month.pdf")));
-    QVERIFY(!QFileInfo::exists(services->saveAnswer));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing/month.pdf"))));
     // A name typed without its ending gets it.
-    services->saveAnswer = dir.filePath(QStringLiteral("wall"));
+    services->saveAnswers = {dir.filePath(QStringLiteral("wall"))};
     QVERIFY(w->saveMonthAsPdf());
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("wall.pdf"))).isFile());
     // Cancelled: nothing at all.
-    services->saveAnswer.clear();
     QVERIFY(!w->saveMonthAsPdf());
     QCOMPARE(services->messages.size(), 1);
 }

@@ -2,6 +2,7 @@
 
 #include "kit/services.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,9 +26,11 @@ public:
     QLocale locale() const override { return regional; }
     QTimeZone timeZone() const override { return zone; }
     void openUrl(const QString& address) override { urls << address; }
-    QString askSaveFile(QWidget*, const QString& caption, const QString& suggestedName, const QString&) override {
-        saveQuestions << caption + QStringLiteral(": ") + suggestedName;
-        return saveAnswer;
+    // The save dialog answers the next path of saveAnswers; with none left, the user cancels.
+    QString chooseSaveFile(QWidget*, const QString& caption, const QString& suggestedPath, const QString&,
+                           const QString&) override {
+        saveQuestions << caption + QStringLiteral(": ") + QFileInfo(suggestedPath).fileName();
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
     bool anotherCopyRunning() override { return otherCopyRuns; }
 
@@ -35,7 +38,7 @@ public:
     QStringList questions;
     QStringList urls;
     QStringList saveQuestions;
-    QString saveAnswer; // the path the save dialog answers; empty: cancelled
+    QStringList saveAnswers; // what the save dialog answers, in turn
     bool answerYes = false;
     bool otherCopyRuns = false;
     QDateTime clock{QDate(2007, 12, 23), QTime(12, 6, 31)};
