@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 namespace lunara {
 
@@ -24,6 +25,7 @@ constexpr Control kControls[] = {
     {"lblSearch", Kind::Label, nullptr, 120, 120, 6960, 240, nullptr, kText},
     {"txtSearch", Kind::TextBox, nullptr, 120, 390, 6960, 330, nullptr, {}},
     {"lstCities", Kind::ListBox, nullptr, 120, 780, 6960, 2640, nullptr, {}},
+    {"lblNoCity", Kind::Label, nullptr, 240, 900, 6720, 480, nullptr, {.fg = 0x000000}},
     {"lblLatitude", Kind::Label, nullptr, 120, 3570, 1320, 240, nullptr, kText},
     {"txtLatitude", Kind::TextBox, nullptr, 1440, 3525, 1680, 330, nullptr, {}},
     {"lblLatitudeError", Kind::Label, nullptr, 3240, 3510, 3840, 480, nullptr, kError},
@@ -76,6 +78,7 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     LUNARA_BIND(form, lblLongitude);
     LUNARA_BIND(form, txtLongitude);
     LUNARA_BIND(form, lblLongitudeError);
+    LUNARA_BIND(form, lblNoCity);
     LUNARA_BIND(form, lblHint);
     LUNARA_BIND(form, lblDefault);
     LUNARA_BIND(form, cmdDefault);
@@ -87,6 +90,12 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     caption(lblLatitude, txtLatitude, QStringLiteral("L&atitude:"));
     caption(lblLongitude, txtLongitude, QStringLiteral("L&ongitude:"));
     txtSearch->setClearButtonEnabled(true);
+    // The clear button is a tool button of the field's own, without a name of its own.
+    for (QToolButton* clear : txtSearch->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(QStringLiteral("Clear the search"));
+        clear->setToolTip(QStringLiteral("Clear the search"));
+    }
+    lblNoCity->hide();
     showError(lblLatitudeError, QString());
     showError(lblLongitudeError, QString());
     setLabelText(
@@ -117,17 +126,23 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     }
 
     connect(txtSearch, &QLineEdit::textChanged, this, [this](const QString& text) { filter(text); });
-    connect(lstCities, &QListWidget::currentItemChanged, this, [this] { cityChosen(); });
+    connect(lstCities, &QListWidget::currentItemChanged, this, [this] {
+        changed_ = true;
+        cityChosen();
+    });
     // Coordinates typed by hand are a place of their own; their old message goes as one types.
     for (const auto& fieldAndError :
          {std::pair{txtLatitude, lblLatitudeError}, std::pair{txtLongitude, lblLongitudeError}}) {
         QLabel* error = fieldAndError.second;
         connect(fieldAndError.first, &QLineEdit::textEdited, this, [this, error] {
+            changed_ = true;
             city_.reset();
+            lblNoCity->hide(); // coordinates typed in need no city
             showError(error, QString());
         });
     }
     connect(cmdDefault, &QPushButton::clicked, this, [this] {
+        changed_ = true;
         chosen_.reset();
         QDialog::accept();
     });
@@ -149,21 +164,38 @@ int frmLocation::shownCities() const {
     return shown;
 }
 
+QString searchKey(const QString& text) {
+    QString key;
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            key += c.toCaseFolded();
+        }
+    }
+    return key;
+}
+
 void frmLocation::filter(const QString& text) {
-    const QString wanted = text.trimmed();
+    const QString wanted = searchKey(text.trimmed());
     QListWidgetItem* first = nullptr;
     for (int i = 0; i < lstCities->count(); ++i) {
         QListWidgetItem* item = lstCities->item(i);
-        const bool shown = item->text().contains(wanted, Qt::CaseInsensitive);
+        const bool shown = searchKey(item->text()).contains(wanted);
         item->setHidden(!shown);
         if (shown && !first) {
             first = item;
         }
     }
-    // The best match stands ready: Enter takes it.
-    if (first && (!lstCities->currentItem() || lstCities->currentItem()->isHidden())) {
+    // The best match stands ready: Enter takes it. With none, nothing hidden may be taken.
+    if (!first) {
+        lstCities->setCurrentItem(nullptr);
+        setLabelText(lblNoCity, QStringLiteral("No city matches \u201C%1\u201D. Try another spelling, or type latitude "
+                                               "and longitude below.")
+                                    .arg(text.trimmed()));
+    } else if (!lstCities->currentItem() || lstCities->currentItem()->isHidden()) {
         lstCities->setCurrentItem(first);
     }
+    lblNoCity->setVisible(!first);
+    lblNoCity->raise();
 }
 
 void frmLocation::cityChosen() {
@@ -192,6 +224,16 @@ bool frmLocation::checkField(QLineEdit* field, QLabel* error, Axis axis, double*
 }
 
 void frmLocation::accept() {
+    // A search that found nothing leaves nothing to take: the fields still hold an earlier city.
+    if (lblNoCity->isVisible()) {
+        txtSearch->setFocus();
+        txtSearch->selectAll();
+        return;
+    }
+    if (!changed_) {
+        QDialog::accept();
+        return;
+    }
     double lat = 0;
     double lon = 0;
     const bool latOk = checkField(txtLatitude, lblLatitudeError, Axis::Latitude, &lat);
@@ -214,6 +256,9 @@ frmLocation* chooseLocation(QWidget* parent, Services& services, const Location&
     auto* dialog = new frmLocation(current, defaultPlace(services.timeZone()), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, parent, &services, use = std::move(use)] {
+        if (dialog->unchanged()) {
+            return;
+        }
         const std::optional<Place> chosen = dialog->chosenPlace();
         const bool stored = chosen ? storeLocation(services, *chosen) : forgetLocation(services);
         use(chosen ? Location{*chosen, true} : Location{defaultPlace(services.timeZone()), false});

@@ -23,6 +23,9 @@ public:
 
     // After OK: the place chosen, or nothing when the default was asked for.
     std::optional<Place> chosenPlace() const { return chosen_; }
+    // After OK: true when the user changed nothing, so nothing is to be stored (a default place
+    // stays "no choice" and keeps following the time zone).
+    bool unchanged() const { return !changed_; }
     // The number of cities the list shows now.
     int shownCities() const;
 
@@ -35,6 +38,7 @@ public:
     QLabel* lblLongitude;
     QLineEdit* txtLongitude;
     QLabel* lblLongitudeError;
+    QLabel* lblNoCity;
     QLabel* lblHint;
     QLabel* lblDefault;
     QPushButton* cmdDefault;
@@ -49,7 +53,11 @@ private:
 
     std::optional<Place> city_; // the city the fields were filled from
     std::optional<Place> chosen_;
+    bool changed_ = false;
 };
+
+// A text as a search compares it: without accents and case ("Zürich" finds "Zurich").
+QString searchKey(const QString& text);
 
 class Services;
 

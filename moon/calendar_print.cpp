@@ -68,8 +68,56 @@ QPageSize::PageSizeId PaperFor(const QLocale& locale) {
 void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     const MoonMonthModel& model = *month.model;
     const QTimeZone zone = model.timeZone();
-    const double w = area.width();
-    const double x0 = area.left();
+    // Only the weeks the month reaches.
+    int weeks = 0;
+    for (int r = 0; r < MoonMonthModel::kWeeks; ++r) {
+        for (int c = 0; c < MoonMonthModel::kDays; ++c) {
+            weeks = model.index(r, c).data(MoonMonthModel::DateRole).toDate().isValid() ? r + 1 : weeks;
+        }
+    }
+    // The month's events, in three columns under the grid.
+    QStringList quarters;
+    QStringList ingresses;
+    const CalendarDay* first = nullptr;
+    const CalendarDay* last = nullptr;
+    for (QDate d = model.month(); d.month() == model.month().month(); d = d.addDays(1)) {
+        const CalendarDay* day = model.day(d);
+        if (!day || !day->exists) {
+            continue;
+        }
+        first = first ? first : day;
+        last = day;
+        if (day->sky.quarter) {
+            quarters << dayAndTime(day->sky.quarter->unixSeconds, zone) + QStringLiteral("  ") +
+                            QLatin1String(kQuarterWords[std::size_t(day->sky.quarter->quarter)]);
+        }
+        for (const sky::SignIngress& in : day->sky.ingresses) {
+            ingresses << dayAndTime(in.unixSeconds, zone) + QStringLiteral("  ") + qs(in.sign);
+        }
+    }
+    QStringList voids;
+    if (first && last) {
+        for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(first->start, last->end, month.modern)) {
+            const QDateTime a = roundedLocal(v.start, zone);
+            const QDateTime b = roundedLocal(v.end, zone);
+            voids << dayAndTime(v.start, zone) + QStringLiteral(" to ") +
+                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm")) : dayAndTime(v.end, zone));
+        }
+    }
+    const std::array<std::pair<QString, QStringList>, 3> columns{
+        std::pair{QStringLiteral("Quarters"), quarters}, std::pair{QStringLiteral("The moon enters"), ingresses},
+        std::pair{QStringLiteral("Void of course (%1 planets)")
+                      .arg(month.modern ? QStringLiteral("modern") : QStringLiteral("classic")),
+                  voids}};
+    qsizetype lines = 0;
+    for (const auto& column : columns) {
+        lines = std::max(lines, column.second.size());
+    }
+    // Everything is sized from the width; the whole page is this many widths tall. A page wider
+    // than that (landscape) gets a narrower block in its middle, so nothing is cut off.
+    const double tall = 0.065 + 0.04 + 0.03 + weeks * 0.125 + 0.035 + 0.021 * (1.3 + double(lines)) + 0.005;
+    const double w = std::min(area.width(), area.height() / tall);
+    const double x0 = area.left() + (area.width() - w) / 2;
     double y = area.top();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -97,13 +145,6 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     }
     y += w * 0.03;
     const QPen grid(QColor(0xB0, 0xB0, 0xB0), std::max(1.0, w / 1500));
-    // Only the weeks the month reaches.
-    int weeks = 0;
-    for (int r = 0; r < MoonMonthModel::kWeeks; ++r) {
-        for (int c = 0; c < MoonMonthModel::kDays; ++c) {
-            weeks = model.index(r, c).data(MoonMonthModel::DateRole).toDate().isValid() ? r + 1 : weeks;
-        }
-    }
     for (int r = 0; r < weeks; ++r) {
         for (int c = 0; c < MoonMonthModel::kDays; ++c) {
             const QRectF cell(x0 + c * cw, y + r * ch, cw, ch);
@@ -141,40 +182,6 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     y += weeks * ch + w * 0.035;
     p.setPen(Qt::black);
 
-    // The month's events in three columns.
-    QStringList quarters;
-    QStringList ingresses;
-    const CalendarDay* first = nullptr;
-    const CalendarDay* last = nullptr;
-    for (QDate d = model.month(); d.month() == model.month().month(); d = d.addDays(1)) {
-        const CalendarDay* day = model.day(d);
-        if (!day || !day->exists) {
-            continue;
-        }
-        first = first ? first : day;
-        last = day;
-        if (day->sky.quarter) {
-            quarters << dayAndTime(day->sky.quarter->unixSeconds, zone) + QStringLiteral("  ") +
-                            QLatin1String(kQuarterWords[std::size_t(day->sky.quarter->quarter)]);
-        }
-        for (const sky::SignIngress& in : day->sky.ingresses) {
-            ingresses << dayAndTime(in.unixSeconds, zone) + QStringLiteral("  ") + qs(in.sign);
-        }
-    }
-    QStringList voids;
-    if (first && last) {
-        for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(first->start, last->end, month.modern)) {
-            const QDateTime a = roundedLocal(v.start, zone);
-            const QDateTime b = roundedLocal(v.end, zone);
-            voids << dayAndTime(v.start, zone) + QStringLiteral(" to ") +
-                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm")) : dayAndTime(v.end, zone));
-        }
-    }
-    const std::array<std::pair<QString, QStringList>, 3> columns{
-        std::pair{QStringLiteral("Quarters"), quarters}, std::pair{QStringLiteral("The moon enters"), ingresses},
-        std::pair{QStringLiteral("Void of course (%1 planets)")
-                      .arg(month.modern ? QStringLiteral("modern") : QStringLiteral("classic")),
-                  voids}};
     const double colWidth = w / 3;
     const double line = w * 0.021;
     for (std::size_t c = 0; c < columns.size(); ++c) {

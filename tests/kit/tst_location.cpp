@@ -1,6 +1,12 @@
 #include "kit/location.h"
+#include "kit/location_dialog.h"
 #include "tests/support/test_services.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 
@@ -15,10 +21,14 @@ private slots:
     void theZoneTableHasEveryCity();
     void defaultIsTheCityOfTheZone_data();
     void defaultIsTheCityOfTheZone();
+    void aZoneNobodyCanNameUsesTheClocksOffset();
     void storedValueThatIsDamagedIsTheDefault_data();
     void storedValueThatIsDamagedIsTheDefault();
     void aChoiceIsKeptAndForgotten();
     void placesAreWrittenAsPeopleReadThem();
+    void theDialogTakesOnlyWhatTheUserSees_data();
+    void theDialogTakesOnlyWhatTheUserSees();
+    void theSearchClearButtonHasAName();
 };
 
 void TestLocation::coordinatesAsTyped_data() {
@@ -35,6 +45,8 @@ void TestLocation::coordinatesAsTyped_data() {
     QTest::newRow("degrees and minutes") << "51°28′N" << true << 51 + 28 / 60.0;
     QTest::newRow("with seconds, apostrophes") << "0°07'39\"W" << false << -(7 / 60.0 + 39 / 3600.0);
     QTest::newRow("spaces for marks") << "151 13 E" << false << 151 + 13 / 60.0;
+    QTest::newRow("ordinal sign for degrees") << "51º28'N" << true << 51 + 28 / 60.0;
+    QTest::newRow("ordinal sign, letter first") << "W 0º07'" << false << -(7 / 60.0);
     QTest::newRow("the pole") << "90" << true << 90.0;
     QTest::newRow("the date line") << "-180" << false << -180.0;
     QTest::newRow("past the pole") << "90.01" << true << no;
@@ -97,6 +109,20 @@ void TestLocation::defaultIsTheCityOfTheZone_data() {
                                       << -(118 + 14 / 60.0 + 34 / 3600.0);
     QTest::newRow("UTC") << QByteArray("UTC") << "Greenwich" << 51.4779 << 0.0;
     QTest::newRow("a fixed offset: its meridian") << QByteArray("UTC+05:00") << "" << 0.0 << 75.0;
+    // "Local time unknown" merely runs at UTC: no city shares its clocks by meaning.
+    QTest::newRow("Factory") << QByteArray("Factory") << "Greenwich" << 51.4779 << 0.0;
+}
+
+void TestLocation::aZoneNobodyCanNameUsesTheClocksOffset() {
+    // The clocks run at UTC+1 under a zone Qt cannot read: the meridian of UTC+1, not Greenwich.
+    const QByteArray old = qgetenv("TZ");
+    qputenv("TZ", "<+01>-1");
+    const Place p = defaultPlace(QTimeZone(QByteArrayLiteral("No/Such_Zone")));
+    old.isEmpty() ? qunsetenv("TZ") : qputenv("TZ", old);
+    QVERIFY(!QTimeZone(QByteArrayLiteral("No/Such_Zone")).isValid());
+    QCOMPARE(p.city, QString());
+    QCOMPARE(p.longitude, 15.0);
+    QCOMPARE(p.latitude, 0.0);
 }
 
 void TestLocation::defaultIsTheCityOfTheZone() {
@@ -163,6 +189,65 @@ void TestLocation::placesAreWrittenAsPeopleReadThem() {
     QCOMPARE(coordinateField(52.5), QStringLiteral("52.5"));
     QCOMPARE(coordinateField(-0.00001), QStringLiteral("0"));
     QCOMPARE(coordinateField(151.216667), QStringLiteral("151.2167"));
+}
+
+// What the user types in the search, then Enter: the place that is used afterwards, and whether
+// anything was stored. The dialog opens on the default place of Berlin (no choice made).
+void TestLocation::theDialogTakesOnlyWhatTheUserSees_data() {
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QString>("stored"); // the zone of the city stored; "-": nothing stored
+    QTest::newRow("OK without a change keeps no choice") << "" << true << "-";
+    QTest::newRow("a city by its name") << "Zurich" << true << "Europe/Zurich";
+    QTest::newRow("accents ignored") << "Zürich" << true << "Europe/Zurich";
+    QTest::newRow("accents and case") << "SÃO PAULO" << true << "America/Sao_Paulo";
+    QTest::newRow("nothing matches") << "Xyzzy" << false << "-";
+}
+
+void TestLocation::theDialogTakesOnlyWhatTheUserSees() {
+    QFETCH(QString, search);
+    QFETCH(bool, closes);
+    QFETCH(QString, stored);
+    Fixture f;
+    f.services.zone = QTimeZone("Europe/Berlin");
+    QWidget parent;
+    std::optional<Location> used;
+    frmLocation* dialog =
+        chooseLocation(&parent, f.services, currentLocation(f.services), [&used](const Location& l) { used = l; });
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QPointer<frmLocation> alive(dialog);
+    // Typed as an input method would (key events carry only ASCII in Qt Test).
+    dialog->txtSearch->insert(search);
+    QTest::keyClick(dialog->txtSearch, Qt::Key_Return);
+    if (!closes) {
+        QVERIFY(alive && alive->isVisible());
+        QCOMPARE(dialog->shownCities(), 0);
+        QVERIFY(dialog->lblNoCity->isVisible());
+        QCOMPARE(dialog->lblNoCity->text(),
+                 QStringLiteral("No city matches \u201CXyzzy\u201D. Try another spelling, or "
+                                "type latitude and longitude below."));
+        QVERIFY(!used);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }
+    QTRY_VERIFY(!alive);
+    if (stored == QLatin1String("-")) {
+        QVERIFY(!f.services.settings().contains(QStringLiteral("Location")));
+        QVERIFY(!currentLocation(f.services).chosen);
+    } else {
+        QVERIFY(used && used->chosen);
+        QCOMPARE(used->place.zoneId, stored);
+        QVERIFY(f.services.settings().value(QStringLiteral("Location")).toString().endsWith(stored));
+    }
+}
+
+void TestLocation::theSearchClearButtonHasAName() {
+    Fixture f;
+    frmLocation dialog(currentLocation(f.services), defaultPlace(f.services.zone));
+    const QList<QToolButton*> buttons = dialog.txtSearch->findChildren<QToolButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QToolButton* b : buttons) {
+        QCOMPARE(b->accessibleName(), QStringLiteral("Clear the search"));
+    }
 }
 
 QTEST_MAIN(TestLocation)

@@ -1,0 +1,162 @@
+#include "kit/location.h"
+#include "moon/calendar_model.h"
+#include "moon/calendar_print.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QtTest>
+#include <vector>
+
+using namespace lunara;
+
+namespace {
+
+// A page that keeps the texts painted on it and where they stand, instead of pixels.
+class TextPage : public QPaintDevice {
+public:
+    struct Text {
+        QPointF at;
+        QString text;
+    };
+    TextPage(int width, int height) : width_(width), height_(height) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    std::vector<Text> texts() const { return engine_.texts; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+            return width_;
+        case PdmHeight:
+            return height_;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 300;
+        case PdmWidthMM:
+            return width_ * 254 / 3000;
+        case PdmHeightMM:
+            return height_ * 254 / 3000;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawTextItem(const QPointF& at, const QTextItem& item) override { texts.push_back({at, item.text()}); }
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        Type type() const override { return User; }
+        std::vector<Text> texts;
+    };
+    int width_;
+    int height_;
+    mutable Engine engine_;
+};
+
+std::vector<TextPage::Text> paint(const MoonMonthModel& model, const QSizeF& page) {
+    TextPage device(int(page.width()), int(page.height()));
+    QPainter painter(&device);
+    PaintMonth(painter, QRectF(QPointF(0, 0), page), {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E"), true});
+    painter.end();
+    return device.texts();
+}
+
+} // namespace
+
+class TestCalendarPrint : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPaperAndWayRoundHoldsTheWholeMonth_data();
+    void everyPaperAndWayRoundHoldsTheWholeMonth();
+    void paperOfTheRegion_data();
+    void paperOfTheRegion();
+};
+
+void TestCalendarPrint::everyPaperAndWayRoundHoldsTheWholeMonth_data() {
+    QTest::addColumn<QDate>("month");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<bool>("landscape");
+    // August 2026 reaches into a sixth week; at Tromsø the lists are long (the moon's risings do
+    // not matter here, its ingresses and void periods with the modern planets do).
+    for (const auto& [name, paper] : {std::pair{"A4", QPageSize::A4}, std::pair{"Letter", QPageSize::Letter}}) {
+        for (const bool landscape : {false, true}) {
+            for (const QDate& month : {QDate(2026, 8, 1), QDate(2026, 2, 1)}) {
+                QTest::addRow("%s %s %s", name, landscape ? "landscape" : "portrait",
+                              qPrintable(month.toString(QStringLiteral("MMM yyyy"))))
+                    << month << int(paper) << landscape;
+            }
+        }
+    }
+}
+
+void TestCalendarPrint::everyPaperAndWayRoundHoldsTheWholeMonth() {
+    QFETCH(QDate, month);
+    QFETCH(int, paper);
+    QFETCH(bool, landscape);
+    MoonMonthModel model;
+    model.setTimeZone(QTimeZone("Europe/Oslo"));
+    model.setPlace(69.65, 18.96);
+    model.setSelectedDate(month);
+    const QSizeF portrait = QPageSize(QPageSize::PageSizeId(paper)).sizePixels(300);
+    const QSizeF page = landscape ? portrait.transposed() : portrait;
+    const std::vector<TextPage::Text> texts = paint(model, page);
+    const std::vector<TextPage::Text> upright = paint(model, portrait);
+    // The same texts as on an upright page, every one of them on the page.
+    QStringList seen;
+    for (const TextPage::Text& t : texts) {
+        QVERIFY2(t.at.x() >= 0 && t.at.x() < page.width() && t.at.y() > 0 && t.at.y() <= page.height(),
+                 qPrintable(QStringLiteral("%1 at %2,%3").arg(t.text).arg(t.at.x()).arg(t.at.y())));
+        seen << t.text;
+    }
+    QStringList expected;
+    for (const TextPage::Text& t : upright) {
+        expected << t.text;
+    }
+    QCOMPARE(seen, expected);
+    // The month's last day is there, and its event lists run to their end.
+    const QString last = QString::number(month.daysInMonth());
+    QVERIFY(seen.contains(last));
+    QVERIFY(seen.contains(QStringLiteral("Void of course (modern planets)")));
+    const auto events = std::count_if(seen.begin(), seen.end(), [](const QString& s) {
+        return QRegularExpression(QStringLiteral("^\\w{3} \\d+ \\w{3} \\d\\d:\\d\\d ")).match(s).hasMatch();
+    });
+    QVERIFY2(events >= 30, qPrintable(QString::number(events))); // quarters, ~13 ingresses, ~13 void periods
+}
+
+void TestCalendarPrint::paperOfTheRegion_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("United Kingdom") << QLocale(QLocale::English, QLocale::UnitedKingdom) << int(QPageSize::A4);
+    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << int(QPageSize::Letter);
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << int(QPageSize::A4);
+    QTest::newRow("Spanish in the United States")
+        << QLocale(QLocale::Spanish, QLocale::UnitedStates) << int(QPageSize::Letter);
+}
+
+void TestCalendarPrint::paperOfTheRegion() {
+    QFETCH(QLocale, locale);
+    QFETCH(int, paper);
+    QCOMPARE(int(PaperFor(locale)), paper);
+}
+
+QTEST_MAIN(TestCalendarPrint)
+#include "tst_calendar_print.moc"
