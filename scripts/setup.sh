@@ -4,7 +4,7 @@
 LUNARA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What the build, the benchmarks, the end-to-end tests (X server, input, screenshots), the package
-# checks, lint, the Windows-target check and the checks of exported calendars and PDFs need: a Debian package each, and how to tell it is
+# checks, lint, the Windows-target check and the checks of exported calendars and PDFs and the screen-reader check need: a Debian package each, and how to tell it is
 # there without asking a package manager (a command, or a file glob).
 LUNARA_NEEDS=(
     "cmake cmd:cmake"
@@ -31,6 +31,9 @@ LUNARA_NEEDS=(
     "g++-mingw-w64-x86-64-win32 file:/usr/lib/gcc/x86_64-w64-mingw32/*/include/c++"
     "python3-icalendar file:/usr/lib/python3/dist-packages/icalendar/__init__.py"
     "poppler-utils cmd:pdftotext"
+    "dbus-daemon cmd:dbus-run-session"
+    "at-spi2-core file:/usr/libexec/at-spi-bus-launcher"
+    "python3-pyatspi file:/usr/lib/python3/dist-packages/pyatspi/__init__.py"
 )
 # The packages alone, for callers that add their own.
 LUNARA_PACKAGES=()
