@@ -35,10 +35,10 @@ constexpr Look kOffer{.fg = kBlack, .bg = kOrange, .bold = true, .underline = tr
 
 // clang-format off
 constexpr Control kControls[] = {
-    {"Frame2", Kind::Frame, nullptr, 0, 0, 11700, 615, nullptr, kStrip},
-    {"Label61", Kind::Label, "Frame2", 120, 120, 11460, 450, nullptr,
+    {"Frame2", Kind::Frame, nullptr, 0, 0, 11700, 570, nullptr, kStrip},
+    {"Label61", Kind::Label, "Frame2", 120, 75, 11460, 450, nullptr,
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
-    {"Frame1", Kind::Frame, nullptr, 0, 615, 11700, 8085, nullptr, kPanel},
+    {"Frame1", Kind::Frame, nullptr, 0, 570, 11700, 7500, nullptr, kPanel},
     {"cmdPrevDay", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
     {"lblHoursDate", Kind::Label, "Frame1", 600, 165, 4200, 300, nullptr, {.fg = kWhite, .points = 9.75, .bold = true}},
     {"cmdNextDay", Kind::Button, "Frame1", 4860, 120, 420, 360, ">", kNavButton},
@@ -56,10 +56,10 @@ constexpr Control kControls[] = {
     {"optModern", Kind::Option, "Frame1", 7560, 4470, 4020, 300, "&Modern planets (to Pluto)", kHeading},
     {"lblHoursHint", Kind::Label, "Frame1", 7560, 4950, 4020, 960,
      "Enter or a double click on an hour shows its planet's candle in Candle Magick.", {.fg = kGrey}},
-    {"Frame5", Kind::Frame, nullptr, 0, 8700, 11700, 720, nullptr, kStrip},
-    {"lblFullBrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kFullBrandText, kOffer},
-    {"lblCobrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 10260, 135, 1260, 450, "&Exit", kGreyButton},
+    {"Frame5", Kind::Frame, nullptr, 0, 8070, 11700, 630, nullptr, kStrip},
+    {"lblFullBrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kFullBrandText, kOffer},
+    {"lblCobrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kCoBrandText, kOffer},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, "&Exit", kGreyButton},
 };
 // clang-format on
 
@@ -75,7 +75,7 @@ QString candleOption(sky::Planet planet) {
 }
 
 frmMagickHours::frmMagickHours(FeatureHost& host)
-    : FeatureWindow(host, "frmMagickHours", QStringLiteral("Lunara Magick Hours"), 11700, 9420, kBlack) {
+    : FeatureWindow(host, "frmMagickHours", QStringLiteral("Lunara Magick Hours"), 11700, 8700, kBlack) {
     bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();
@@ -109,7 +109,7 @@ void frmMagickHours::bindControls(const Form& form) {
     grdHours = new QTreeWidget(panel);
     grdHours->setObjectName(QStringLiteral("grdHours"));
     grdHours->setAccessibleName(QStringLiteral("Planetary hours"));
-    grdHours->setGeometry(twipsRect(120, 1200, 7200, 6720));
+    grdHours->setGeometry(twipsRect(120, 1200, 7200, 6180));
     // The panel's black would hide the rows: the list keeps the usual light look of lists.
     QPalette light = grdHours->palette();
     for (auto [role, colour] : {std::pair{QPalette::Base, 0xFFFFFF}, std::pair{QPalette::AlternateBase, 0xF2ECE4},

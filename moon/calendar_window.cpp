@@ -53,10 +53,10 @@ constexpr int kGridTop = 58;
 
 // clang-format off
 constexpr Control kControls[] = {
-    {"Frame2", Kind::Frame, nullptr, 0, 0, 11700, 615, nullptr, kStrip},
-    {"Label61", Kind::Label, "Frame2", 120, 120, 11460, 450, nullptr,
+    {"Frame2", Kind::Frame, nullptr, 0, 0, 11700, 570, nullptr, kStrip},
+    {"Label61", Kind::Label, "Frame2", 120, 75, 11460, 450, nullptr,
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
-    {"Frame1", Kind::Frame, nullptr, 0, 615, 11700, 8085, nullptr, kPanel},
+    {"Frame1", Kind::Frame, nullptr, 0, 570, 11700, 7770, nullptr, kPanel},
     {"cmdPrevMonth", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
     {"cboCalMonth", Kind::ComboBox, "Frame1", 600, 120, 1650, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
     {"cboCalYear", Kind::ComboBox, "Frame1", 2310, 120, 1050, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
@@ -86,16 +86,16 @@ constexpr Control kControls[] = {
     {"lblCalNextNew", Kind::Label, "Frame1", 6720, 5580, 4860, 450, nullptr, kDetail},
     {"lblCalNextFull", Kind::Label, "Frame1", 6720, 6060, 4860, 450, nullptr, kDetail},
     {"lblCalRule", Kind::Label, "Frame1", 6720, 6600, 4860, 450, nullptr, {.fg = kGrey}},
-    {"lblCalPlace", Kind::Label, "Frame1", 120, 6540, 6480, 240, nullptr, kHeading},
-    {"lblCalSun", Kind::Label, "Frame1", 120, 6810, 6480, 240, nullptr, kDetail},
-    {"lblCalMoonRise", Kind::Label, "Frame1", 120, 7050, 6480, 240, nullptr, kDetail},
-    {"lblCalVoid", Kind::Label, "Frame1", 120, 7290, 6480, 450, nullptr, kDetail},
-    {"lblCalPlaceNote", Kind::Label, "Frame1", 120, 7770, 4920, 240, nullptr, {.fg = kGrey}},
-    {"cmdLocation", Kind::Button, "Frame1", 5160, 7700, 1440, 360, "&Location...", kNavButton},
-    {"Frame5", Kind::Frame, nullptr, 0, 8700, 11700, 720, nullptr, kStrip},
-    {"lblFullBrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kFullBrandText, kOffer},
-    {"lblCobrand", Kind::Label, "Frame5", 120, 60, 8400, 600, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 10260, 135, 1260, 450, "&Exit", kGreyButton},
+    {"lblCalPlace", Kind::Label, "Frame1", 120, 6510, 6480, 240, nullptr, kHeading},
+    {"lblCalSun", Kind::Label, "Frame1", 120, 6750, 6480, 240, nullptr, kDetail},
+    {"lblCalMoonRise", Kind::Label, "Frame1", 120, 6990, 6480, 240, nullptr, kDetail},
+    {"lblCalVoid", Kind::Label, "Frame1", 120, 7230, 6480, 450, nullptr, kDetail},
+    {"lblCalPlaceNote", Kind::Label, "Frame1", 6720, 7140, 3240, 480, nullptr, {.fg = kGrey}},
+    {"cmdLocation", Kind::Button, "Frame1", 10140, 7140, 1440, 360, "&Location...", kNavButton},
+    {"Frame5", Kind::Frame, nullptr, 0, 8340, 11700, 630, nullptr, kStrip},
+    {"lblFullBrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kFullBrandText, kOffer},
+    {"lblCobrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kCoBrandText, kOffer},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, "&Exit", kGreyButton},
 };
 // clang-format on
 
@@ -105,7 +105,7 @@ constexpr int kLastYear = 2050;
 } // namespace
 
 frmMoonCalendar::frmMoonCalendar(MoonHost& host)
-    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 9420, kBlack) {
+    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8970, kBlack) {
     bindControls(Form(client(), kControls));
     buildMenus();
     connectControls();
