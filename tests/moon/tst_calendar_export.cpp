@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 #include <set>
 
@@ -14,6 +16,8 @@ private slots:
     void eventsOfAYear();
     void uidsStayWhenTheRangeChanges();
     void linesAreFoldedAndEscaped();
+    void instantsBefore1970_data();
+    void instantsBefore1970();
     void aFileThatCannotBeWrittenLeavesNothing_data();
     void aFileThatCannotBeWrittenLeavesNothing();
 };
@@ -22,7 +26,6 @@ namespace {
 constexpr std::int64_t k2026 = 1767225600; // 2026-01-01 00:00 UTC
 constexpr std::int64_t k2027 = 1798761600;
 
-QStringList lines(const std::string& text) { return QString::fromStdString(text).split(QStringLiteral("\r\n")); }
 } // namespace
 
 void TestCalendarExport::eventsOfAYear() {
@@ -80,12 +83,19 @@ void TestCalendarExport::linesAreFoldedAndEscaped() {
     QVERIFY(text.size() > 2 && text.substr(text.size() - 15) == "END:VCALENDAR\r\n");
     QVERIFY(text.find('\n') == text.find("\r\n") + 1);
     QString unfolded;
-    for (const QString& line : lines(text)) {
-        QVERIFY2(line.toUtf8().size() <= 75, qPrintable(line));
-        // A fold never cuts a character: each physical line is valid UTF-8 of its own.
-        QCOMPARE(QString::fromUtf8(line.toUtf8()).toUtf8(), line.toUtf8());
-        unfolded += line.startsWith(u' ') ? line.mid(1) : QStringLiteral("\n") + line;
+    int continuations = 0;
+    for (const QByteArray& raw : QByteArray::fromStdString(text).split('\n')) {
+        // Each physical line as written: at most 75 octets before its CR, valid UTF-8 on its own
+        // (a fold never cuts a character), a continuation marked by one space.
+        const QByteArray line = raw.endsWith('\r') ? raw.chopped(1) : raw;
+        QVERIFY2(line.size() <= 75, line.constData());
+        QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = strict(line);
+        QVERIFY2(!strict.hasError(), line.toHex().constData());
+        continuations += decoded.startsWith(u' ') ? 1 : 0;
+        unfolded += decoded.startsWith(u' ') ? decoded.mid(1) : QStringLiteral("\n") + decoded;
     }
+    QVERIFY(continuations >= 1);
     QVERIFY2(unfolded.contains(QStringLiteral("\nSUMMARY:Mond im Löwen\\; Hoch\\, und \\\\ so weiter: ")),
              qPrintable(unfolded));
     QVERIFY(unfolded.contains(QStringLiteral("☾☾☾☾☾☾☾☾☾☾\n")));
@@ -95,6 +105,38 @@ void TestCalendarExport::linesAreFoldedAndEscaped() {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         QVERIFY(c >= 0x20 || (c == '\r' && text[i + 1] == '\n') || (c == '\n' && text[i - 1] == '\r'));
+    }
+}
+
+// Negative Unix times: the date must not come out a day late, nor the time of day wrong.
+void TestCalendarExport::instantsBefore1970_data() {
+    QTest::addColumn<QDateTime>("at");
+    const auto utc = [](int y, int m, int d, int h, int min, int s) {
+        return QDateTime(QDate(y, m, d), QTime(h, min, s), QTimeZone::utc());
+    };
+    QTest::newRow("a second before 1970") << utc(1969, 12, 31, 23, 59, 59);
+    QTest::newRow("midnight before 1970") << utc(1969, 12, 31, 0, 0, 0);
+    QTest::newRow("a full moon of 1950") << utc(1950, 6, 1, 12, 34, 56);
+    QTest::newRow("the first day of 1901") << utc(1901, 1, 1, 0, 0, 1);
+    QTest::newRow("a leap day of 1904") << utc(1904, 2, 29, 23, 59, 59);
+    QTest::newRow("1970 itself") << utc(1970, 1, 1, 0, 0, 0);
+}
+
+void TestCalendarExport::instantsBefore1970() {
+    QFETCH(QDateTime, at);
+    const std::int64_t t = at.toSecsSinceEpoch();
+    const std::string text = ICalendarText({{"u@x", "Full moon in Sagittarius", t, t + 1, {}}}, t);
+    const QByteArray stamp = at.toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+    const QByteArray end = at.addSecs(1).toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+    QVERIFY2(text.find("\r\nDTSTART:" + stamp.toStdString() + "\r\n") != std::string::npos, text.c_str());
+    QVERIFY2(text.find("\r\nDTEND:" + end.toStdString() + "\r\n") != std::string::npos, text.c_str());
+    // The UID names the UTC date of the event.
+    const std::vector<CalendarEvent> events = MoonEvents(t - 40 * 86400, t + 40 * 86400, {true, false, false, false});
+    QVERIFY(!events.empty());
+    for (const CalendarEvent& e : events) {
+        const QString date =
+            QDateTime::fromSecsSinceEpoch(e.start, QTimeZone::utc()).toString(QStringLiteral("yyyyMMdd"));
+        QVERIFY2(QString::fromStdString(e.uid).contains(date), e.uid.c_str());
     }
 }
 

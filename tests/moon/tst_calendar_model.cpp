@@ -4,6 +4,7 @@
 #include "moon/calendar_model.h"
 
 #include <QtTest>
+#include <algorithm>
 
 using namespace lunara;
 
@@ -14,6 +15,8 @@ private slots:
     void daysStartAtTheirFirstInstant();
     void eventsLieOnTheDayTheyAreShownOn_data();
     void eventsLieOnTheDayTheyAreShownOn();
+    void eventsAtMidnightStandOnOneDay_data();
+    void eventsAtMidnightStandOnOneDay();
     void roles();
     void skyIsComputedOncePerMonth();
 };
@@ -120,6 +123,54 @@ void TestCalendarModel::eventsLieOnTheDayTheyAreShownOn() {
     }
     QCOMPARE(ingresses, sky::SignIngressesBetween(first - 30, last - 30).size());
     QCOMPARE(quarters, sky::PhaseEventsBetween(first - 30, last - 30).size());
+}
+
+// A zone whose clocks put an event at (or within half a minute of) local midnight: it stands on
+// the day its rounded time shows, and on no other.
+void TestCalendarModel::eventsAtMidnightStandOnOneDay_data() {
+    QTest::addColumn<qint64>("event");    // the event's instant
+    QTest::addColumn<int>("localSecond"); // where the zone's clock puts it, seconds after 00:00
+    QTest::addColumn<QDate>("shownOn");
+    QTest::addColumn<bool>("quarter");  // else a moonrise at Berlin's place
+    const qint64 newMoon = 1796777506;  // 9 December 2026 00:51:46 UTC
+    const qint64 moonrise = 1796167564; // 1 December 2026 23:26:04 UTC
+    QTest::newRow("new moon at midnight") << newMoon << 0 << QDate(2026, 12, 9) << true;
+    QTest::newRow("new moon half a minute before") << newMoon << -30 << QDate(2026, 12, 9) << true;
+    QTest::newRow("new moon 31 s before") << newMoon << -31 << QDate(2026, 12, 8) << true;
+    QTest::newRow("moonrise at midnight") << moonrise << 0 << QDate(2026, 12, 2) << false;
+    QTest::newRow("moonrise 20 s before") << moonrise << -20 << QDate(2026, 12, 2) << false;
+    QTest::newRow("moonrise 29 s after") << moonrise << 29 << QDate(2026, 12, 2) << false;
+}
+
+void TestCalendarModel::eventsAtMidnightStandOnOneDay() {
+    QFETCH(qint64, event);
+    QFETCH(int, localSecond);
+    QFETCH(QDate, shownOn);
+    QFETCH(bool, quarter);
+    // The offset that shows the event at localSecond past a midnight.
+    qint64 offset = ((localSecond - event) % 86400 + 86400) % 86400;
+    offset = offset > 12 * 3600 ? offset - 86400 : offset;
+    MoonMonthModel model;
+    model.setTimeZone(QTimeZone(int(offset)));
+    model.setPlace(52.5, 13.3667);
+    model.setSelectedDate(QDate(2026, 12, 1));
+    int days = 0;
+    for (int d = 1; d <= 31; ++d) {
+        const CalendarDay* day = model.day(QDate(2026, 12, d));
+        QVERIFY(day && day->exists);
+        bool here = false;
+        if (quarter) {
+            here = day->sky.quarter && day->sky.quarter->unixSeconds == event;
+        } else {
+            here = std::any_of(day->moon.crossings.begin(), day->moon.crossings.end(),
+                               [event](const sky::HorizonCrossing& c) { return c.unixSeconds == event; });
+        }
+        if (here) {
+            QCOMPARE(day->date, shownOn);
+            ++days;
+        }
+    }
+    QCOMPARE(days, 1);
 }
 
 void TestCalendarModel::roles() {

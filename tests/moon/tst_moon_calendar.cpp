@@ -50,6 +50,8 @@ private slots:
     void badCoordinatesChangeNothing_data();
     void badCoordinatesChangeNothing();
     void exportToACalendarFile();
+    void theRangesOfTheExport_data();
+    void theRangesOfTheExport();
     void saveTheMonthAsPdf();
 
 private:
@@ -464,6 +466,9 @@ void TestMoonCalendar::risingAndSettingWhereTheUserIs_data() {
     QTest::newRow("a damaged stored place is the default")
         << QByteArray("Europe/Berlin") << QStringLiteral("91;13;Europe/Berlin") << QDate(2026, 12, 8) << berlin
         << QStringLiteral("Sunrise 08:04, sunset 15:53") << QStringLiteral("Moonrise 08:02, moonset 14:48");
+    QTest::newRow("Berlin, a day without moonrise")
+        << QByteArray("Europe/Berlin") << QString() << QDate(2026, 12, 1) << berlin
+        << QStringLiteral("Sunrise 07:54, sunset 15:56") << QStringLiteral("Moonset 12:45, no moonrise this day");
     QTest::newRow("Tromso, midnight sun")
         << QByteArray("Europe/Oslo") << QStringLiteral("69.65;18.96;") << QDate(2026, 6, 21) << tromso
         << QStringLiteral("The sun does not set") << QStringLiteral("Moonset 00:37, moonrise 12:18");
@@ -663,6 +668,36 @@ void TestMoonCalendar::exportToACalendarFile() {
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), text);
+}
+
+// The first and the day after the last day each choice exports, as the file's events are taken
+// from local midnight to local midnight.
+void TestMoonCalendar::theRangesOfTheExport_data() {
+    QTest::addColumn<QDate>("month");
+    QTest::addColumn<int>("choice"); // 0 this month, 1 this year, 2 a chosen year
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("end");
+    QTest::newRow("a month of 31 days") << QDate(2026, 12, 1) << 0 << QDate(2026, 12, 1) << QDate(2027, 1, 1);
+    QTest::newRow("February") << QDate(2026, 2, 1) << 0 << QDate(2026, 2, 1) << QDate(2026, 3, 1);
+    QTest::newRow("February of a leap year") << QDate(2028, 2, 1) << 0 << QDate(2028, 2, 1) << QDate(2028, 3, 1);
+    QTest::newRow("a month of 30 days") << QDate(2026, 4, 1) << 0 << QDate(2026, 4, 1) << QDate(2026, 5, 1);
+    QTest::newRow("the last month") << QDate(2050, 12, 1) << 0 << QDate(2050, 12, 1) << QDate(2051, 1, 1);
+    QTest::newRow("this year") << QDate(2026, 7, 1) << 1 << QDate(2026, 1, 1) << QDate(2027, 1, 1);
+    QTest::newRow("the first year chosen") << QDate(2026, 7, 1) << 2 << QDate(1901, 1, 1) << QDate(1902, 1, 1);
+}
+
+void TestMoonCalendar::theRangesOfTheExport() {
+    QFETCH(QDate, month);
+    QFETCH(int, choice);
+    QFETCH(QDate, first);
+    QFETCH(QDate, end);
+    frmExportCalendar dialog(month, false);
+    (choice == 0 ? dialog.optThisMonth : choice == 1 ? dialog.optThisYear : dialog.optChosenYear)->setChecked(true);
+    if (choice == 2) {
+        dialog.cboExportYear->setCurrentIndex(0);
+    }
+    QCOMPARE(dialog.firstDay(), first);
+    QCOMPARE(dialog.endDay(), end);
 }
 
 void TestMoonCalendar::saveTheMonthAsPdf() {
