@@ -47,6 +47,7 @@ void TestLocation::coordinatesAsTyped_data() {
     QTest::newRow("spaces for marks") << "151 13 E" << false << 151 + 13 / 60.0;
     QTest::newRow("ordinal sign for degrees") << "51º28'N" << true << 51 + 28 / 60.0;
     QTest::newRow("ordinal sign, letter first") << "W 0º07'" << false << -(7 / 60.0);
+    QTest::newRow("ordinal sign last") << "S 33º" << true << -33.0;
     QTest::newRow("the pole") << "90" << true << 90.0;
     QTest::newRow("the date line") << "-180" << false << -180.0;
     QTest::newRow("past the pole") << "90.01" << true << no;

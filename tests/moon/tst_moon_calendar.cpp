@@ -44,6 +44,7 @@ private slots:
     void skippedDateHasNoSky();
     void timesAreRoundedToTheMinute();
     void gridIsATableForScreenReaders();
+    void listsGiveTheirChoiceAsText();
     void risingAndSettingWhereTheUserIs_data();
     void risingAndSettingWhereTheUserIs();
     void locationIsChosenByKeyboard();
@@ -415,6 +416,33 @@ void TestMoonCalendar::timesAreRoundedToTheMinute() {
     QCOMPARE(w->lblCalNextNew->text(), QStringLiteral("Next new moon: Wednesday 9 December 2026 at 00:52, in 2 days"));
     clickDay(QDate(2026, 12, 9));
     QCOMPARE(w->lblCalPhase->text(), QStringLiteral("New Moon at 00:52"));
+}
+
+// What the Linux bridge passes on (tests/shell/check_atspi.py reads it from outside): the list's
+// choice as its text, and the item holding the choice selected, also after the window set the
+// choice with signals blocked.
+void TestMoonCalendar::listsGiveTheirChoiceAsText() {
+    QVERIFY(open("UTC", QDate(2026, 12, 7)));
+    w->moveMonths(3);
+    for (QComboBox* list : {w->cboCalMonth, w->cboCalYear}) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(iface);
+        QAccessibleTextInterface* text = iface->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), list->currentText());
+        QCOMPARE(iface->text(QAccessible::Name), list->accessibleName());
+        QAccessibleInterface* popup = iface->child(0);
+        QVERIFY(popup);
+        QStringList selected;
+        for (int i = 0; i < popup->childCount(); ++i) {
+            QAccessibleInterface* item = popup->child(i);
+            if (item && item->state().selected) {
+                selected << item->text(QAccessible::Name);
+            }
+        }
+        QCOMPARE(selected, QStringList{list->currentText()});
+    }
+    QCOMPARE(w->cboCalMonth->currentText(), QStringLiteral("March"));
 }
 
 void TestMoonCalendar::gridIsATableForScreenReaders() {
