@@ -65,6 +65,36 @@ QPageSize::PageSizeId PaperFor(const QLocale& locale) {
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
+MonthPageLayout LayoutMonthPage(const QRectF& area, int weeks, int lines) {
+    // In units of the block's width: title 0.065, place 0.04, weekdays 0.03, a week 0.125, a gap
+    // 0.035, then a heading (1.3 lines) and the lines of the lists, 0.021 each.
+    constexpr double kTitle = 0.065;
+    constexpr double kPlace = 0.04;
+    constexpr double kWeekdays = 0.03;
+    constexpr double kWeek = 0.125;
+    constexpr double kGap = 0.035;
+    constexpr double kLine = 0.021;
+    const double tall = kTitle + kPlace + kWeekdays + weeks * kWeek + kGap + kLine * (1.3 + lines) + 0.005;
+    MonthPageLayout l;
+    l.unit = std::min(area.width(), area.height() / tall);
+    const double w = l.unit;
+    const double x0 = area.left() + (area.width() - w) / 2;
+    double y = area.top();
+    l.block = QRectF(x0, y, w, w * tall);
+    l.title = QRectF(x0, y, w, w * 0.06);
+    y += w * kTitle;
+    l.place = QRectF(x0, y, w, w * 0.025);
+    y += w * kPlace;
+    l.weekdays = QRectF(x0, y, w, w * kWeekdays);
+    y += w * kWeekdays;
+    l.cell = QSizeF(w / 7, w * kWeek);
+    l.grid = QRectF(x0, y, w, weeks * l.cell.height());
+    y += l.grid.height() + w * kGap;
+    l.line = w * kLine;
+    l.lists = QRectF(x0, y, w, l.line * (1.3 + lines));
+    return l;
+}
+
 void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     const MoonMonthModel& model = *month.model;
     const QTimeZone zone = model.timeZone();
@@ -113,12 +143,8 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     for (const auto& column : columns) {
         lines = std::max(lines, column.second.size());
     }
-    // Everything is sized from the width; the whole page is this many widths tall. A page wider
-    // than that (landscape) gets a narrower block in its middle, so nothing is cut off.
-    const double tall = 0.065 + 0.04 + 0.03 + weeks * 0.125 + 0.035 + 0.021 * (1.3 + double(lines)) + 0.005;
-    const double w = std::min(area.width(), area.height() / tall);
-    const double x0 = area.left() + (area.width() - w) / 2;
-    double y = area.top();
+    const MonthPageLayout layout = LayoutMonthPage(area, weeks, int(lines));
+    const double w = layout.unit;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, Qt::white);
@@ -126,28 +152,25 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
 
     // Title and place.
     p.setFont(fontOf(w * 0.045, true));
-    p.drawText(QRectF(x0, y, w, w * 0.06), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter,
                english().toString(model.month(), QStringLiteral("MMMM yyyy")));
-    y += w * 0.065;
     p.setFont(fontOf(w * 0.017));
     p.drawText(
-        QRectF(x0, y, w, w * 0.025), Qt::AlignLeft | Qt::AlignVCenter,
+        layout.place, Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Lunara Moon Calendar for %1; times in %2").arg(month.place, QString::fromUtf8(zone.id())));
-    y += w * 0.04;
 
     // The weekdays and the grid.
-    const double cw = w / MoonMonthModel::kDays;
-    const double ch = w * 0.125;
+    const double cw = layout.cell.width();
+    const double ch = layout.cell.height();
     p.setFont(fontOf(w * 0.016, true));
     for (int c = 0; c < MoonMonthModel::kDays; ++c) {
-        p.drawText(QRectF(x0 + c * cw, y, cw, w * 0.03), Qt::AlignCenter,
-                   model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        p.drawText(QRectF(layout.weekdays.left() + c * cw, layout.weekdays.top(), cw, layout.weekdays.height()),
+                   Qt::AlignCenter, model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
     }
-    y += w * 0.03;
     const QPen grid(QColor(0xB0, 0xB0, 0xB0), std::max(1.0, w / 1500));
     for (int r = 0; r < weeks; ++r) {
         for (int c = 0; c < MoonMonthModel::kDays; ++c) {
-            const QRectF cell(x0 + c * cw, y + r * ch, cw, ch);
+            const QRectF cell(QPointF(layout.grid.left() + c * cw, layout.grid.top() + r * ch), layout.cell);
             p.setPen(grid);
             p.setBrush(Qt::NoBrush);
             p.drawRect(cell);
@@ -179,21 +202,18 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
             p.drawText(cell.adjusted(pad, pad, -pad, -pad * 0.5), Qt::AlignHCenter | Qt::AlignBottom, qs(s.sign));
         }
     }
-    y += weeks * ch + w * 0.035;
     p.setPen(Qt::black);
 
-    const double colWidth = w / 3;
-    const double line = w * 0.021;
+    // The month's events in three columns, each to its end: the layout made room for them.
+    const double colWidth = layout.lists.width() / 3;
+    const double line = layout.line;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const double cx = x0 + double(c) * colWidth;
+        const double cx = layout.lists.left() + double(c) * colWidth;
         p.setFont(fontOf(w * 0.017, true));
-        p.drawText(QRectF(cx, y, colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, columns[c].first);
+        p.drawText(QRectF(cx, layout.lists.top(), colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, columns[c].first);
         p.setFont(fontOf(w * 0.0145));
-        double ly = y + line * 1.3;
+        double ly = layout.lists.top() + line * 1.3;
         for (const QString& text : columns[c].second) {
-            if (ly + line > area.bottom()) {
-                break;
-            }
             p.drawText(QRectF(cx, ly, colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, text);
             ly += line;
         }

@@ -6,6 +6,7 @@
 
 #include <QPageSize>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 class QPainter;
@@ -20,6 +21,23 @@ struct PrintedMonth {
     QString place;       // "Berlin, 52.50° N, 13.37° E"
     bool modern = false; // the planets counted for the void of course
 };
+
+// Where each part of the printed month goes on a page (device pixels). Everything is sized from one
+// width, `unit`: the page's, or on a page too short for it (landscape) the widest block that fits its
+// height, set in the page's middle.
+struct MonthPageLayout {
+    double unit = 0;
+    QRectF block;    // all of it
+    QRectF title;    // "December 2026"
+    QRectF place;    // "Lunara Moon Calendar for ...; times in ..."
+    QRectF weekdays; // the row of weekday names
+    QRectF grid;     // weeks x 7 cells
+    QSizeF cell;
+    QRectF lists;    // three columns of events: a heading and `lines` lines each
+    double line = 0; // the height of a line of the lists
+};
+// For a month of `weeks` rows whose longest list has `lines` lines.
+MonthPageLayout LayoutMonthPage(const QRectF& area, int weeks, int lines);
 
 // Paints on `area` (device pixels of the painter); the painter's device gives the resolution.
 void PaintMonth(QPainter& painter, const QRectF& area, const PrintedMonth& month);

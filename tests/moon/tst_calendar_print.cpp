@@ -87,6 +87,8 @@ class TestCalendarPrint : public QObject {
 private slots:
     void everyPaperAndWayRoundHoldsTheWholeMonth_data();
     void everyPaperAndWayRoundHoldsTheWholeMonth();
+    void theLayoutFitsAnyPaper_data();
+    void theLayoutFitsAnyPaper();
     void paperOfTheRegion_data();
     void paperOfTheRegion();
 };
@@ -140,6 +142,47 @@ void TestCalendarPrint::everyPaperAndWayRoundHoldsTheWholeMonth() {
         return QRegularExpression(QStringLiteral("^\\w{3} \\d+ \\w{3} \\d\\d:\\d\\d ")).match(s).hasMatch();
     });
     QVERIFY2(events >= 30, qPrintable(QString::number(events))); // quarters, ~13 ingresses, ~13 void periods
+}
+
+// Every part of the page inside the page and in reading order, as large as the page allows: as
+// wide as the page, or as tall.
+void TestCalendarPrint::theLayoutFitsAnyPaper_data() {
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<int>("weeks");
+    QTest::addColumn<int>("lines");
+    for (const QPageSize::PageSizeId paper :
+         {QPageSize::A4, QPageSize::Letter, QPageSize::A5, QPageSize::Legal, QPageSize::A3, QPageSize::Tabloid}) {
+        const QSizeF size = QPageSize(paper).sizePixels(300);
+        for (const bool landscape : {false, true}) {
+            for (const auto& [weeks, lines] : {std::pair{4, 4}, std::pair{5, 14}, std::pair{6, 16}, std::pair{6, 40}}) {
+                QTest::addRow("%s %s, %d weeks, %d lines", qPrintable(QPageSize(paper).name()),
+                              landscape ? "landscape" : "portrait", weeks, lines)
+                    << (landscape ? size.transposed() : size) << weeks << lines;
+            }
+        }
+    }
+}
+
+void TestCalendarPrint::theLayoutFitsAnyPaper() {
+    QFETCH(QSizeF, page);
+    QFETCH(int, weeks);
+    QFETCH(int, lines);
+    const QRectF area(QPointF(40, 60), page);
+    const MonthPageLayout l = LayoutMonthPage(area, weeks, lines);
+    const auto inside = [&](const QRectF& r) { return area.adjusted(-0.01, -0.01, 0.01, 0.01).contains(r); };
+    QVERIFY(inside(l.block));
+    for (const QRectF& r : {l.title, l.place, l.weekdays, l.grid, l.lists}) {
+        QVERIFY(inside(r));
+        QVERIFY(l.block.adjusted(-0.01, -0.01, 0.01, 0.01).contains(r));
+    }
+    QVERIFY(l.title.bottom() <= l.place.top() + 0.01 && l.place.bottom() <= l.weekdays.top() + 0.01);
+    QVERIFY(l.weekdays.bottom() <= l.grid.top() + 0.01 && l.grid.bottom() < l.lists.top());
+    QCOMPARE(l.grid.height(), weeks * l.cell.height());
+    QCOMPARE(l.cell.width() * 7, l.block.width());
+    QVERIFY(l.lists.height() >= (lines + 1) * l.line);
+    // As large as the page allows, centred across it.
+    QVERIFY(qFuzzyCompare(l.block.width(), area.width()) || std::abs(l.block.bottom() - area.bottom()) < 5);
+    QVERIFY(std::abs((l.block.left() - area.left()) - (area.right() - l.block.right())) < 0.01);
 }
 
 void TestCalendarPrint::paperOfTheRegion_data() {
