@@ -319,8 +319,8 @@ void frmMagickHours::showMoonNow() {
     const QTimeZone there = placeZone(location_.place);
     const QDate date = localDate(QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()), there);
     std::optional<sky::Quarter> quarter;
-    for (const sky::PhaseEvent& e :
-         sky::PhaseEventsBetween(startOfLocalDay(date, there), startOfLocalDay(date.addDays(1), there))) {
+    for (const almanac::Event& e : almanac_.events(startOfLocalDay(date, there),
+                                                   startOfLocalDay(date.addDays(1), there), {almanac::Kind::Quarter})) {
         quarter = e.quarter;
     }
     moonAt_ = at;
@@ -333,10 +333,10 @@ void frmMagickHours::showMoonNow() {
 void frmMagickHours::showMoon() {
     showMoonNow();
     const QTimeZone zone = host().services().timeZone();
-    const bool modern = optModern->isChecked();
+    almanac_.setModernPlanets(optModern->isChecked());
     QStringList periods;
-    for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(day_.dateStart, day_.dateEnd, modern)) {
-        periods << voidOfCourseText(v.start, v.end, qs(sky::MoonSignAt(v.end)),
+    for (const almanac::Event& v : almanac_.events(day_.dateStart, day_.dateEnd, {almanac::Kind::VoidOfCourse})) {
+        periods << voidOfCourseText(v.start, v.end, qs(v.sign),
                                     localDate(QDateTime::fromSecsSinceEpoch(day_.dateStart, QTimeZone::utc()), zone),
                                     zone);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "almanac/almanac.h"
 #include "hours/planetary_day.h"
 #include "kit/feature_window.h"
 #include "kit/location.h"
@@ -87,6 +88,7 @@ private:
     QDate date_;
     bool followsNow_ = true;
     PlanetaryDay day_;
+    almanac::Almanac almanac_; // the moon's events around the day shown
     int current_ = -1;
     std::int64_t moonAt_ = 0;      // the instant the moon line describes
     std::int64_t moonMinute_ = -1; // the clock's minute when it was last written

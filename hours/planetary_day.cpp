@@ -1,5 +1,6 @@
 #include "hours/planetary_day.h"
 
+#include "almanac/almanac.h"
 #include "kit/local_time.h"
 #include "kit/text.h"
 #include "sky/horizon.h"
@@ -17,8 +18,14 @@ constexpr std::int64_t kDay = 86400;
 // Why the sun gives this date no planetary day, from the crossings actually found: a grazing sun
 // that rises and sets within minutes is not "does not rise".
 QString whyNoHours(const Place& place, std::int64_t dateStart, std::int64_t dateEnd, const QTimeZone& display) {
-    const std::vector<sky::HorizonCrossing> sun = sky::RisingsAndSettingsBetween(
-        sky::Body::Sun, place.latitude, place.longitude, dateStart, std::min(dateEnd + 2 * kDay, sky::kLastUnix));
+    std::vector<sky::HorizonCrossing> sun;
+    const almanac::Almanac almanac(almanac::Place{place.latitude, place.longitude});
+    for (const almanac::Event& e : almanac.events(dateStart, std::min(dateEnd + 2 * kDay, sky::kLastUnix),
+                                                  {almanac::Kind::Rising, almanac::Kind::Setting})) {
+        if (e.body == sky::Body::Sun) {
+            sun.push_back({e.kind == almanac::Kind::Rising, e.start});
+        }
+    }
     const auto at = [&display](const sky::HorizonCrossing& c) { return localTimeText(c.unixSeconds, display); };
     const auto rise = std::find_if(sun.begin(), sun.end(), [dateEnd](const sky::HorizonCrossing& c) {
         return c.rising && c.unixSeconds < dateEnd;

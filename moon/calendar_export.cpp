@@ -1,8 +1,6 @@
 #include "moon/calendar_export.h"
 
 #include "kit/save_file.h"
-#include "sky/planets.h"
-#include "sky/sky.h"
 
 #include <algorithm>
 #include <array>
@@ -12,42 +10,13 @@ namespace lunara {
 
 namespace {
 
-// Days since 1970-01-01 to a civil date (the proleptic Gregorian calendar).
-void civilFromDays(std::int64_t z, int& y, unsigned& m, unsigned& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = static_cast<int>(yoe + era * 400) + (m <= 2 ? 1 : 0);
-}
-
 std::string twoDigits(unsigned n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); }
-
-// "20261224"
-std::string utcDate(std::int64_t unix) {
-    const std::int64_t days = (unix >= 0 ? unix : unix - 86399) / 86400;
-    int y = 0;
-    unsigned m = 0;
-    unsigned d = 0;
-    civilFromDays(days, y, m, d);
-    return std::to_string(y) + twoDigits(m) + twoDigits(d);
-}
 
 // "20261224T012846Z"
 std::string utcStamp(std::int64_t unix) {
     const std::int64_t seconds = ((unix % 86400) + 86400) % 86400;
-    return utcDate(unix) + 'T' + twoDigits(unsigned(seconds / 3600)) + twoDigits(unsigned(seconds / 60 % 60)) +
+    return almanac::UtcDate(unix) + 'T' + twoDigits(unsigned(seconds / 3600)) + twoDigits(unsigned(seconds / 60 % 60)) +
            twoDigits(unsigned(seconds % 60)) + 'Z';
-}
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return out;
 }
 
 std::string escaped(std::string_view text) {
@@ -85,44 +54,38 @@ void addLine(std::string& out, const std::string& line) {
     out += "\r\n";
 }
 
-constexpr std::array<const char*, 4> kQuarterWords{"New moon", "First quarter moon", "Full moon", "Last quarter moon"};
-
 } // namespace
 
-std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice) {
+std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::int64_t fromUnix, std::int64_t toUnix,
+                                          almanac::Kinds kinds) {
     std::vector<CalendarEvent> events;
     const std::string domain = "@lunara.example";
-    if (choice.quarters) {
-        for (const sky::PhaseEvent& e : sky::PhaseEventsBetween(fromUnix, toUnix)) {
-            const auto q = static_cast<std::size_t>(e.quarter);
-            events.push_back({"quarter-" + std::to_string(q) + "-" + utcDate(e.unixSeconds) + domain,
-                              std::string(kQuarterWords[q]) + " in " + std::string(sky::MoonSignAt(e.unixSeconds)),
-                              e.unixSeconds,
-                              std::nullopt,
-                              {}});
+    const std::string set = almanac.modernPlanets() ? "modern" : "classic";
+    for (const almanac::Event& e : almanac.events(fromUnix, toUnix, kinds)) {
+        CalendarEvent out{e.id + domain, e.words, e.start, std::nullopt, {}};
+        if (e.isPeriod()) {
+            out.end = e.end;
+        }
+        if (e.kind == almanac::Kind::VoidOfCourse) {
+            out.description = "Until the moon enters " + std::string(e.sign) + " (" + set + " planets)";
+        }
+        events.push_back(std::move(out));
+    }
+    return events;
+}
+
+std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice) {
+    const almanac::Almanac almanac(std::nullopt, choice.modern);
+    std::vector<CalendarEvent> events;
+    for (const auto& [chosen, kind] :
+         {std::pair{choice.quarters, almanac::Kind::Quarter}, std::pair{choice.ingresses, almanac::Kind::Ingress},
+          std::pair{choice.voids, almanac::Kind::VoidOfCourse}}) {
+        if (chosen) {
+            std::vector<CalendarEvent> some = CalendarEvents(almanac, fromUnix, toUnix, {kind});
+            events.insert(events.end(), std::make_move_iterator(some.begin()), std::make_move_iterator(some.end()));
         }
     }
-    if (choice.ingresses) {
-        for (const sky::SignIngress& in : sky::SignIngressesBetween(fromUnix, toUnix)) {
-            events.push_back({"ingress-" + lower(in.sign) + "-" + utcDate(in.unixSeconds) + domain,
-                              "Moon enters " + std::string(in.sign),
-                              in.unixSeconds,
-                              std::nullopt,
-                              {}});
-        }
-    }
-    if (choice.voids) {
-        const std::string set = choice.modern ? "modern" : "classic";
-        for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(fromUnix, toUnix, choice.modern)) {
-            const std::string sign(sky::MoonSignAt(v.end));
-            // Named by the ingress that ends it, which stays when the range around it changes.
-            std::string uid = "void-";
-            uid.append(set).append("-").append(lower(sign)).append("-").append(utcDate(v.end)).append(domain);
-            std::string description = "Until the moon enters ";
-            description.append(sign).append(" (").append(set).append(" planets)");
-            events.push_back({std::move(uid), "Moon void of course", v.start, v.end, std::move(description)});
-        }
-    }
+    // Quarters before ingresses before void periods at the same instant, as the file always had them.
     std::stable_sort(events.begin(), events.end(),
                      [](const CalendarEvent& a, const CalendarEvent& b) { return a.start < b.start; });
     return events;

@@ -4,6 +4,8 @@
 // quarters and sign ingresses as instants, void-of-course periods with their end. Each event's UID
 // depends only on what it is, so importing the same range again updates rather than doubles.
 
+#include "almanac/almanac.h"
+
 #include <QIODevice>
 #include <QString>
 #include <cstdint>
@@ -29,6 +31,10 @@ struct CalendarEvent {
     std::string description;
 };
 
+// The almanac's events of these kinds in [from, to) as the file has them: the UID the almanac's
+// identity, the summary its words, a period with its end. Any kind the almanac knows goes in.
+std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::int64_t fromUnix, std::int64_t toUnix,
+                                          almanac::Kinds kinds);
 // The events of [from, to) chosen, in time order.
 std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice);
 

@@ -20,7 +20,6 @@ QString quarterSymbol(sky::Quarter q) {
 
 // An event belongs to the day its shown (rounded) time falls on: the days handed to the sky start
 // half a minute early.
-constexpr std::int64_t kRounding = 30;
 
 } // namespace
 
@@ -69,11 +68,11 @@ void MoonMonthModel::setSouthern(bool southern) {
 }
 
 void MoonMonthModel::setPlace(double latitude, double longitude) {
-    const std::pair<double, double> place{latitude, longitude};
-    if (place_ == place) {
+    const almanac::Place place{latitude, longitude};
+    if (almanac_.place() == place) {
         return;
     }
-    place_ = place;
+    almanac_.setPlace(place);
     computeHorizon();
     emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1), {Qt::AccessibleTextRole});
 }
@@ -135,7 +134,7 @@ void MoonMonthModel::computeMonth() {
             n.push_back(withSky[i]->noon);
         }
         b.push_back(withSky[next - 1]->end - kRounding);
-        std::vector<sky::DaySky> skies = sky::SkyForDays(b, n);
+        std::vector<sky::DaySky> skies = almanac_.days(b, n);
         for (std::size_t i = run; i < next; ++i) {
             withSky[i]->sky = std::move(skies[i - run]);
         }
@@ -152,24 +151,30 @@ void MoonMonthModel::computeHorizon() {
         day.moon = {};
     }
     const auto first = std::find_if(days_.begin(), days_.end(), [](const CalendarDay& d) { return d.exists; });
-    if (!place_ || first == days_.end()) {
+    const std::optional<almanac::Place> place = almanac_.place();
+    if (!place || first == days_.end()) {
         return;
     }
-    const auto [lat, lon] = *place_;
+    const auto [lat, lon] = *place;
     const std::int64_t from = first->start - kRounding;
     const std::int64_t to = days_.back().end - kRounding;
+    const std::vector<almanac::Event> crossings =
+        almanac_.events(from, to, {almanac::Kind::Rising, almanac::Kind::Setting});
     for (const sky::Body body : {sky::Body::Sun, sky::Body::Moon}) {
         const auto horizon = [body](CalendarDay& day) -> CalendarDay::Horizon& {
             return body == sky::Body::Sun ? day.sun : day.moon;
         };
-        // One search for the month; each crossing goes to the day its rounded minute is shown on.
+        // Each crossing goes to the day its rounded minute is shown on.
         std::size_t d = 0;
-        for (const sky::HorizonCrossing& c : sky::RisingsAndSettingsBetween(body, lat, lon, from, to)) {
-            while (d < days_.size() && c.unixSeconds >= days_[d].end - kRounding) {
+        for (const almanac::Event& e : crossings) {
+            if (e.body != body) {
+                continue;
+            }
+            while (d < days_.size() && e.start >= days_[d].end - kRounding) {
                 ++d;
             }
-            if (d < days_.size() && days_[d].exists && c.unixSeconds >= days_[d].start - kRounding) {
-                horizon(days_[d]).crossings.push_back(c);
+            if (d < days_.size() && days_[d].exists && e.start >= days_[d].start - kRounding) {
+                horizon(days_[d]).crossings.push_back({e.kind == almanac::Kind::Rising, e.start});
             }
         }
         // Which side the body stays on matters only to a day without a crossing.

@@ -3,6 +3,7 @@
 // A month of the real sky as a table of six weeks by seven days, in the local days of a time zone.
 // The window's view, its delegate and its details panel all read the same days from here.
 
+#include "almanac/almanac.h"
 #include "sky/horizon.h"
 #include "sky/sky.h"
 
@@ -79,6 +80,11 @@ public:
     int skyComputations() const { return computations_; }
     // What a screen reader says for the day.
     QString spokenName(const CalendarDay& day) const;
+    // The events of the month and around it, kept: the details, the print and the file read here.
+    const almanac::Almanac& almanac() const { return almanac_; }
+    almanac::Almanac& almanac() { return almanac_; }
+    // Days hand the almanac their start this early, so an event lies on the day its rounded time is shown on.
+    static constexpr std::int64_t kRounding = 30;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -96,7 +102,7 @@ private:
     QTimeZone zone_{QTimeZone::utc()};
     Qt::DayOfWeek firstDay_ = Qt::Monday;
     bool southern_ = false;
-    std::optional<std::pair<double, double>> place_;
+    almanac::Almanac almanac_;
     QDate today_;
     QDate selected_;
     QDate month_;

@@ -5,7 +5,6 @@
 #include "kit/text.h"
 #include "moon/calendar_export.h"
 #include "moon/calendar_model.h"
-#include "sky/planets.h"
 
 #include <QLocale>
 #include <QPageLayout>
@@ -126,19 +125,30 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         }
     }
     QStringList voids;
+    QStringList also;
     if (first && last) {
-        for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(first->start, last->end, month.modern)) {
-            const QDateTime a = roundedLocal(v.start, zone);
-            const QDateTime b = roundedLocal(v.end, zone);
-            voids << dayAndTime(v.start, zone) + QStringLiteral(" to ") +
-                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm")) : dayAndTime(v.end, zone));
+        const std::vector<almanac::Event> events =
+            model.almanac().events(first->start - MoonMonthModel::kRounding, last->end - MoonMonthModel::kRounding,
+                                   {almanac::Kind::VoidOfCourse, almanac::Kind::Other});
+        for (const almanac::Event& e : events) {
+            if (e.kind == almanac::Kind::Other) {
+                also << dayAndTime(e.start, zone) + QStringLiteral("  ") + QString::fromStdString(e.words);
+                continue;
+            }
+            const QDateTime a = roundedLocal(e.start, zone);
+            const QDateTime b = roundedLocal(e.end, zone);
+            voids << dayAndTime(e.start, zone) + QStringLiteral(" to ") +
+                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm")) : dayAndTime(e.end, zone));
         }
     }
-    const std::array<std::pair<QString, QStringList>, 3> columns{
+    std::vector<std::pair<QString, QStringList>> columns{
         std::pair{QStringLiteral("Quarters"), quarters}, std::pair{QStringLiteral("The moon enters"), ingresses},
         std::pair{QStringLiteral("Void of course (%1 planets)")
-                      .arg(month.modern ? QStringLiteral("modern") : QStringLiteral("classic")),
+                      .arg(model.almanac().modernPlanets() ? QStringLiteral("modern") : QStringLiteral("classic")),
                   voids}};
+    if (!also.isEmpty()) {
+        columns.emplace_back(QStringLiteral("Also"), also);
+    }
     qsizetype lines = 0;
     for (const auto& column : columns) {
         lines = std::max(lines, column.second.size());
@@ -205,7 +215,7 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     p.setPen(Qt::black);
 
     // The month's events in three columns, each to its end: the layout made room for them.
-    const double colWidth = layout.lists.width() / 3;
+    const double colWidth = layout.lists.width() / double(columns.size());
     const double line = layout.line;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const double cx = layout.lists.left() + double(c) * colWidth;

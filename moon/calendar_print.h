@@ -16,10 +16,11 @@ namespace lunara {
 
 class MoonMonthModel;
 
+// The month a model holds, its events from the model's almanac (whose choice of planets counts for
+// the void of course); events of kinds the almanac was given beyond its own are listed under "Also".
 struct PrintedMonth {
     const MoonMonthModel* model = nullptr;
-    QString place;       // "Berlin, 52.50° N, 13.37° E"
-    bool modern = false; // the planets counted for the void of course
+    QString place; // "Berlin, 52.50° N, 13.37° E"
 };
 
 // Where each part of the printed month goes on a page (device pixels). Everything is sized from one

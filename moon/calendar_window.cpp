@@ -319,7 +319,8 @@ void frmMoonCalendar::usePlace(const Location& location) {
 }
 
 PrintedMonth frmMoonCalendar::printedMonth() const {
-    return {model, placeText(location_.place), modernPlanetsChosen(host().services())};
+    model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
+    return {model, placeText(location_.place)};
 }
 
 void frmMoonCalendar::printMonth() {
@@ -424,10 +425,9 @@ QString horizonText(const CalendarDay::Horizon& h, sky::Body body, const QTimeZo
 void frmMoonCalendar::showVoidOfCourse(const CalendarDay& day) {
     QStringList periods;
     if (day.exists) {
-        const QTimeZone zone = model->timeZone();
-        for (const sky::VoidOfCourse& v :
-             sky::VoidOfCourseBetween(day.start, day.end, modernPlanetsChosen(host().services()))) {
-            periods << voidOfCourseText(v.start, v.end, qs(sky::MoonSignAt(v.end)), day.date, model->timeZone());
+        model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
+        for (const almanac::Event& v : model->almanac().events(day.start, day.end, {almanac::Kind::VoidOfCourse})) {
+            periods << voidOfCourseText(v.start, v.end, qs(v.sign), day.date, model->timeZone());
         }
     }
     const QString text = !day.exists         ? QString()
@@ -515,22 +515,23 @@ void frmMoonCalendar::showDetails() {
 
 void frmMoonCalendar::showNextQuarters(const CalendarDay& day) {
     // The next new and full moon from the start of the day chosen, by the minute they are shown at.
-    const std::int64_t from = day.start - 30;
-    const std::vector<sky::PhaseEvent> coming = sky::PhaseEventsBetween(from, from + 40LL * 86400);
+    const std::int64_t from = day.start - MoonMonthModel::kRounding;
+    const std::vector<almanac::Event> coming = model->almanac().events(
+        from, std::min<std::int64_t>(from + 40LL * 86400, sky::kLastUnix), {almanac::Kind::Quarter});
     for (auto [q, label, words] : {std::tuple{sky::Quarter::New, lblCalNextNew, "Next new moon"},
                                    std::tuple{sky::Quarter::Full, lblCalNextFull, "Next full moon"}}) {
         const auto it =
-            std::find_if(coming.begin(), coming.end(), [q = q](const sky::PhaseEvent& e) { return e.quarter == q; });
+            std::find_if(coming.begin(), coming.end(), [q = q](const almanac::Event& e) { return e.quarter == q; });
         if (it == coming.end()) {
             continue;
         }
-        const QDate on = roundedLocal(it->unixSeconds, model->timeZone()).date();
+        const QDate on = roundedLocal(it->start, model->timeZone()).date();
         const qint64 inDays = day.date.daysTo(on);
         const QString when = inDays == 0   ? QStringLiteral("today")
                              : inDays == 1 ? QStringLiteral("in 1 day")
                                            : QStringLiteral("in %1 days").arg(inDays);
         setLabelText(label, QStringLiteral("%1: %2 at %3, %4")
-                                .arg(QString::fromLatin1(words), longDate(on), localTime(it->unixSeconds), when));
+                                .arg(QString::fromLatin1(words), longDate(on), localTime(it->start), when));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "kit/location.h"
+#include "moon/calendar_export.h"
 #include "moon/calendar_model.h"
 #include "moon/calendar_print.h"
 
@@ -75,7 +76,7 @@ private:
 std::vector<TextPage::Text> paint(const MoonMonthModel& model, const QSizeF& page) {
     TextPage device(int(page.width()), int(page.height()));
     QPainter painter(&device);
-    PaintMonth(painter, QRectF(QPointF(0, 0), page), {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E"), true});
+    PaintMonth(painter, QRectF(QPointF(0, 0), page), {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E")});
     painter.end();
     return device.texts();
 }
@@ -89,6 +90,7 @@ private slots:
     void everyPaperAndWayRoundHoldsTheWholeMonth();
     void theLayoutFitsAnyPaper_data();
     void theLayoutFitsAnyPaper();
+    void aKindOfEventAddedToTheAlmanacIsPrintedAndExported();
     void paperOfTheRegion_data();
     void paperOfTheRegion();
 };
@@ -117,6 +119,7 @@ void TestCalendarPrint::everyPaperAndWayRoundHoldsTheWholeMonth() {
     MoonMonthModel model;
     model.setTimeZone(QTimeZone("Europe/Oslo"));
     model.setPlace(69.65, 18.96);
+    model.almanac().setModernPlanets(true);
     model.setSelectedDate(month);
     const QSizeF portrait = QPageSize(QPageSize::PageSizeId(paper)).sizePixels(300);
     const QSizeF page = landscape ? portrait.transposed() : portrait;
@@ -183,6 +186,47 @@ void TestCalendarPrint::theLayoutFitsAnyPaper() {
     // As large as the page allows, centred across it.
     QVERIFY(qFuzzyCompare(l.block.width(), area.width()) || std::abs(l.block.bottom() - area.bottom()) < 5);
     QVERIFY(std::abs((l.block.left() - area.left()) - (area.right() - l.block.right())) < 0.01);
+}
+
+// A kind of event the views have never heard of, given to the almanac: the printed month lists it
+// and the calendar file holds it, neither of them changed for it.
+void TestCalendarPrint::aKindOfEventAddedToTheAlmanacIsPrintedAndExported() {
+    MoonMonthModel model;
+    model.setTimeZone(QTimeZone("Europe/Berlin"));
+    const std::int64_t marked =
+        QDateTime(QDate(2026, 12, 21), QTime(16, 50), QTimeZone("Europe/Berlin")).toSecsSinceEpoch();
+    model.almanac().addSource([marked](std::int64_t from, std::int64_t to) {
+        std::vector<almanac::Event> events;
+        if (marked >= from && marked < to) {
+            events.push_back({almanac::Kind::Other,
+                              marked,
+                              marked,
+                              sky::Body::Sun,
+                              sky::Quarter::New,
+                              {},
+                              "Yule, the winter solstice",
+                              "sabbat-yule-20261221"});
+        }
+        return events;
+    });
+    model.setSelectedDate(QDate(2026, 12, 1));
+    const std::vector<TextPage::Text> texts = paint(model, QPageSize(QPageSize::A4).sizePixels(300));
+    QStringList seen;
+    for (const TextPage::Text& t : texts) {
+        seen << t.text;
+    }
+    QVERIFY(seen.contains(QStringLiteral("Also")));
+    QVERIFY2(seen.contains(QStringLiteral("Mon 21 Dec 16:50  Yule, the winter solstice")), qPrintable(seen.join(u'|')));
+    const std::int64_t from = model.day(QDate(2026, 12, 1))->start;
+    const std::vector<CalendarEvent> file =
+        CalendarEvents(model.almanac(), from, from + 31 * 86400, almanac::Kinds::all());
+    const auto yule = std::find_if(file.begin(), file.end(), [](const CalendarEvent& e) {
+        return e.uid == "sabbat-yule-20261221@lunara.example";
+    });
+    QVERIFY(yule != file.end());
+    QCOMPARE(yule->summary, std::string("Yule, the winter solstice"));
+    QCOMPARE(yule->start, marked);
+    QVERIFY(ICalendarText(file, marked).find("SUMMARY:Yule\\, the winter solstice\r\n") != std::string::npos);
 }
 
 void TestCalendarPrint::paperOfTheRegion_data() {

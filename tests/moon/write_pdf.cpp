@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     const QString paper = QString::fromLocal8Bit(argv[2]);
     QString error;
     const bool saved =
-        lunara::SaveMonthAsPdf(QString::fromLocal8Bit(argv[1]), {&model, lunara::placeText(berlin), false},
+        lunara::SaveMonthAsPdf(QString::fromLocal8Bit(argv[1]), {&model, lunara::placeText(berlin)},
                                paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4, &error);
     if (!saved) {
         qWarning("%s", qPrintable(error));

@@ -1,0 +1,255 @@
+#include "almanac/almanac.h"
+
+#include "sky/planets.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace lunara::almanac {
+
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+// What a search covers beyond the range asked: the neighbouring days a view looks at next.
+constexpr std::int64_t kMargin = 8 * kDay;
+// The most a kept search covers; past it the almanac starts afresh.
+constexpr std::int64_t kMostKept = 400 * kDay;
+// The sky's own searches look a few days past their ends.
+constexpr std::int64_t kSkyMargin = 4 * kDay;
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return out;
+}
+
+std::string twoDigits(int n) { return {char('0' + n / 10), char('0' + n % 10)}; }
+
+bool within(const Event& e, std::int64_t from, std::int64_t to) {
+    return e.isPeriod() ? e.start < to && e.end > from : e.start >= from && e.start < to;
+}
+
+bool earlier(const Event& a, const Event& b) { return a.start != b.start ? a.start < b.start : a.kind < b.kind; }
+
+} // namespace
+
+std::string UtcDate(std::int64_t unixSeconds) {
+    // Days since 1970-01-01, rounded down, to a civil date (the proleptic Gregorian calendar).
+    std::int64_t z = (unixSeconds >= 0 ? unixSeconds : unixSeconds - (kDay - 1)) / kDay + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const auto d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const auto m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    const auto y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2 ? 1 : 0);
+    return std::to_string(y) + twoDigits(m) + twoDigits(d);
+}
+
+std::string_view QuarterWords(sky::Quarter quarter) {
+    constexpr std::array<std::string_view, 4> kWords{"New moon", "First quarter moon", "Full moon",
+                                                     "Last quarter moon"};
+    return kWords[static_cast<std::size_t>(quarter)];
+}
+
+Almanac::Almanac(std::optional<Place> place, bool modernPlanets) : place_(place), modern_(modernPlanets) {}
+
+void Almanac::setPlace(std::optional<Place> place) {
+    if (place != place_) {
+        place_ = place;
+        kept_[SunHorizon] = {};
+        kept_[MoonHorizon] = {};
+    }
+}
+
+void Almanac::setModernPlanets(bool modern) {
+    if (modern != modern_) {
+        modern_ = modern;
+        kept_[Voids] = {};
+    }
+}
+
+void Almanac::addSource(Source source) { sources_.push_back(std::move(source)); }
+
+std::vector<Event> Almanac::search(Search what, std::int64_t from, std::int64_t to) const {
+    ++searches_;
+    std::vector<Event> out;
+    switch (what) {
+    case Quarters:
+        for (const sky::PhaseEvent& e : sky::PhaseEventsBetween(from, to)) {
+            const std::string_view sign = sky::MoonSignAt(e.unixSeconds);
+            out.push_back({Kind::Quarter, e.unixSeconds, e.unixSeconds, sky::Body::Moon, e.quarter, sign,
+                           std::string(QuarterWords(e.quarter)) + " in " + std::string(sign),
+                           "quarter-" + std::to_string(static_cast<int>(e.quarter)) + "-" + UtcDate(e.unixSeconds)});
+        }
+        break;
+    case Ingresses:
+        for (const sky::SignIngress& in : sky::SignIngressesBetween(from, to)) {
+            out.push_back({Kind::Ingress, in.unixSeconds, in.unixSeconds, sky::Body::Moon, sky::Quarter::New, in.sign,
+                           "Moon enters " + std::string(in.sign),
+                           "ingress-" + lower(in.sign) + "-" + UtcDate(in.unixSeconds)});
+        }
+        break;
+    case Voids:
+        for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(from, to, modern_)) {
+            const std::string_view sign = sky::MoonSignAt(v.end);
+            // Named by the ingress that ends it, which stays when the range around it changes.
+            out.push_back(
+                {Kind::VoidOfCourse, v.start, v.end, sky::Body::Moon, sky::Quarter::New, sign, "Moon void of course",
+                 std::string("void-") + (modern_ ? "modern" : "classic") + "-" + lower(sign) + "-" + UtcDate(v.end)});
+        }
+        break;
+    case SunHorizon:
+    case MoonHorizon: {
+        if (!place_) {
+            break;
+        }
+        const sky::Body body = what == SunHorizon ? sky::Body::Sun : sky::Body::Moon;
+        const std::string name = body == sky::Body::Sun ? "Sun" : "Moon";
+        for (const sky::HorizonCrossing& c :
+             sky::RisingsAndSettingsBetween(body, place_->latitude, place_->longitude, from, to)) {
+            std::string words = name + (c.rising ? "rise" : "set");
+            const std::int64_t second = ((c.unixSeconds % kDay) + kDay) % kDay;
+            std::string id = lower(words) + "-" + UtcDate(c.unixSeconds) + twoDigits(int(second / 3600)) +
+                             twoDigits(int(second / 60 % 60));
+            out.push_back({c.rising ? Kind::Rising : Kind::Setting,
+                           c.unixSeconds,
+                           c.unixSeconds,
+                           body,
+                           sky::Quarter::New,
+                           {},
+                           std::move(words),
+                           std::move(id)});
+        }
+        break;
+    }
+    case kSearches:
+        break;
+    }
+    return out;
+}
+
+const std::vector<Event>& Almanac::covered(Search what, std::int64_t from, std::int64_t to) const {
+    Kept& kept = kept_[static_cast<std::size_t>(what)];
+    if (kept.valid && from >= kept.from && to <= kept.to) {
+        return kept.events;
+    }
+    // A little more than asked, but never past what the sky's own searches can reach.
+    std::int64_t a = from - kMargin;
+    std::int64_t b = to + kMargin;
+    if (a < sky::kFirstUnix + kSkyMargin) {
+        a = std::min(from, sky::kFirstUnix + kSkyMargin);
+    }
+    if (b > sky::kLastUnix - kSkyMargin) {
+        b = std::max(to, sky::kLastUnix - kSkyMargin);
+    }
+    const bool joins =
+        kept.valid && a <= kept.to && b >= kept.from && std::max(b, kept.to) - std::min(a, kept.from) <= kMostKept;
+    if (!joins) {
+        kept.events = search(what, a, b);
+        kept.from = a;
+        kept.to = b;
+        kept.valid = true;
+        return kept.events;
+    }
+    // Only the parts not searched yet; instants split at any second are neither lost nor doubled,
+    // and a period across a seam is found on both sides once each.
+    std::vector<Event> joined = a < kept.from ? search(what, a, kept.from) : std::vector<Event>{};
+    joined.insert(joined.end(), kept.events.begin(), kept.events.end());
+    if (b > kept.to) {
+        const std::vector<Event> after = search(what, kept.to, b);
+        joined.insert(joined.end(), after.begin(), after.end());
+    }
+    std::stable_sort(joined.begin(), joined.end(), earlier);
+    joined.erase(std::unique(joined.begin(), joined.end()), joined.end());
+    kept.events = std::move(joined);
+    kept.from = std::min(a, kept.from);
+    kept.to = std::max(b, kept.to);
+    return kept.events;
+}
+
+std::vector<Event> Almanac::events(std::int64_t fromUnix, std::int64_t toUnix, Kinds kinds) const {
+    std::vector<Event> out;
+    if (toUnix <= fromUnix) {
+        return out;
+    }
+    const auto take = [&](const std::vector<Event>& events) {
+        for (const Event& e : events) {
+            if (kinds.has(e.kind) && within(e, fromUnix, toUnix)) {
+                out.push_back(e);
+            }
+        }
+    };
+    if (kinds.has(Kind::Quarter)) {
+        take(covered(Quarters, fromUnix, toUnix));
+    }
+    if (kinds.has(Kind::Ingress)) {
+        take(covered(Ingresses, fromUnix, toUnix));
+    }
+    if (kinds.has(Kind::VoidOfCourse)) {
+        take(covered(Voids, fromUnix, toUnix));
+    }
+    if (place_ && (kinds.has(Kind::Rising) || kinds.has(Kind::Setting))) {
+        take(covered(SunHorizon, fromUnix, toUnix));
+        take(covered(MoonHorizon, fromUnix, toUnix));
+    }
+    if (kinds.has(Kind::Other)) {
+        for (const Source& source : sources_) {
+            for (Event& e : source(fromUnix, toUnix)) {
+                e.kind = Kind::Other;
+                if (within(e, fromUnix, toUnix)) {
+                    out.push_back(std::move(e));
+                }
+            }
+        }
+    }
+    std::stable_sort(out.begin(), out.end(), earlier);
+    return out;
+}
+
+std::vector<sky::DaySky> Almanac::days(const std::vector<std::int64_t>& boundaries,
+                                       const std::vector<std::int64_t>& noons) const {
+    if (boundaries.size() != noons.size() + 1) {
+        throw std::invalid_argument("days: one boundary more than noons is needed");
+    }
+    for (std::size_t i = 0; i < noons.size(); ++i) {
+        if (boundaries[i + 1] <= boundaries[i]) {
+            throw std::invalid_argument("days: day boundaries must increase");
+        }
+        if (noons[i] < boundaries[i] || noons[i] >= boundaries[i + 1]) {
+            throw std::invalid_argument("days: a noon lies outside its day");
+        }
+    }
+    std::vector<sky::DaySky> days(noons.size());
+    if (noons.empty()) {
+        return days;
+    }
+    // The quarters of the span, and the new moon before it for the age of its first days.
+    const std::vector<Event> quarters = events(boundaries.front() - 32 * kDay, boundaries.back(), {Kind::Quarter});
+    const std::vector<Event> ingresses = events(boundaries.front(), boundaries.back(), {Kind::Ingress});
+    std::int64_t lastNew = 0;
+    auto nextQuarter = quarters.begin();
+    auto nextIngress = ingresses.begin();
+    for (std::size_t i = 0; i < noons.size(); ++i) {
+        sky::DaySky& day = days[i];
+        for (auto q = quarters.begin(); q != quarters.end() && q->start <= noons[i]; ++q) {
+            lastNew = q->quarter == sky::Quarter::New ? q->start : lastNew;
+        }
+        day.age = static_cast<double>(noons[i] - lastNew) / static_cast<double>(kDay);
+        day.fraction = sky::IlluminatedFraction(noons[i]);
+        day.sign = sky::MoonSignAt(noons[i]);
+        for (; nextQuarter != quarters.end() && nextQuarter->start < boundaries[i + 1]; ++nextQuarter) {
+            if (nextQuarter->start >= boundaries[i]) {
+                day.quarter = sky::PhaseEvent{nextQuarter->quarter, nextQuarter->start};
+            }
+        }
+        for (; nextIngress != ingresses.end() && nextIngress->start < boundaries[i + 1]; ++nextIngress) {
+            day.ingresses.push_back({nextIngress->start, nextIngress->sign});
+        }
+    }
+    return days;
+}
+
+} // namespace lunara::almanac
