@@ -2,7 +2,7 @@
 
 #include "candle/candle_window.h"
 #include "hours/hours_window.h"
-#include "moon/calendar_window.h"
+#include "calendar/calendar_window.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 #include "moon/moon_host.h"

@@ -23,7 +23,7 @@ while IFS='|' read -r file include; do
     cp "$work/original" "$work/$file"
     rm -rf "$work/build"
 done <<'LIST'
-moon/age.h|moon/calendar_window.h
+moon/age.h|calendar/calendar_window.h
 moon/sign.cpp|sky/sky.h
 sky/sky.cpp|moon/age.h
 kit/text.h|shell/launcher.h

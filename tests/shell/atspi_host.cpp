@@ -3,7 +3,7 @@
 // Calendar, Candle Magick, or the calendar's Location or Export dialog over it.
 #include "candle/candle_window.h"
 #include "kit/services.h"
-#include "moon/calendar_window.h"
+#include "calendar/calendar_window.h"
 #include "shell/launcher.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "hours/hours_window.h"
-#include "moon/calendar_window.h"
+#include "calendar/calendar_window.h"
 #include "shell/launcher.h"
 #include "tests/support/test_services.h"
 #include "tests/support/windows.h"

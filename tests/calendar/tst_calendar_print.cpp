@@ -1,7 +1,7 @@
 #include "kit/location.h"
-#include "moon/calendar_export.h"
-#include "moon/calendar_model.h"
-#include "moon/calendar_print.h"
+#include "calendar/calendar_export.h"
+#include "calendar/calendar_model.h"
+#include "calendar/calendar_print.h"
 
 #include <QGuiApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 // The month model alone, without a window: local days in zones whose clocks jump, the events on
 // the days they are shown on, the roles a view reads, and the sky computed once per month.
 #include "kit/local_time.h"
-#include "moon/calendar_model.h"
+#include "calendar/calendar_model.h"
 
 #include <QtTest>
 #include <algorithm>

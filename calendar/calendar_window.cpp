@@ -1,4 +1,4 @@
-#include "moon/calendar_window.h"
+#include "calendar/calendar_window.h"
 
 #include "assets/assets.h"
 #include "kit/form.h"
@@ -11,11 +11,11 @@
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "moon/age.h"
-#include "moon/calendar_export.h"
-#include "moon/calendar_model.h"
-#include "moon/calendar_print.h"
-#include "moon/calendar_view.h"
-#include "moon/export_dialog.h"
+#include "calendar/calendar_export.h"
+#include "calendar/calendar_model.h"
+#include "calendar/calendar_print.h"
+#include "calendar/calendar_view.h"
+#include "calendar/export_dialog.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
 #include "sky/planets.h"
@@ -104,7 +104,7 @@ constexpr int kLastYear = 2050;
 
 } // namespace
 
-frmMoonCalendar::frmMoonCalendar(MoonHost& host)
+frmMoonCalendar::frmMoonCalendar(FeatureHost& host)
     : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8970, kBlack) {
     bindControls(Form(client(), kControls));
     buildMenus();

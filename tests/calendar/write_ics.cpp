@@ -1,6 +1,6 @@
 // Writes the moon's events of 2026 as two calendar files exported at different times, and the
 // events they should hold, for tests/moon/check_ics.py to read with an iCalendar parser.
-#include "moon/calendar_export.h"
+#include "calendar/calendar_export.h"
 
 #include <QDir>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "kit/location.h"
-#include "moon/moon_host.h"
+#include "kit/feature_window.h"
 
 #include <QDate>
 #include <array>
@@ -32,7 +32,7 @@ inline constexpr const char* kHemisphereKey = "MoonCalendar/Hemisphere";
 class frmMoonCalendar : public FeatureWindow {
     Q_OBJECT
 public:
-    explicit frmMoonCalendar(MoonHost& host);
+    explicit frmMoonCalendar(FeatureHost& host);
 
     QDate selectedDate() const;
     void selectDate(const QDate& date);

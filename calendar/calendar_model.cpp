@@ -1,4 +1,4 @@
-#include "moon/calendar_model.h"
+#include "calendar/calendar_model.h"
 
 #include "assets/assets.h"
 #include "kit/local_time.h"

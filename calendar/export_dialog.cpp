@@ -1,8 +1,8 @@
-#include "moon/export_dialog.h"
+#include "calendar/export_dialog.h"
 
 #include "kit/form.h"
 #include "kit/text.h"
-#include "moon/calendar_model.h"
+#include "calendar/calendar_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "moon/calendar_export.h"
+#include "calendar/calendar_export.h"
 
 #include <QDir>
 #include <QFile>

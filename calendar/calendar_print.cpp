@@ -1,10 +1,10 @@
-#include "moon/calendar_print.h"
+#include "calendar/calendar_print.h"
 
 #include "kit/local_time.h"
 #include "kit/save_file.h"
 #include "kit/text.h"
-#include "moon/calendar_export.h"
-#include "moon/calendar_model.h"
+#include "calendar/calendar_export.h"
+#include "calendar/calendar_model.h"
 
 #include <QLocale>
 #include <QPageLayout>

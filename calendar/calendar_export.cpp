@@ -1,4 +1,4 @@
-#include "moon/calendar_export.h"
+#include "calendar/calendar_export.h"
 
 #include "kit/save_file.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "moon/calendar_export.h"
+#include "calendar/calendar_export.h"
 
 #include <QDate>
 #include <QDialog>
