@@ -1,10 +1,10 @@
 #include "calendar/calendar_print.h"
 
+#include "calendar/calendar_export.h"
+#include "calendar/calendar_model.h"
 #include "kit/local_time.h"
 #include "kit/save_file.h"
 #include "kit/text.h"
-#include "calendar/calendar_export.h"
-#include "calendar/calendar_model.h"
 
 #include <QLocale>
 #include <QPageLayout>

@@ -1,9 +1,9 @@
 #include "calendar/calendar_view.h"
 
+#include "calendar/calendar_model.h"
 #include "kit/looks.h"
 #include "kit/orange_looks.h"
 #include "kit/text.h"
-#include "calendar/calendar_model.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

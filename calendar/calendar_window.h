@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kit/location.h"
 #include "kit/feature_window.h"
+#include "place/location.h"
 
 #include <QDate>
 #include <array>

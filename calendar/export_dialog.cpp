@@ -1,8 +1,8 @@
 #include "calendar/export_dialog.h"
 
+#include "calendar/calendar_model.h"
 #include "kit/form.h"
 #include "kit/text.h"
-#include "calendar/calendar_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>

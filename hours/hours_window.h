@@ -3,7 +3,7 @@
 #include "almanac/almanac.h"
 #include "hours/planetary_day.h"
 #include "kit/feature_window.h"
-#include "kit/location.h"
+#include "place/location.h"
 #include "sky/planets.h"
 
 #include <QDate>

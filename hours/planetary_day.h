@@ -5,7 +5,7 @@
 // typed in, the mean solar time of its longitude; the weekday that rules the first hour is that
 // of the sunrise there, wherever the computer's clock is set.
 
-#include "kit/location.h"
+#include "place/location.h"
 #include "sky/planets.h"
 
 #include <QDate>

@@ -96,7 +96,7 @@ QString Services::askSaveFile(QWidget* parent, const QString& caption, const QSt
             return {};
         }
         // The dialog checked the name as typed; the ending added here can name a file it never saw.
-        const QString path = withEnding(chosen, suffix);
+        QString path = withEnding(chosen, suffix);
         const QFileInfo info(path);
         if (!info.exists() && !info.isSymLink()) {
             return path;

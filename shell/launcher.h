@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calendar/calendar_window.h"
 #include "candle/candle_window.h"
 #include "hours/hours_window.h"
-#include "calendar/calendar_window.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 #include "moon/moon_host.h"

@@ -17,6 +17,7 @@ const Place kBerlin{52.5, 13.3667};
 
 std::vector<std::int64_t> startsOf(const std::vector<Event>& events) {
     std::vector<std::int64_t> out;
+    out.reserve(events.size());
     for (const Event& e : events) {
         out.push_back(e.start);
     }
@@ -106,6 +107,8 @@ void TestAlmanac::daysAreTheSkysDays() {
     QFETCH(int, count);
     std::vector<std::int64_t> boundaries;
     std::vector<std::int64_t> noons;
+    boundaries.reserve(std::size_t(count) + 1);
+    noons.reserve(std::size_t(count));
     for (int d = 0; d <= count; ++d) {
         boundaries.push_back(first - offset + d * kDay - 30);
     }
@@ -174,6 +177,7 @@ void TestAlmanac::identitiesNameWhatTheEventIs() {
     const Almanac almanac(kBerlin, false);
     const std::vector<Event> events = almanac.events(kDecember2026, kJanuary2027, Kinds::all());
     std::vector<std::string> ids;
+    ids.reserve(events.size());
     for (const Event& e : events) {
         ids.push_back(e.id);
     }

@@ -131,7 +131,8 @@ void TestCalendarExport::instantsBefore1970() {
     QVERIFY2(text.find("\r\nDTSTART:" + stamp.toStdString() + "\r\n") != std::string::npos, text.c_str());
     QVERIFY2(text.find("\r\nDTEND:" + end.toStdString() + "\r\n") != std::string::npos, text.c_str());
     // The UID names the UTC date of the event.
-    const std::vector<CalendarEvent> events = MoonEvents(t - 40 * 86400, t + 40 * 86400, {true, false, false, false});
+    const std::vector<CalendarEvent> events =
+        MoonEvents(t - 40LL * 86400, t + 40LL * 86400, {true, false, false, false});
     QVERIFY(!events.empty());
     for (const CalendarEvent& e : events) {
         const QString date =

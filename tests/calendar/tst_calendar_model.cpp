@@ -1,7 +1,7 @@
 // The month model alone, without a window: local days in zones whose clocks jump, the events on
 // the days they are shown on, the roles a view reads, and the sky computed once per month.
-#include "kit/local_time.h"
 #include "calendar/calendar_model.h"
+#include "kit/local_time.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -149,7 +149,7 @@ void TestCalendarModel::eventsAtMidnightStandOnOneDay() {
     QFETCH(bool, quarter);
     // The offset that shows the event at localSecond past a midnight.
     qint64 offset = ((localSecond - event) % 86400 + 86400) % 86400;
-    offset = offset > 12 * 3600 ? offset - 86400 : offset;
+    offset = offset > 12LL * 3600 ? offset - 86400 : offset;
     MoonMonthModel model;
     model.setTimeZone(QTimeZone(int(offset)));
     model.setPlace(52.5, 13.3667);

@@ -1,7 +1,7 @@
-#include "kit/location.h"
 #include "calendar/calendar_export.h"
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_print.h"
+#include "place/location.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -219,7 +219,7 @@ void TestCalendarPrint::aKindOfEventAddedToTheAlmanacIsPrintedAndExported() {
     QVERIFY2(seen.contains(QStringLiteral("Mon 21 Dec 16:50  Yule, the winter solstice")), qPrintable(seen.join(u'|')));
     const std::int64_t from = model.day(QDate(2026, 12, 1))->start;
     const std::vector<CalendarEvent> file =
-        CalendarEvents(model.almanac(), from, from + 31 * 86400, almanac::Kinds::all());
+        CalendarEvents(model.almanac(), from, from + 31LL * 86400, almanac::Kinds::all());
     const auto yule = std::find_if(file.begin(), file.end(), [](const CalendarEvent& e) {
         return e.uid == "sabbat-yule-20261221@lunara.example";
     });

@@ -1,8 +1,8 @@
-#include "kit/form.h"
-#include "kit/location_dialog.h"
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_view.h"
 #include "calendar/export_dialog.h"
+#include "kit/form.h"
+#include "place/location_dialog.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 

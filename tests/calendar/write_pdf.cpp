@@ -1,8 +1,8 @@
 // Saves December 2026 at Berlin as a PDF page, for tests/moon/check_pdf.sh to read back as text
 // and as a picture.
-#include "kit/location.h"
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_print.h"
+#include "place/location.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,5 +1,6 @@
 #include "candle/tables.h"
 #include "hours/hours_window.h"
+#include "kit/sky_words.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 

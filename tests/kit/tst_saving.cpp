@@ -197,13 +197,13 @@ void TestSaving::aFileTooLargeSaysSo() {
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
-    small.rlim_cur = 64 * 1024;
+    small.rlim_cur = rlim_t{64} * 1024;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
     const bool saved = SaveWhole(
         path, QStringLiteral("PDF"),
         [](QIODevice& device) {
-            const QByteArray block(16 * 1024, 'p');
+            const QByteArray block(qsizetype{16} * 1024, 'p');
             for (int i = 0; i < 16; ++i) {
                 if (device.write(block) != block.size()) {
                     return false;

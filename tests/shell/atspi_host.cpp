@@ -1,9 +1,9 @@
 // Shows one of Lunara's windows on a real display for a screen-reader client that reads it from
 // outside, over AT-SPI (tests/shell/check_atspi.py): the launcher with Moon Magick, the Moon
 // Calendar, Candle Magick, or the calendar's Location or Export dialog over it.
+#include "calendar/calendar_window.h"
 #include "candle/candle_window.h"
 #include "kit/services.h"
-#include "calendar/calendar_window.h"
 #include "shell/launcher.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "hours/hours_window.h"
 #include "calendar/calendar_window.h"
+#include "hours/hours_window.h"
 #include "shell/launcher.h"
 #include "tests/support/test_services.h"
 #include "tests/support/windows.h"
@@ -50,7 +50,8 @@ void TestSmallScreen::windowsFitTheLaunchersArea() {
     const QRect area = launcher.mdiArea()->viewport()->rect();
     const QRect frame = shown->outerWindow()->geometry();
     qInfo() << window << "area" << area << "window" << frame;
-    QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1 px tall in an area of %2").arg(frame.height()).arg(area.height())));
+    QVERIFY2(area.contains(frame),
+             qPrintable(QStringLiteral("%1 px tall in an area of %2").arg(frame.height()).arg(area.height())));
     flushDeletes();
 }
 

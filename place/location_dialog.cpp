@@ -1,4 +1,4 @@
-#include "kit/location_dialog.h"
+#include "place/location_dialog.h"
 
 #include "kit/form.h"
 #include "kit/services.h"
@@ -250,6 +250,18 @@ void frmLocation::accept() {
     }
     QDialog::accept();
 }
+
+Location currentLocation(Services& services) {
+    const std::optional<Place> stored =
+        storedPlace(services.settings().value(QString::fromLatin1(kLocationKey)).toString());
+    return stored ? Location{*stored, true} : Location{defaultPlace(services.timeZone()), false};
+}
+
+bool storeLocation(Services& services, const Place& place) {
+    return services.storeSetting(QString::fromLatin1(kLocationKey), storedValue(place));
+}
+
+bool forgetLocation(Services& services) { return services.storeSetting(QString::fromLatin1(kLocationKey), QString()); }
 
 frmLocation* chooseLocation(QWidget* parent, Services& services, const Location& current,
                             std::function<void(const Location&)> use) {

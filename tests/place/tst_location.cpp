@@ -1,5 +1,5 @@
-#include "kit/location.h"
-#include "kit/location_dialog.h"
+#include "place/location.h"
+#include "place/location_dialog.h"
 #include "tests/support/test_services.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-// Where the user is: the cities of the time-zone database (each zone's principal city, shipped as a
+// Where the user is (Qt Core only): the cities of the time-zone database (each zone's principal city, shipped as a
 // resource since not every system has the table), the default place that needs no question (the
 // city of the system's time zone), typed coordinates, and the one stored setting that keeps a choice.
 
@@ -12,8 +12,6 @@
 #include <vector>
 
 namespace lunara {
-
-class Services;
 
 struct Place {
     QString city;         // "Berlin"; empty for coordinates typed in
@@ -39,19 +37,12 @@ struct Location {
     Place place;
     bool chosen = false; // false: the time zone's default
 };
-Location currentLocation(Services& services);
-// Stores the choice (false: the store could not be written). forgetLocation goes back to the default.
-bool storeLocation(Services& services, const Place& place);
-bool forgetLocation(Services& services);
-
-// Where the choice of planets for the moon's void of course is kept: "Classic" or "Modern".
-inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
-// True when the stored choice is the modern planets (anything else, a damaged value too, is classic).
-bool modernPlanetsChosen(Services& services);
-// "Void of course from 10:08 until the moon enters Leo at 19:40", shown for a local day: a time
-// on another day names its weekday ("from Sunday 23:10").
-QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
-                         const QTimeZone& zone);
+// The per-user setting that keeps a choice: "latitude;longitude;zone" in one value.
+inline constexpr const char* kLocationKey = "Location";
+// The place a stored value names; nothing for a value that is damaged or empty.
+std::optional<Place> storedPlace(const QString& value);
+// The value that keeps a place.
+QString storedValue(const Place& place);
 
 // A latitude or longitude as typed: decimal degrees with a sign ("-33.87") or a letter ("33.87 S"),
 // or degrees, minutes and seconds ("51°28′40″N", "51 28 N"). On failure, error says why.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kit/location.h"
+#include "place/location.h"
 
 #include <QDialog>
 #include <functional>
@@ -60,6 +60,13 @@ private:
 QString searchKey(const QString& text);
 
 class Services;
+
+// The place in use: the stored choice, or the default of the services' time zone (worked out only
+// when needed) when there is none or it is damaged.
+Location currentLocation(Services& services);
+// Stores the choice (false: the store could not be written). forgetLocation goes back to the default.
+bool storeLocation(Services& services, const Place& place);
+bool forgetLocation(Services& services);
 
 // Opens the dialog window-modal over `parent`; when the user chooses, the choice is stored (the
 // user is told if it could not be) and `use` gets the location now in force.

@@ -1,24 +1,19 @@
-#include "kit/location.h"
+#include "place/location.h"
 
-#include "assets/assets.h"
-#include "kit/local_time.h"
-#include "kit/services.h"
-#include "kit/text.h"
+// The time-zone tables come with the program as resources of this library.
+static void initPlaceResources() { Q_INIT_RESOURCE(place); }
 
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSettings>
 #include <algorithm>
 #include <cmath>
 
 namespace lunara {
 
 namespace {
-
-constexpr char kLocationKey[] = "Location";
 
 // "+4230" / "+0013124": sign, degrees (2 or 3 digits), minutes, optional seconds.
 std::optional<double> tableAngle(QStringView text, int degreeDigits) {
@@ -40,7 +35,7 @@ std::optional<double> tableAngle(QStringView text, int degreeDigits) {
 
 QHash<QString, QString> countryNames() {
     QHash<QString, QString> names;
-    initAssets();
+    ::initPlaceResources();
     QFile file(QStringLiteral(":/tz/iso3166.tab"));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         while (!file.atEnd()) {
@@ -208,18 +203,17 @@ Place defaultPlace(const QTimeZone& zone) {
     return *known.insert(key, placeOfZone(zone));
 }
 
-Location currentLocation(Services& services) {
-    const auto fallback = [&services] { return defaultPlace(services.timeZone()); };
-    const QStringList f = services.settings().value(QString::fromLatin1(kLocationKey)).toString().split(u';');
+std::optional<Place> storedPlace(const QString& value) {
+    const QStringList f = value.split(u';');
     if (f.size() != 3) {
-        return {fallback(), false};
+        return std::nullopt;
     }
     bool okLat = false;
     bool okLon = false;
     const double lat = f[0].toDouble(&okLat);
     const double lon = f[1].toDouble(&okLon);
     if (!okLat || !okLon || !std::isfinite(lat) || !std::isfinite(lon) || std::abs(lat) > 90 || std::abs(lon) > 180) {
-        return {fallback(), false};
+        return std::nullopt;
     }
     // A city keeps its name; a zone the table no longer has leaves the coordinates, unnamed.
     Place place{{}, {}, {}, lat, lon};
@@ -228,30 +222,11 @@ Location currentLocation(Services& services) {
         place.country = city->country;
         place.zoneId = city->zoneId;
     }
-    return {place, true};
+    return place;
 }
 
-bool storeLocation(Services& services, const Place& place) {
-    return services.storeSetting(
-        QString::fromLatin1(kLocationKey),
-        QStringLiteral("%1;%2;%3").arg(place.latitude, 0, 'f', 6).arg(place.longitude, 0, 'f', 6).arg(place.zoneId));
-}
-
-bool forgetLocation(Services& services) { return services.storeSetting(QString::fromLatin1(kLocationKey), QString()); }
-
-bool modernPlanetsChosen(Services& services) {
-    return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
-}
-
-QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
-                         const QTimeZone& zone) {
-    const auto when = [&](std::int64_t t) {
-        const QDate d = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
-        return d == day ? localTimeText(t, zone)
-                        : english().toString(d, QStringLiteral("dddd ")) + localTimeText(t, zone);
-    };
-    return QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
-        .arg(when(start), signEntered, when(end));
+QString storedValue(const Place& place) {
+    return QStringLiteral("%1;%2;%3").arg(place.latitude, 0, 'f', 6).arg(place.longitude, 0, 'f', 6).arg(place.zoneId);
 }
 
 std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {

@@ -1,0 +1,24 @@
+#include "kit/sky_words.h"
+
+#include "kit/local_time.h"
+#include "kit/services.h"
+#include "kit/text.h"
+
+namespace lunara {
+
+bool modernPlanetsChosen(Services& services) {
+    return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
+}
+
+QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
+                         const QTimeZone& zone) {
+    const auto when = [&](std::int64_t t) {
+        const QDate d = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
+        return d == day ? localTimeText(t, zone)
+                        : english().toString(d, QStringLiteral("dddd ")) + localTimeText(t, zone);
+    };
+    return QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
+        .arg(when(start), signEntered, when(end));
+}
+
+} // namespace lunara

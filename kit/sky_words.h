@@ -1,0 +1,24 @@
+#pragma once
+
+// What the windows that show the sky share of its words and settings: the choice of planets for
+// the void of course, and the void-of-course sentence of a local day.
+
+#include <QDate>
+#include <QString>
+#include <QTimeZone>
+#include <cstdint>
+
+namespace lunara {
+
+class Services;
+
+// Where the choice of planets for the moon's void of course is kept: "Classic" or "Modern".
+inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
+// True when the stored choice is the modern planets (anything else, a damaged value too, is classic).
+bool modernPlanetsChosen(Services& services);
+// "Void of course from 10:08 until the moon enters Leo at 19:40", shown for a local day: a time
+// on another day names its weekday ("from Sunday 23:10").
+QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
+                         const QTimeZone& zone);
+
+} // namespace lunara
