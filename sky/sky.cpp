@@ -360,8 +360,8 @@ std::int64_t ingressBetween(std::int64_t a, double la, std::int64_t b, double lb
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     requireCovered("SignIngressesBetween", fromUnix, toUnix);
     std::vector<SignIngress> out;
-    // The moon moves at most some 4 degrees in six hours: never past a whole sign in a step.
-    constexpr std::int64_t kStep = 6LL * 3600;
+    // The moon moves at most some 8 degrees in twelve hours: never past a whole sign in a step.
+    constexpr std::int64_t kStep = 12LL * 3600;
     // From the second before the range: an ingress at its very start is one of its own.
     std::int64_t a = fromUnix - 1;
     double la = MoonEclipticLongitude(a);
