@@ -29,5 +29,8 @@ sky/sky.cpp|moon/age.h
 kit/text.h|shell/launcher.h
 candle/tables.cpp|kit/form.h
 candle/candle_window.cpp|moon/texts.h
+almanac/almanac.cpp|kit/text.h
+place/location.cpp|kit/services.h
+moon/main_window.cpp|calendar/calendar_window.h
 LIST
 exit $status
