@@ -26,18 +26,46 @@ inline double norm360(double degrees) {
 inline double sinDeg(double degrees) { return std::sin(degrees * kRad); }
 inline double cosDeg(double degrees) { return std::cos(degrees * kRad); }
 
-// Nutation in longitude and in obliquity, degrees, for Julian centuries from J2000 (the short
-// series, good to half an arc second).
+// Nutation in longitude and in obliquity, degrees, for Julian centuries from J2000: the thirteen
+// largest terms of the IAU 1980 series, good to a few hundredths of an arc second (the four-term
+// short series errs by up to half a second, some twelve seconds in the instant of an equinox).
 struct Nutation {
     double longitude;
     double obliquity;
 };
 inline Nutation nutation(double t) {
-    const double omega = 125.04452 - 1934.136261 * t;
-    const double l = 280.4665 + 36000.7698 * t;
-    const double lp = 218.3165 + 481267.8813 * t;
-    return {(-17.20 * sinDeg(omega) - 1.32 * sinDeg(2 * l) - 0.23 * sinDeg(2 * lp) + 0.21 * sinDeg(2 * omega)) / 3600.0,
-            (9.20 * cosDeg(omega) + 0.57 * cosDeg(2 * l) + 0.10 * cosDeg(2 * lp) - 0.09 * cosDeg(2 * omega)) / 3600.0};
+    const double d = 297.85036 + 445267.111480 * t - 0.0019142 * t * t + t * t * t / 189474.0;
+    const double m = 357.52772 + 35999.050340 * t - 0.0001603 * t * t - t * t * t / 300000.0;
+    const double mp = 134.96298 + 477198.867398 * t + 0.0086972 * t * t + t * t * t / 56250.0;
+    const double f = 93.27191 + 483202.017538 * t - 0.0036825 * t * t + t * t * t / 327270.0;
+    const double om = 125.04452 - 1934.136261 * t + 0.0020708 * t * t + t * t * t / 450000.0;
+    struct Term {
+        int d, m, mp, f, om;
+        double psi, psiT, eps, epsT; // 0.0001 arc second
+    };
+    constexpr std::array<Term, 13> kTerms{{
+        {0, 0, 0, 0, 1, -171996, -174.2, 92025, 8.9},
+        {-2, 0, 0, 2, 2, -13187, -1.6, 5736, -3.1},
+        {0, 0, 0, 2, 2, -2274, -0.2, 977, -0.5},
+        {0, 0, 0, 0, 2, 2062, 0.2, -895, 0.5},
+        {0, 1, 0, 0, 0, 1426, -3.4, 54, -0.1},
+        {0, 0, 1, 0, 0, 712, 0.1, -7, 0},
+        {-2, 1, 0, 2, 2, -517, 1.2, 224, -0.6},
+        {0, 0, 0, 2, 1, -386, -0.4, 200, 0},
+        {0, 0, 1, 2, 2, -301, 0, 129, -0.1},
+        {-2, -1, 0, 2, 2, 217, -0.5, -95, 0.3},
+        {-2, 0, 1, 0, 0, -158, 0, 0, 0},
+        {-2, 0, 0, 2, 1, 129, 0.1, -70, 0},
+        {0, 0, -1, 2, 2, 123, 0, -53, 0},
+    }};
+    double psi = 0;
+    double eps = 0;
+    for (const Term& k : kTerms) {
+        const double arg = k.d * d + k.m * m + k.mp * mp + k.f * f + k.om * om;
+        psi += (k.psi + k.psiT * t) * sinDeg(arg);
+        eps += (k.eps + k.epsT * t) * cosDeg(arg);
+    }
+    return {psi / 36000000.0, eps / 36000000.0};
 }
 
 // The mean obliquity of the ecliptic, degrees.

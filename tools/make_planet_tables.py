@@ -10,7 +10,7 @@ committed and the build never needs the package.
 
 A term A cos(B + C tau) of the series multiplied by tau^k is kept when A |tau|^k can reach the
 threshold within 1901-2050 (|tau| <= 0.1 Julian millennium): 1e-6 radian or AU, a fifth of an
-arc second, so the dropped terms together stay within a few arc seconds.
+arc second, so the dropped terms together stay within a few arc seconds; for the earth 1e-7.
 """
 import sys
 
@@ -28,11 +28,14 @@ PLANETS = [("Mercury", pymeeus.Mercury), ("Venus", pymeeus.Venus), ("Earth", pym
            ("Mars", pymeeus.Mars), ("Jupiter", pymeeus.Jupiter), ("Saturn", pymeeus.Saturn),
            ("Uranus", pymeeus.Uranus), ("Neptune", pymeeus.Neptune)]
 THRESHOLD = 100.0  # in the tables' unit, 1e-8 radian or AU
+# The earth ten times finer: every planet is seen from it, and the sun's place sets the instants
+# of the equinoxes and solstices (an arc second is 24 seconds of time there).
+EARTH_THRESHOLD = 10.0
 TAU_MAX = 0.1
 
 
-def kept(series, power):
-    return [t for t in series if abs(t[0]) * TAU_MAX ** power >= THRESHOLD]
+def kept(series, power, threshold=THRESHOLD):
+    return [t for t in series if abs(t[0]) * TAU_MAX ** power >= threshold]
 
 
 def main():
@@ -43,7 +46,7 @@ def main():
     for name, module in PLANETS:
         for coordinate, table in (("L", module.VSOP87_L), ("B", module.VSOP87_B), ("R", module.VSOP87_R)):
             for power, series in enumerate(table):
-                terms = kept(series, power)
+                terms = kept(series, power, EARTH_THRESHOLD if name == "Earth" else THRESHOLD)
                 total += len(terms)
                 out.write("constexpr VsopTerm k%s%s%d[] = {\n" % (name, coordinate, power))
                 if not terms:
