@@ -58,4 +58,82 @@ std::vector<SunTurning> SunTurningsBetween(std::int64_t fromUnix, std::int64_t t
     return out;
 }
 
+namespace {
+
+// An instant where a rate passes zero between a and b (samples of opposite sign), to the second.
+template <typename F> std::int64_t zeroOf(const F& rate, double a, double ra, double b, double rb) {
+    return static_cast<std::int64_t>(std::llround(rootBetween({a, ra}, {b, rb}, rate)));
+}
+
+} // namespace
+
+std::vector<Station> StationsBetween(std::int64_t fromUnix, std::int64_t toUnix) {
+    requireForward("StationsBetween", fromUnix, toUnix);
+    std::vector<Station> out;
+    if (toUnix <= fromUnix) {
+        return out;
+    }
+    for (const Planet planet : {Planet::Mercury, Planet::Venus, Planet::Mars, Planet::Jupiter, Planet::Saturn,
+                                Planet::Uranus, Planet::Neptune, Planet::Pluto}) {
+        // The motion in longitude over an hour around t, degrees a day. A planet stands still for
+        // weeks at the least (Mercury's retrograde lasts three): a day's step (four for the slow
+        // planets) never steps over two stations.
+        const auto rate = [planet](double t) {
+            constexpr double kHalf = 1800;
+            const auto at = [planet](double u) {
+                return ApparentLongitude(planet, static_cast<std::int64_t>(std::llround(u)));
+            };
+            return wrap180(at(t + kHalf) - at(t - kHalf)) * 86400.0 / (2 * kHalf);
+        };
+        const std::int64_t step = planet >= Planet::Jupiter ? 4 * 86400 : 86400;
+        // Steps on a fixed grid: a station is bracketed alike in any range, so split ranges agree.
+        double a = std::floor(static_cast<double>(fromUnix) / static_cast<double>(step)) * static_cast<double>(step);
+        double ra = rate(a);
+        while (a < static_cast<double>(toUnix)) {
+            const double b = a + static_cast<double>(step);
+            const double rb = rate(b);
+            if ((ra < 0) != (rb < 0)) {
+                const std::int64_t at = zeroOf(rate, a, ra, b, rb);
+                if (at >= fromUnix && at < toUnix) {
+                    out.push_back({planet, ra >= 0, at});
+                }
+            }
+            a = b;
+            ra = rb;
+        }
+    }
+    std::sort(out.begin(), out.end(), [](const Station& x, const Station& y) {
+        return x.unixSeconds != y.unixSeconds ? x.unixSeconds < y.unixSeconds : x.planet < y.planet;
+    });
+    return out;
+}
+
+std::vector<LunarApsis> LunarApsidesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
+    requireForward("LunarApsidesBetween", fromUnix, toUnix);
+    std::vector<LunarApsis> out;
+    if (toUnix <= fromUnix) {
+        return out;
+    }
+    const auto distance = [](double t) { return MoonPosition(julianEphemerisDay(t)).distanceKm; };
+    // The change of distance over ten minutes around t, km a second. Perigee and apogee are two
+    // weeks apart: half a day's step meets each alone.
+    const auto rate = [&distance](double t) { return (distance(t + 300) - distance(t - 300)) / 600.0; };
+    constexpr double kStep = 12 * 3600.0;
+    double a = std::floor(static_cast<double>(fromUnix) / kStep) * kStep; // a fixed grid, as for the stations
+    double ra = rate(a);
+    while (a < static_cast<double>(toUnix)) {
+        const double b = a + kStep;
+        const double rb = rate(b);
+        if ((ra < 0) != (rb < 0)) {
+            const std::int64_t at = zeroOf(rate, a, ra, b, rb);
+            if (at >= fromUnix && at < toUnix) {
+                out.push_back({ra < 0, at, distance(static_cast<double>(at))});
+            }
+        }
+        a = b;
+        ra = rb;
+    }
+    return out;
+}
+
 } // namespace lunara::sky

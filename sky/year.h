@@ -1,9 +1,11 @@
 #pragma once
 
 // The events a year is planned by: the sun's turning points (equinoxes, solstices and the
-// cross-quarter points between them). Times are Unix seconds (UTC); an event exactly at `from`
-// belongs to the range, one exactly at `to` does not. A range that runs backwards, or reaches past
-// what the theories cover, throws std::invalid_argument.
+// cross-quarter points between them), the planets' stations and the moon's perigees and apogees. Times are Unix seconds
+// (UTC); an event exactly at `from` belongs to the range, one exactly at `to` does not. A range that runs backwards, or
+// reaches past what the theories cover, throws std::invalid_argument.
+
+#include "sky/planets.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,5 +21,25 @@ struct SunTurning {
     bool operator==(const SunTurning&) const = default;
 };
 std::vector<SunTurning> SunTurningsBetween(std::int64_t fromUnix, std::int64_t toUnix);
+
+// The stations of Mercury to Pluto in [from, to), in time order: the instant the planet's apparent
+// geocentric longitude stops moving; retrograde true when it turns backwards, false when it turns
+// direct again.
+struct Station {
+    Planet planet;
+    bool retrograde;
+    std::int64_t unixSeconds;
+    bool operator==(const Station&) const = default;
+};
+std::vector<Station> StationsBetween(std::int64_t fromUnix, std::int64_t toUnix);
+
+// The moon's perigees and apogees in [from, to), in time order: its distance from the earth's
+// centre is least or greatest.
+struct LunarApsis {
+    bool perigee;
+    std::int64_t unixSeconds;
+    double distanceKm;
+};
+std::vector<LunarApsis> LunarApsidesBetween(std::int64_t fromUnix, std::int64_t toUnix);
 
 } // namespace lunara::sky

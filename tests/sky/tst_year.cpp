@@ -8,6 +8,8 @@
 #include <QTimeZone>
 #include <QtTest>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 using namespace lunara::sky;
 
@@ -46,6 +48,9 @@ private slots:
     void equinoxesAndSolsticesAsPublished();
     void turningPointsAgreeWithAnIndependentEphemeris();
     void turningPointRangesFollowTheRules();
+    void stationsAgreeWithAnIndependentEphemeris();
+    void apsidesAgreeWithAnIndependentEphemeris();
+    void stationAndApsisRangesFollowTheRules();
 };
 
 void TestYear::equinoxesAndSolsticesAsPublished() {
@@ -113,6 +118,126 @@ void TestYear::turningPointRangesFollowTheRules() {
     QVERIFY(SunTurningsBetween(year, year).empty());
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SunTurningsBetween(year, year - 1));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SunTurningsBetween(kFirstUnix - kDay, year));
+}
+
+// Every station of the reference's years found, none extra, each within what root finding on the
+// planets' places achieves: Mercury 2 minutes, Venus 6, Mars and Jupiter 12, Saturn 20, the rest an hour.
+void TestYear::stationsAgreeWithAnIndependentEphemeris() {
+    const QList<QByteArrayList> years = rows(QStringLiteral(YEAR_REFERENCE), "years");
+    const QList<QByteArrayList> stations = rows(QStringLiteral(YEAR_REFERENCE), "station");
+    QCOMPARE(years.size(), 12);
+    const std::array<double, 10> bound{0, 0, 120, 360, 720, 720, 1200, 3600, 3600, 3600};
+    std::array<double, 10> worst{};
+    std::size_t compared = 0;
+    for (const QByteArrayList& y : years) {
+        const std::int64_t from = y[1].toLongLong();
+        const std::int64_t to = y[2].toLongLong();
+        std::vector<Station> ours = StationsBetween(from, to);
+        std::vector<QByteArrayList> theirs;
+        for (const QByteArrayList& r : stations) {
+            const double at = r[3].toDouble();
+            if (at >= double(from) && at < double(to)) {
+                theirs.push_back(r);
+            }
+        }
+        QCOMPARE(ours.size(), theirs.size());
+        // Both in time order; match each reference station with ours of the same planet and turn.
+        for (const QByteArrayList& r : theirs) {
+            const auto planet = Planet(r[1].toInt());
+            const bool retrograde = r[2].toInt() == 1;
+            const double at = r[3].toDouble();
+            const auto it = std::min_element(ours.begin(), ours.end(), [&](const Station& a, const Station& b) {
+                const auto cost = [&](const Station& s) {
+                    return s.planet == planet && s.retrograde == retrograde ? std::abs(double(s.unixSeconds) - at)
+                                                                            : 1e12;
+                };
+                return cost(a) < cost(b);
+            });
+            QVERIFY(it != ours.end() && it->planet == planet && it->retrograde == retrograde);
+            const double off = std::abs(double(it->unixSeconds) - at);
+            const auto p = std::size_t(planet);
+            worst[p] = std::max(worst[p], off);
+            QVERIFY2(off <= bound[p], qPrintable(QStringLiteral("planet %1 at %2: %3 s").arg(p).arg(at).arg(off)));
+            ours.erase(it);
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 150);
+    qInfo(
+        "stations: %zu, worst Mercury %.0f s, Venus %.0f s, Mars %.0f s, Jupiter %.0f s, Saturn %.0f s, Uranus %.0f s, "
+        "Neptune %.0f s, Pluto %.0f s",
+        compared, worst[2], worst[3], worst[4], worst[5], worst[6], worst[7], worst[8], worst[9]);
+}
+
+void TestYear::apsidesAgreeWithAnIndependentEphemeris() {
+    const QList<QByteArrayList> years = rows(QStringLiteral(YEAR_REFERENCE), "years");
+    const QList<QByteArrayList> apsides = rows(QStringLiteral(YEAR_REFERENCE), "apsis");
+    double worstTime = 0;
+    double worstKm = 0;
+    std::size_t compared = 0;
+    for (const QByteArrayList& y : years) {
+        const std::int64_t from = y[1].toLongLong();
+        const std::int64_t to = y[2].toLongLong();
+        const std::vector<LunarApsis> ours = LunarApsidesBetween(from, to);
+        std::vector<QByteArrayList> theirs;
+        for (const QByteArrayList& r : apsides) {
+            const double at = r[2].toDouble();
+            if (at >= double(from) && at < double(to)) {
+                theirs.push_back(r);
+            }
+        }
+        QCOMPARE(ours.size(), theirs.size());
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            QCOMPARE(ours[i].perigee, theirs[i][1].toInt() == 1);
+            const double off = std::abs(double(ours[i].unixSeconds) - theirs[i][2].toDouble());
+            const double km = std::abs(ours[i].distanceKm - theirs[i][3].toDouble());
+            // The least and greatest distance is a flat extremum: a kilometre of difference in the
+            // theories moves it by minutes (the lunar series here is cut to its largest terms).
+            QVERIFY2(off <= 1200 && km <= 10,
+                     qPrintable(QStringLiteral("%1: %2 s, %3 km").arg(theirs[i][2].constData()).arg(off).arg(km)));
+            worstTime = std::max(worstTime, off);
+            worstKm = std::max(worstKm, km);
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 300);
+    qInfo("perigees and apogees: %zu, worst %.0f s and %.1f km", compared, worstTime, worstKm);
+}
+
+void TestYear::stationAndApsisRangesFollowTheRules() {
+    const std::int64_t year = utcMinute("2026-01-01T00:00Z");
+    const std::vector<Station> stations = StationsBetween(year, year + 365 * kDay);
+    const std::vector<LunarApsis> apsides = LunarApsidesBetween(year, year + 365 * kDay);
+    // Mercury turns retrograde three times a year and direct as often; the turns alternate.
+    QCOMPARE(
+        std::count_if(stations.begin(), stations.end(), [](const Station& s) { return s.planet == Planet::Mercury; }),
+        6);
+    for (const Planet planet : {Planet::Mercury, Planet::Venus, Planet::Mars, Planet::Jupiter, Planet::Saturn}) {
+        std::optional<bool> last;
+        for (const Station& s : stations) {
+            if (s.planet == planet) {
+                QVERIFY(!last || *last != s.retrograde);
+                last = s.retrograde;
+            }
+        }
+    }
+    for (std::size_t i = 1; i < apsides.size(); ++i) {
+        QVERIFY(apsides[i].perigee != apsides[i - 1].perigee);
+        QVERIFY(apsides[i].distanceKm < 406800 && apsides[i].distanceKm > 356300);
+    }
+    // Split anywhere, in particular at an event: nothing lost, nothing doubled.
+    for (const std::int64_t at : {stations[2].unixSeconds, apsides[5].unixSeconds, year + 100 * kDay + 12345}) {
+        std::vector<Station> s = StationsBetween(year, at);
+        const std::vector<Station> s2 = StationsBetween(at, year + 365 * kDay);
+        s.insert(s.end(), s2.begin(), s2.end());
+        QCOMPARE(s, stations);
+        std::vector<LunarApsis> a = LunarApsidesBetween(year, at);
+        const std::vector<LunarApsis> a2 = LunarApsidesBetween(at, year + 365 * kDay);
+        a.insert(a.end(), a2.begin(), a2.end());
+        QCOMPARE(a.size(), apsides.size());
+    }
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StationsBetween(year, year - 1));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, LunarApsidesBetween(kLastUnix, kLastUnix + kDay));
 }
 
 QTEST_APPLESS_MAIN(TestYear)
