@@ -4,6 +4,7 @@
 #include "sky/horizon.h"
 #include "sky/planets.h"
 #include "sky/sky.h"
+#include "sky/year.h"
 
 #include <algorithm>
 #include <chrono>
@@ -78,9 +79,16 @@ int main(int argc, char** argv) {
         const std::int64_t start = -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (150LL * 365 * 86400);
         sink += VoidOfCourseBetween(start, start + 31LL * 86400, true).size();
     });
+    const double year = medianMs(11, [&](int i) {
+        const std::int64_t start = -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (149LL * 365 * 86400);
+        const std::int64_t end = start + 365LL * 86400;
+        sink += SunTurningsBetween(start, end).size() + StationsBetween(start, end).size() +
+                LunarApsidesBetween(start, end).size();
+    });
     std::printf("one month of calendar data       %8.3f ms\n", month);
     std::printf("every quarter 1901-2050          %8.3f ms\n", all);
     std::printf("sun and moon rise/set, a month:  %8.3f ms (Berlin) %8.3f ms (Tromso)\n", berlin, tromso);
     std::printf("void of course, a month (modern): %8.3f ms\n", voids);
+    std::printf("a year's turning points, stations, perigees and apogees: %8.3f ms\n", year);
     return sink == 0 ? 1 : 0;
 }
