@@ -1,6 +1,7 @@
 // How long the sky takes: one month of calendar data (days with their age, lit share, sign,
 // quarters and sign ingresses), every quarter from 1901 to 2050, and a month of risings and
 // settings of the sun and the moon, and a month of void-of-course periods. Prints medians.
+#include "sky/eclipses.h"
 #include "sky/horizon.h"
 #include "sky/planets.h"
 #include "sky/sky.h"
@@ -85,10 +86,12 @@ int main(int argc, char** argv) {
         sink += SunTurningsBetween(start, end).size() + StationsBetween(start, end).size() +
                 LunarApsidesBetween(start, end).size();
     });
+    const double eclipses = medianMs(5, [&](int) { sink += LunarEclipsesBetween(-2177452800, 2556143999).size(); });
     std::printf("one month of calendar data       %8.3f ms\n", month);
     std::printf("every quarter 1901-2050          %8.3f ms\n", all);
     std::printf("sun and moon rise/set, a month:  %8.3f ms (Berlin) %8.3f ms (Tromso)\n", berlin, tromso);
     std::printf("void of course, a month (modern): %8.3f ms\n", voids);
     std::printf("a year's turning points, stations, perigees and apogees: %8.3f ms\n", year);
+    std::printf("every lunar eclipse 1901-2050:    %8.3f ms\n", eclipses);
     return sink == 0 ? 1 : 0;
 }

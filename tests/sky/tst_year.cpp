@@ -1,5 +1,6 @@
 // The year's events against published figures (the almanac office's equinoxes and solstices) and
 // an independent ephemeris (PyEphem, tests/sky/year_reference.tsv by tools/make_year_reference.py).
+#include "sky/eclipses.h"
 #include "sky/sky.h"
 #include "sky/year.h"
 
@@ -51,6 +52,7 @@ private slots:
     void stationsAgreeWithAnIndependentEphemeris();
     void apsidesAgreeWithAnIndependentEphemeris();
     void stationAndApsisRangesFollowTheRules();
+    void lunarEclipsesAsInTheCanon();
 };
 
 void TestYear::equinoxesAndSolsticesAsPublished() {
@@ -238,6 +240,64 @@ void TestYear::stationAndApsisRangesFollowTheRules() {
     }
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StationsBetween(year, year - 1));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, LunarApsidesBetween(kLastUnix, kLastUnix + kDay));
+}
+
+// Every lunar eclipse of 1901-2000 in the published canon found, none extra: greatest eclipse, kind,
+// magnitudes and the lengths of the partial and total phases.
+void TestYear::lunarEclipsesAsInTheCanon() {
+    const QList<QByteArrayList> canon = rows(QStringLiteral(PUBLISHED "/lunar_eclipses_1901_2000.tsv"));
+    QCOMPARE(canon.size(), 230);
+    const std::vector<LunarEclipse> ours =
+        LunarEclipsesBetween(utcMinute("1901-01-01T00:00Z"), utcMinute("2001-01-01T00:00Z"));
+    double worstGreatest = 0;
+    double worstPenumbral = 0;
+    double worstUmbral = 0;
+    double worstPartial = 0;
+    double worstTotal = 0;
+    std::size_t i = 0;
+    for (const QByteArrayList& c : canon) {
+        const std::int64_t at = utcMinute(c[0]);
+        while (i < ours.size() && ours[i].greatest < at - 3600) {
+            QFAIL(qPrintable(QStringLiteral("an eclipse the canon does not have at %1, magnitude %2")
+                                 .arg(ours[i].greatest)
+                                 .arg(ours[i].penumbralMagnitude)));
+        }
+        if (i == ours.size() || ours[i].greatest > at + 3600) {
+            QVERIFY2(c[3].toDouble() < 0.01, qPrintable(QStringLiteral("missing: ") + QString::fromLatin1(c[0])));
+            continue;
+        }
+        const LunarEclipse& e = ours[i++];
+        const EclipseKind kind = c[1] == "T"   ? EclipseKind::Total
+                                 : c[1] == "P" ? EclipseKind::Partial
+                                               : EclipseKind::Penumbral;
+        QVERIFY2(e.kind == kind, c[0].constData());
+        worstGreatest = std::max(worstGreatest, std::abs(double(e.greatest - at)));
+        worstPenumbral = std::max(worstPenumbral, std::abs(e.penumbralMagnitude - c[3].toDouble()));
+        worstUmbral = std::max(worstUmbral, std::abs(e.umbralMagnitude - c[4].toDouble()));
+        QVERIFY2(std::abs(double(e.greatest - at)) <= 60, c[0].constData());
+        QVERIFY2(std::abs(e.penumbralMagnitude - c[3].toDouble()) <= 0.01, c[0].constData());
+        QVERIFY2(std::abs(e.umbralMagnitude - c[4].toDouble()) <= 0.01, c[0].constData());
+        if (!c.value(5).isEmpty()) {
+            const double off = std::abs(double(e.partialEnd - e.partialStart) / 120.0 - c[5].toDouble());
+            // A moon that barely enters the umbra does so for a length the least error changes a lot.
+            QVERIFY2(off <= (e.umbralMagnitude >= 0.05 ? 1.0 : 2.5), c[0].constData());
+            worstPartial = std::max(worstPartial, e.umbralMagnitude >= 0.05 ? off : 0.0);
+        }
+        if (!c.value(6).isEmpty()) {
+            const double off = std::abs(double(e.totalEnd - e.totalStart) / 120.0 - c[6].toDouble());
+            QVERIFY2(off <= (e.umbralMagnitude >= 1.05 ? 1.0 : 1.5), c[0].constData());
+            worstTotal = std::max(worstTotal, e.umbralMagnitude >= 1.05 ? off : 0.0);
+        }
+    }
+    QCOMPARE(i, ours.size());
+    // An eclipse belongs to the range its greatest eclipse falls in.
+    const LunarEclipse& first = ours.front();
+    QCOMPARE(LunarEclipsesBetween(first.greatest, first.greatest + 1).size(), std::size_t(1));
+    QVERIFY(LunarEclipsesBetween(first.greatest - 3600, first.greatest).empty());
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, LunarEclipsesBetween(first.greatest, first.greatest - 1));
+    qInfo("lunar eclipses 1901-2000: %zu; greatest worst %.0f s; magnitudes worst %.4f (penumbral), %.4f (umbral); "
+          "semi-durations worst %.1f min (partial), %.1f min (total) where the phase is 0.05 deep or more",
+          ours.size(), worstGreatest, worstPenumbral, worstUmbral, worstPartial, worstTotal);
 }
 
 QTEST_APPLESS_MAIN(TestYear)

@@ -1,0 +1,28 @@
+#pragma once
+
+// Eclipses of the moon: when the earth's shadow falls on it, how deep, and the instants of its
+// phases. Times are Unix seconds (UTC); an eclipse belongs to the range its greatest eclipse falls
+// in. A range that runs backwards, or reaches past what the theories cover, throws
+// std::invalid_argument.
+
+#include <cstdint>
+#include <vector>
+
+namespace lunara::sky {
+
+enum class EclipseKind { Penumbral, Partial, Annular, Total, Hybrid };
+
+// Lunar eclipses whose greatest eclipse falls in [from, to). Contacts are 0 where the phase does
+// not happen. The earth's shadow is enlarged by a fiftieth for its atmosphere, as the canons do.
+struct LunarEclipse {
+    std::int64_t greatest; // the moon passes closest to the axis of the earth's shadow
+    EclipseKind kind;      // Penumbral, Partial or Total
+    double penumbralMagnitude;
+    double umbralMagnitude;                    // negative for a penumbral eclipse
+    std::int64_t penumbralStart, penumbralEnd; // P1, P4
+    std::int64_t partialStart, partialEnd;     // U1, U4
+    std::int64_t totalStart, totalEnd;         // U2, U3
+};
+std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix);
+
+} // namespace lunara::sky
