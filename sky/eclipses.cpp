@@ -6,6 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace lunara::sky {
 
@@ -128,6 +130,116 @@ std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64
         if (umbral >= 1) {
             contacts([](const ShadowGeometry& s) { return s.umbra - s.moon; }, e.totalStart, e.totalEnd);
         }
+        out.push_back(e);
+    }
+    return out;
+}
+
+namespace {
+
+constexpr double kSunRadiusEarths = 696000.0 / kEarthRadiusKm;
+// The moon's radius for the penumbra, and the smaller one (its mean limb, short of the mountains)
+// that the canons take for the umbra.
+constexpr double kMoonPenumbral = 0.2725076;
+constexpr double kMoonUmbral = 0.272281;
+constexpr double kFlattening = 1 / 298.257;
+
+// The moon's shadow against the earth at an instant, in earth radii on the fundamental plane
+// (through the earth's centre, square to the shadow's axis).
+struct ShadowAxis {
+    Vec onPlane;      // where the axis crosses the plane
+    Vec direction;    // along the axis, from the sun past the moon
+    double gamma;     // the axis's distance from the earth's centre
+    double moonAbove; // the moon's distance above the plane
+    double tanF1, tanF2, sec1, sec2;
+    // The radii of the penumbra and of the umbra (negative: the antumbra, beyond the umbra's
+    // vertex) at a height above the plane.
+    double penumbra(double height) const { return kMoonPenumbral * sec1 + (moonAbove - height) * tanF1; }
+    double umbra(double height) const { return kMoonUmbral * sec2 - (moonAbove - height) * tanF2; }
+    // The magnitude seen at a height above the plane and a distance from the axis.
+    double magnitude(double height, double offAxis) const {
+        return (penumbra(height) - offAxis) / (penumbra(height) - umbra(height));
+    }
+};
+
+ShadowAxis axisAt(double unixSeconds) {
+    const Vec sun = sunAt(unixSeconds) * (1 / kEarthRadiusKm);
+    const Vec moon = moonAt(unixSeconds) * (1 / kEarthRadiusKm);
+    const Vec sunToMoon = moon - sun;
+    const double apart = sunToMoon.length();
+    const Vec d = sunToMoon * (1 / apart);
+    const double along = moon.dot(d); // negative: the moon lies before the earth
+    const Vec onPlane = moon - d * along;
+    const double sinF1 = (kSunRadiusEarths + kMoonPenumbral) / apart;
+    const double sinF2 = (kSunRadiusEarths - kMoonUmbral) / apart;
+    const double cosF1 = std::sqrt(1 - sinF1 * sinF1);
+    const double cosF2 = std::sqrt(1 - sinF2 * sinF2);
+    return {onPlane, d, onPlane.length(), -along, sinF1 / cosF1, sinF2 / cosF2, 1 / cosF1, 1 / cosF2};
+}
+
+// Geodetic latitude and east longitude of a point on the earth (earth radii, equator of date).
+std::pair<double, double> geographic(const Vec& p, double unixSeconds) {
+    const double geocentric = std::atan2(p.z, std::sqrt(p.x * p.x + p.y * p.y));
+    const double latitude = std::atan(std::tan(geocentric) / ((1 - kFlattening) * (1 - kFlattening))) / kRad;
+    double longitude = norm360(std::atan2(p.y, p.x) / kRad - siderealTime(unixSeconds));
+    longitude = longitude > 180 ? longitude - 360 : longitude;
+    return {latitude, longitude};
+}
+
+} // namespace
+
+std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
+    if (fromUnix > toUnix) {
+        throw std::invalid_argument("SolarEclipsesBetween: the range runs backwards");
+    }
+    requireCovered("SolarEclipsesBetween", fromUnix, toUnix);
+    std::vector<SolarEclipse> out;
+    constexpr double kHalfWindow = 4 * 3600.0;
+    for (const PhaseEvent& newMoon : PhaseEventsBetween(fromUnix - 86400, toUnix + 86400)) {
+        if (newMoon.quarter != Quarter::New) {
+            continue;
+        }
+        const auto t0 = static_cast<double>(newMoon.unixSeconds);
+        if (std::abs(MoonPosition(julianEphemerisDay(t0)).latitude) > 1.8) {
+            continue;
+        }
+        const double tg = minimumBetween(t0 - kHalfWindow, t0 + kHalfWindow, [](double t) { return axisAt(t).gamma; });
+        const auto greatest = static_cast<std::int64_t>(std::llround(tg));
+        if (greatest < fromUnix || greatest >= toUnix) {
+            continue;
+        }
+        const ShadowAxis a = axisAt(tg);
+        SolarEclipse e{greatest, EclipseKind::Partial, 0, 0, 0};
+        // The flattened earth seen along the axis is an ellipse, narrower toward the poles: its
+        // radius in the direction of the axis's crossing.
+        const Vec north{0, 0, 1};
+        const double sinD = north.dot(a.direction);
+        const double rho = std::sqrt(1 - kFlattening * (2 - kFlattening) * (1 - sinD * sinD));
+        const double northward = a.gamma > 0 ? (a.onPlane.dot(north)) / std::sqrt(1 - sinD * sinD) / a.gamma : 0;
+        const double outline = 1 / std::sqrt(1 + northward * northward * (1 / (rho * rho) - 1));
+        Vec place;
+        if (a.gamma < outline) {
+            // Central: seen where the axis meets the earth, on the side of the moon.
+            const double height = outline * std::sqrt(1 - (a.gamma / outline) * (a.gamma / outline));
+            place = a.onPlane - a.direction * height;
+            const bool totalHere = a.umbra(height) > 0;
+            const bool totalAtTheEnds = a.umbra(0) > 0;
+            e.kind = totalHere == totalAtTheEnds ? (totalHere ? EclipseKind::Total : EclipseKind::Annular)
+                                                 : EclipseKind::Hybrid;
+            // The moon's apparent diameter over the sun's.
+            e.magnitude = (a.penumbra(height) + a.umbra(height)) / (a.penumbra(height) - a.umbra(height));
+        } else {
+            // Not central: greatest where the earth's limb comes nearest the axis.
+            if (a.gamma - outline >= a.penumbra(0)) {
+                continue; // the penumbra passes beside the earth
+            }
+            place = a.onPlane * (outline / a.gamma);
+            e.magnitude = a.magnitude(0, a.gamma - outline);
+            if (a.gamma < outline + std::abs(a.umbra(0))) {
+                e.kind = a.umbra(0) > 0 ? EclipseKind::Total : EclipseKind::Annular;
+            }
+        }
+        std::tie(e.latitudeDeg, e.longitudeDeg) = geographic(place, tg);
         out.push_back(e);
     }
     return out;

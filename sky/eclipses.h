@@ -1,9 +1,9 @@
 #pragma once
 
-// Eclipses of the moon: when the earth's shadow falls on it, how deep, and the instants of its
-// phases. Times are Unix seconds (UTC); an eclipse belongs to the range its greatest eclipse falls
-// in. A range that runs backwards, or reaches past what the theories cover, throws
-// std::invalid_argument.
+// Eclipses of the moon (when the earth's shadow falls on it, how deep, and the instants of its
+// phases) and of the sun (when and where the moon's shadow falls on the earth, and of what kind). Times are Unix
+// seconds (UTC); an eclipse belongs to the range its greatest eclipse falls in. A range that runs backwards, or reaches
+// past what the theories cover, throws std::invalid_argument.
 
 #include <cstdint>
 #include <vector>
@@ -24,5 +24,15 @@ struct LunarEclipse {
     std::int64_t totalStart, totalEnd;         // U2, U3
 };
 std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix);
+
+// Solar eclipses whose greatest eclipse falls in [from, to).
+struct SolarEclipse {
+    std::int64_t greatest; // the axis of the moon's shadow passes closest to the earth's centre
+    EclipseKind kind;      // Partial, Annular, Total or Hybrid
+    double magnitude;      // at greatest eclipse (for central eclipses the moon/sun diameter ratio)
+    double latitudeDeg;    // where greatest eclipse is seen
+    double longitudeDeg;   // east positive
+};
+std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix);
 
 } // namespace lunara::sky

@@ -19,49 +19,6 @@ constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kEarthFlattening = 1 / 298.257;
 constexpr double kMoonRadiusKm = 1737.4;
 constexpr double kSunRadiusKm = 696000.0;
-constexpr double kAuKm = 149597870.7;
-
-struct Vec {
-    double x, y, z;
-    Vec operator+(const Vec& o) const { return {x + o.x, y + o.y, z + o.z}; }
-    Vec operator*(double k) const { return {x * k, y * k, z * k}; }
-};
-
-double julianCenturies(double jd) { return (jd - kJ2000) / 36525.0; }
-double julianDay(double unixSeconds) { return unixSeconds / 86400.0 + kUnixEpochJd; }
-
-// A place on the ecliptic of date, in km on the true equator and equinox of date.
-Vec equatorialOfDate(double longitude, double latitude, double distanceKm, double jde) {
-    const double t = julianCenturies(jde);
-    const double obliquity = meanObliquity(t) + nutation(t).obliquity;
-    const double cb = cosDeg(latitude);
-    const double sb = sinDeg(latitude);
-    const double sl = sinDeg(longitude);
-    const double ce = cosDeg(obliquity);
-    const double se = sinDeg(obliquity);
-    return {distanceKm * cb * cosDeg(longitude), distanceKm * (cb * sl * ce - sb * se),
-            distanceKm * (cb * sl * se + sb * ce)};
-}
-
-Vec sunAt(double unixSeconds) {
-    const double jde = julianEphemerisDay(unixSeconds);
-    const SunPlace sun = SunPosition(jde);
-    return equatorialOfDate(sun.longitude, sun.latitude, sun.distanceAu * kAuKm, jde);
-}
-
-Vec moonAt(double unixSeconds) {
-    const double jde = julianEphemerisDay(unixSeconds);
-    const MoonPlace moon = MoonPosition(jde);
-    return equatorialOfDate(moon.longitude, moon.latitude, moon.distanceKm, jde);
-}
-
-// Greenwich apparent sidereal time, degrees.
-double siderealTime(double unixSeconds) {
-    const double jd = julianDay(unixSeconds);
-    const double t = julianCenturies(jd);
-    const double mean = 280.46061837 + 360.98564736629 * (jd - kJ2000) + 0.000387933 * t * t - t * t * t / 38710000.0;
-    return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
-}
 
 // The observer at sea level on the flattened earth, and the upper limb's altitude seen from there.
 class Site {

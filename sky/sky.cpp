@@ -273,7 +273,6 @@ double MoonEclipticLongitude(std::int64_t unixSeconds) {
 namespace {
 // The lit share of the disc from the phase angle, which the sun's and moon's places give.
 double litShare(const MoonPlace& moon, const SunPlace& sun) {
-    constexpr double kAuKm = 149597870.7;
     const double r = sun.distanceAu * kAuKm;
     const double cosPsi = cosDeg(moon.latitude) * cosDeg(moon.longitude - sun.longitude);
     const double psi = std::acos(std::clamp(cosPsi, -1.0, 1.0));

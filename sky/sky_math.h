@@ -166,4 +166,52 @@ template <typename F> std::int64_t firstSecondPast(double root, bool rising, con
     return at;
 }
 
+inline constexpr double kAuKm = 149597870.7;
+
+// A place in km on the true equator and equinox of date: x to the equinox, z to the pole.
+struct Vec {
+    double x, y, z;
+    Vec operator+(const Vec& o) const { return {x + o.x, y + o.y, z + o.z}; }
+    Vec operator-(const Vec& o) const { return {x - o.x, y - o.y, z - o.z}; }
+    Vec operator*(double k) const { return {x * k, y * k, z * k}; }
+    double dot(const Vec& o) const { return x * o.x + y * o.y + z * o.z; }
+    double length() const { return std::sqrt(dot(*this)); }
+};
+
+inline double julianCenturies(double jd) { return (jd - kJ2000) / 36525.0; }
+inline double julianDay(double unixSeconds) { return unixSeconds / 86400.0 + kUnixEpochJd; }
+
+// A place on the ecliptic of date, in km on the true equator and equinox of date.
+inline Vec equatorialOfDate(double longitude, double latitude, double distanceKm, double jde) {
+    const double t = julianCenturies(jde);
+    const double obliquity = meanObliquity(t) + nutation(t).obliquity;
+    const double cb = cosDeg(latitude);
+    const double sb = sinDeg(latitude);
+    const double sl = sinDeg(longitude);
+    const double ce = cosDeg(obliquity);
+    const double se = sinDeg(obliquity);
+    return {distanceKm * cb * cosDeg(longitude), distanceKm * (cb * sl * ce - sb * se),
+            distanceKm * (cb * sl * se + sb * ce)};
+}
+
+inline Vec sunAt(double unixSeconds) {
+    const double jde = julianEphemerisDay(unixSeconds);
+    const SunPlace sun = SunPosition(jde);
+    return equatorialOfDate(sun.longitude, sun.latitude, sun.distanceAu * kAuKm, jde);
+}
+
+inline Vec moonAt(double unixSeconds) {
+    const double jde = julianEphemerisDay(unixSeconds);
+    const MoonPlace moon = MoonPosition(jde);
+    return equatorialOfDate(moon.longitude, moon.latitude, moon.distanceKm, jde);
+}
+
+// Greenwich apparent sidereal time, degrees.
+inline double siderealTime(double unixSeconds) {
+    const double jd = julianDay(unixSeconds);
+    const double t = julianCenturies(jd);
+    const double mean = 280.46061837 + 360.98564736629 * (jd - kJ2000) + 0.000387933 * t * t - t * t * t / 38710000.0;
+    return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
+}
+
 } // namespace lunara::sky::detail

@@ -53,6 +53,7 @@ private slots:
     void apsidesAgreeWithAnIndependentEphemeris();
     void stationAndApsisRangesFollowTheRules();
     void lunarEclipsesAsInTheCanon();
+    void solarEclipsesAsInTheCanon();
 };
 
 void TestYear::equinoxesAndSolsticesAsPublished() {
@@ -298,6 +299,53 @@ void TestYear::lunarEclipsesAsInTheCanon() {
     qInfo("lunar eclipses 1901-2000: %zu; greatest worst %.0f s; magnitudes worst %.4f (penumbral), %.4f (umbral); "
           "semi-durations worst %.1f min (partial), %.1f min (total) where the phase is 0.05 deep or more",
           ours.size(), worstGreatest, worstPenumbral, worstUmbral, worstPartial, worstTotal);
+}
+
+// Every solar eclipse of 1901-2000 in the published canon: greatest eclipse (the canon's dynamical
+// time less its delta T), kind, magnitude and the place of greatest eclipse.
+void TestYear::solarEclipsesAsInTheCanon() {
+    const QList<QByteArrayList> canon = rows(QStringLiteral(PUBLISHED "/solar_eclipses_1901_2000.tsv"));
+    QCOMPARE(canon.size(), 228);
+    const std::vector<SolarEclipse> ours =
+        SolarEclipsesBetween(utcMinute("1901-01-01T00:00Z"), utcMinute("2001-01-01T00:00Z"));
+    QCOMPARE(ours.size(), std::size_t(canon.size()));
+    double worstGreatest = 0;
+    double worstMagnitude = 0;
+    double worstPlace = 0;
+    for (qsizetype i = 0; i < canon.size(); ++i) {
+        const QByteArrayList& c = canon[i];
+        const SolarEclipse& e = ours[std::size_t(i)];
+        const std::int64_t td =
+            QDateTime::fromString(QString::fromLatin1(c[0].left(19)), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+                .toTimeZone(QTimeZone::utc())
+                .toSecsSinceEpoch();
+        const std::int64_t at = td - c[1].toLongLong();
+        const char kind = c[2].at(0);
+        const EclipseKind expected = kind == 'T'   ? EclipseKind::Total
+                                     : kind == 'A' ? EclipseKind::Annular
+                                     : kind == 'H' ? EclipseKind::Hybrid
+                                                   : EclipseKind::Partial;
+        // A hybrid may read total or annular.
+        const bool kindRight = e.kind == expected || (expected == EclipseKind::Hybrid &&
+                                                      (e.kind == EclipseKind::Total || e.kind == EclipseKind::Annular));
+        const double magnitudeOff = std::abs(e.magnitude - c[4].toDouble());
+        const double latOff = std::abs(e.latitudeDeg - c[5].toDouble());
+        double lonOff = std::abs(e.longitudeDeg - c[6].toDouble());
+        lonOff = std::min(lonOff, 360 - lonOff) * std::cos(e.latitudeDeg * 3.14159265358979 / 180);
+        QVERIFY2(kindRight, c[0].constData());
+        QVERIFY2(std::abs(double(e.greatest - at)) <= 60, c[0].constData());
+        QVERIFY2(magnitudeOff <= 0.005, c[0].constData());
+        QVERIFY2(latOff <= 0.5 && lonOff <= 0.5, c[0].constData());
+        worstGreatest = std::max(worstGreatest, std::abs(double(e.greatest - at)));
+        worstMagnitude = std::max(worstMagnitude, magnitudeOff);
+        worstPlace = std::max(worstPlace, std::max(latOff, lonOff));
+    }
+    const std::int64_t first = ours.front().greatest;
+    QCOMPARE(SolarEclipsesBetween(first, first + 1).size(), std::size_t(1));
+    QVERIFY(SolarEclipsesBetween(first - 3600, first).empty());
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SolarEclipsesBetween(first, first - 1));
+    qInfo("solar eclipses 1901-2000: %zu; greatest worst %.0f s; magnitude worst %.4f; place worst %.2f degrees",
+          ours.size(), worstGreatest, worstMagnitude, worstPlace);
 }
 
 QTEST_APPLESS_MAIN(TestYear)
