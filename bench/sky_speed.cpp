@@ -84,7 +84,10 @@ int main(int argc, char** argv) {
         const std::int64_t start = -2177452800 + static_cast<std::int64_t>(i) * 4729 * 86400 % (149LL * 365 * 86400);
         const std::int64_t end = start + 365LL * 86400;
         sink += SunTurningsBetween(start, end).size() + StationsBetween(start, end).size() +
-                LunarApsidesBetween(start, end).size();
+                LunarApsidesBetween(start, end).size() + LunarEclipsesBetween(start, end).size();
+        for (const SolarEclipse& e : SolarEclipsesBetween(start, end)) {
+            sink += SolarEclipseSeenFrom(e, 52.52, 13.41) ? 1 : 0;
+        }
     });
     const double eclipses = medianMs(5, [&](int) {
         sink +=
@@ -94,7 +97,7 @@ int main(int argc, char** argv) {
     std::printf("every quarter 1901-2050          %8.3f ms\n", all);
     std::printf("sun and moon rise/set, a month:  %8.3f ms (Berlin) %8.3f ms (Tromso)\n", berlin, tromso);
     std::printf("void of course, a month (modern): %8.3f ms\n", voids);
-    std::printf("a year's turning points, stations, perigees and apogees: %8.3f ms\n", year);
+    std::printf("a year of turning points, stations, apsides and eclipses (seen from Berlin): %8.3f ms\n", year);
     std::printf("every eclipse 1901-2050:          %8.3f ms\n", eclipses);
     return sink == 0 ? 1 : 0;
 }

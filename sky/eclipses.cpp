@@ -3,6 +3,7 @@
 #include "sky/sky.h"
 #include "sky/sky_math.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -243,6 +244,104 @@ std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64
         out.push_back(e);
     }
     return out;
+}
+
+namespace {
+
+// The sun and the moon seen from a place at sea level: their separation and apparent radii, and
+// the sun's altitude, degrees.
+struct SeenFrom {
+    double separation, sunRadius, moonRadius, sunAltitude;
+};
+
+class Observer {
+public:
+    Observer(double latitude, double longitude) : longitude_(longitude) {
+        if (!std::isfinite(latitude) || !std::isfinite(longitude) || latitude < -90 || latitude > 90) {
+            throw std::invalid_argument("SolarEclipseSeenFrom: latitude must lie in -90..90");
+        }
+        sinLat_ = sinDeg(latitude);
+        cosLat_ = cosDeg(latitude);
+        const double u = std::atan2((1 - kFlattening) * sinLat_, cosLat_);
+        rhoSin_ = kEarthRadiusKm * (1 - kFlattening) * std::sin(u);
+        rhoCos_ = kEarthRadiusKm * std::cos(u);
+    }
+    SeenFrom at(double unixSeconds) const {
+        const double lst = (siderealTime(unixSeconds) + longitude_) * kRad;
+        const Vec here{rhoCos_ * std::cos(lst), rhoCos_ * std::sin(lst), rhoSin_};
+        const Vec sun = sunAt(unixSeconds) - here;
+        const Vec moon = moonAt(unixSeconds) - here;
+        const double ds = sun.length();
+        const double dm = moon.length();
+        const double cosSep = std::clamp(sun.dot(moon) / (ds * dm), -1.0, 1.0);
+        const Vec up{cosLat_ * std::cos(lst), cosLat_ * std::sin(lst), sinLat_};
+        return {std::acos(cosSep) / kRad, std::asin(696000.0 / ds) / kRad,
+                std::asin(kMoonPenumbral * kEarthRadiusKm / dm) / kRad,
+                std::asin(std::clamp(up.dot(sun) / ds, -1.0, 1.0)) / kRad};
+    }
+
+private:
+    double longitude_;
+    double sinLat_ = 0, cosLat_ = 1, rhoSin_ = 0, rhoCos_ = 0;
+};
+
+} // namespace
+
+std::optional<SolarEclipseHere> SolarEclipseSeenFrom(const SolarEclipse& eclipse, double latitudeDeg,
+                                                     double longitudeDeg) {
+    const Observer observer(latitudeDeg, longitudeDeg);
+    const auto g = static_cast<double>(eclipse.greatest);
+    // The shadow crosses the earth in under five hours either side of greatest eclipse: the
+    // separation's least value in that time, found coarsely every five minutes, then exactly.
+    constexpr double kReach = 5 * 3600.0;
+    constexpr double kStep = 300.0;
+    const auto separation = [&observer](double t) { return observer.at(t).separation; };
+    double best = g - kReach;
+    double least = separation(best);
+    for (double t = g - kReach + kStep; t <= g + kReach; t += kStep) {
+        const double s = separation(t);
+        if (s < least) {
+            least = s;
+            best = t;
+        }
+    }
+    const double peak = minimumBetween(best - kStep, best + kStep, separation);
+    const SeenFrom p = observer.at(peak);
+    if (p.separation >= p.sunRadius + p.moonRadius) {
+        return std::nullopt;
+    }
+    SolarEclipseHere here{EclipseKind::Partial,
+                          0,
+                          static_cast<std::int64_t>(std::llround(peak)),
+                          0,
+                          0,
+                          0,
+                          (p.sunRadius + p.moonRadius - p.separation) / (2 * p.sunRadius),
+                          p.sunAltitude};
+    // The instants the limbs touch (outer contacts) and the moon lies wholly on or in the sun.
+    const auto contacts = [&](auto edge, std::int64_t& before, std::int64_t& after) {
+        const auto f = [&observer, &edge](double t) {
+            const SeenFrom s = observer.at(t);
+            return s.separation - edge(s);
+        };
+        double a = peak;
+        while (f(a) < 0 && a > peak - kReach) {
+            a -= kStep;
+        }
+        double b = peak;
+        while (f(b) < 0 && b < peak + kReach) {
+            b += kStep;
+        }
+        before = static_cast<std::int64_t>(std::llround(rootBetween({a, f(a)}, {peak, f(peak)}, f)));
+        after = static_cast<std::int64_t>(std::llround(rootBetween({peak, f(peak)}, {b, f(b)}, f)));
+    };
+    contacts([](const SeenFrom& s) { return s.sunRadius + s.moonRadius; }, here.partialStart, here.partialEnd);
+    if (p.separation < std::abs(p.moonRadius - p.sunRadius)) {
+        here.kind = p.moonRadius > p.sunRadius ? EclipseKind::Total : EclipseKind::Annular;
+        contacts([](const SeenFrom& s) { return std::abs(s.moonRadius - s.sunRadius); }, here.centralStart,
+                 here.centralEnd);
+    }
+    return here;
 }
 
 } // namespace lunara::sky

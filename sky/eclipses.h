@@ -6,6 +6,7 @@
 // past what the theories cover, throws std::invalid_argument.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace lunara::sky {
@@ -34,5 +35,17 @@ struct SolarEclipse {
     double longitudeDeg;   // east positive
 };
 std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix);
+
+// A solar eclipse as seen from a place at sea level (whether or not the sun is above the horizon
+// there); nothing when the moon does not cover the sun there.
+struct SolarEclipseHere {
+    EclipseKind kind; // Partial, Annular or Total at the place
+    std::int64_t partialStart, peak, partialEnd;
+    std::int64_t centralStart, centralEnd; // 0 unless annular or total at the place
+    double magnitude;                      // fraction of the sun's diameter covered at the peak
+    double sunAltitudeAtPeak;              // degrees, negative when below the horizon
+};
+std::optional<SolarEclipseHere> SolarEclipseSeenFrom(const SolarEclipse& eclipse, double latitudeDeg,
+                                                     double longitudeDeg);
 
 } // namespace lunara::sky

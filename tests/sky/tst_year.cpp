@@ -1,6 +1,7 @@
 // The year's events against published figures (the almanac office's equinoxes and solstices) and
 // an independent ephemeris (PyEphem, tests/sky/year_reference.tsv by tools/make_year_reference.py).
 #include "sky/eclipses.h"
+#include "sky/horizon.h"
 #include "sky/sky.h"
 #include "sky/year.h"
 
@@ -54,6 +55,7 @@ private slots:
     void stationAndApsisRangesFollowTheRules();
     void lunarEclipsesAsInTheCanon();
     void solarEclipsesAsInTheCanon();
+    void solarEclipsesSeenFromAPlace();
 };
 
 void TestYear::equinoxesAndSolsticesAsPublished() {
@@ -346,6 +348,61 @@ void TestYear::solarEclipsesAsInTheCanon() {
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SolarEclipsesBetween(first, first - 1));
     qInfo("solar eclipses 1901-2000: %zu; greatest worst %.0f s; magnitude worst %.4f; place worst %.2f degrees",
           ours.size(), worstGreatest, worstMagnitude, worstPlace);
+}
+
+// Local circumstances against PyEphem's sun and moon reduced to the place: totality, annularity
+// and partial phases, a sun that sets during the eclipse (Madrid, 12 August 2026), the south.
+void TestYear::solarEclipsesSeenFromAPlace() {
+    const QList<QByteArrayList> local = rows(QStringLiteral(YEAR_REFERENCE), "local");
+    QVERIFY(local.size() >= 15);
+    double worstContact = 0;
+    double worstMagnitude = 0;
+    double worstAltitude = 0;
+    for (const QByteArrayList& r : local) {
+        const QString where = QString::fromLatin1(r[1] + ' ' + r[4]);
+        const std::int64_t around = r[4].toLongLong();
+        const std::vector<SolarEclipse> eclipses = SolarEclipsesBetween(around - 2 * kDay, around + 2 * kDay);
+        QCOMPARE(eclipses.size(), std::size_t(1));
+        const std::optional<SolarEclipseHere> here =
+            SolarEclipseSeenFrom(eclipses.front(), r[2].toDouble(), r[3].toDouble());
+        if (r[5] == "none") {
+            QVERIFY2(!here, qPrintable(where));
+            continue;
+        }
+        QVERIFY2(here, qPrintable(where));
+        const EclipseKind kind = r[5] == "T"   ? EclipseKind::Total
+                                 : r[5] == "A" ? EclipseKind::Annular
+                                               : EclipseKind::Partial;
+        QVERIFY2(here->kind == kind, qPrintable(where));
+        const std::array<std::int64_t, 5> ours{here->partialStart, here->peak, here->partialEnd, here->centralStart,
+                                               here->centralEnd};
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            const double theirs = r[6 + qsizetype(i)].toDouble();
+            if (theirs == 0) {
+                QCOMPARE(ours[i], std::int64_t(0));
+                continue;
+            }
+            const double off = std::abs(double(ours[i]) - theirs);
+            // The peak is a flat minimum: it is checked by its magnitude, within a minute and a half.
+            QVERIFY2(off <= (i == 1 ? 90 : 60),
+                     qPrintable(where + QStringLiteral(" contact %1: %2 s").arg(i).arg(off)));
+            worstContact = std::max(worstContact, i == 1 ? 0.0 : off);
+        }
+        worstMagnitude = std::max(worstMagnitude, std::abs(here->magnitude - r[11].toDouble()));
+        worstAltitude = std::max(worstAltitude, std::abs(here->sunAltitudeAtPeak - r[12].toDouble()));
+        QVERIFY2(std::abs(here->magnitude - r[11].toDouble()) <= 0.005, qPrintable(where));
+        QVERIFY2(std::abs(here->sunAltitudeAtPeak - r[12].toDouble()) <= 0.5, qPrintable(where));
+    }
+    // Madrid, 12 August 2026: the sun sets before the moon has left it.
+    const std::vector<SolarEclipse> august =
+        SolarEclipsesBetween(utcMinute("2026-08-12T00:00Z"), utcMinute("2026-08-13T00:00Z"));
+    const std::optional<SolarEclipseHere> madrid = SolarEclipseSeenFrom(august.front(), 40.4168, -3.7038);
+    QVERIFY(madrid && madrid->sunAltitudeAtPeak > 0);
+    QVERIFY(UpperLimbAltitude(Body::Sun, 40.4168, -3.7038, madrid->partialEnd) < kHorizonAltitude);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SolarEclipseSeenFrom(august.front(), 95, 0));
+    qInfo("solar eclipses seen from %lld places: contacts worst %.0f s, magnitude worst %.4f, the sun's altitude worst "
+          "%.2f degrees",
+          static_cast<long long>(local.size()), worstContact, worstMagnitude, worstAltitude);
 }
 
 QTEST_APPLESS_MAIN(TestYear)
