@@ -79,10 +79,7 @@ template <typename F> double minimumBetween(double a, double b, const F& f) {
 } // namespace
 
 std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
-    if (fromUnix > toUnix) {
-        throw std::invalid_argument("LunarEclipsesBetween: the range runs backwards");
-    }
-    requireCovered("LunarEclipsesBetween", fromUnix, toUnix);
+    requireYearsShown("LunarEclipsesBetween", fromUnix, toUnix);
     std::vector<LunarEclipse> out;
     // Greatest eclipse lies within a few hours of the full moon: look a day beyond either end.
     constexpr double kHalfWindow = 4 * 3600.0;
@@ -190,10 +187,7 @@ std::pair<double, double> geographic(const Vec& p, double unixSeconds) {
 } // namespace
 
 std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
-    if (fromUnix > toUnix) {
-        throw std::invalid_argument("SolarEclipsesBetween: the range runs backwards");
-    }
-    requireCovered("SolarEclipsesBetween", fromUnix, toUnix);
+    requireYearsShown("SolarEclipsesBetween", fromUnix, toUnix);
     std::vector<SolarEclipse> out;
     constexpr double kHalfWindow = 4 * 3600.0;
     for (const PhaseEvent& newMoon : PhaseEventsBetween(fromUnix - 86400, toUnix + 86400)) {
@@ -298,7 +292,8 @@ std::optional<SolarEclipseHere> SolarEclipseSeenFrom(const SolarEclipse& eclipse
     const auto separation = [&observer](double t) { return observer.at(t).separation; };
     double best = g - kReach;
     double least = separation(best);
-    for (double t = g - kReach + kStep; t <= g + kReach; t += kStep) {
+    for (int step = 1; step <= static_cast<int>(2 * kReach / kStep); ++step) {
+        const double t = g - kReach + step * kStep;
         const double s = separation(t);
         if (s < least) {
             least = s;

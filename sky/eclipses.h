@@ -1,9 +1,10 @@
 #pragma once
 
 // Eclipses of the moon (when the earth's shadow falls on it, how deep, and the instants of its
-// phases) and of the sun (when and where the moon's shadow falls on the earth, and of what kind). Times are Unix
-// seconds (UTC); an eclipse belongs to the range its greatest eclipse falls in. A range that runs backwards, or reaches
-// past what the theories cover, throws std::invalid_argument.
+// phases) and of the sun (when and where the moon's shadow falls on the earth, and of what kind).
+// Times are Unix seconds (UTC); an eclipse belongs to the range its greatest eclipse falls in. A
+// range that runs backwards, or reaches more than a lunation past 1901-2050, throws
+// std::invalid_argument.
 
 #include <cstdint>
 #include <optional>

@@ -19,17 +19,10 @@ double wrap180(double degrees) {
     return d > 180 ? d - 360 : d;
 }
 
-void requireForward(const char* function, std::int64_t fromUnix, std::int64_t toUnix) {
-    if (fromUnix > toUnix) {
-        throw std::invalid_argument(std::string(function) + ": the range runs backwards");
-    }
-    requireCovered(function, fromUnix, toUnix);
-}
-
 } // namespace
 
 std::vector<SunTurning> SunTurningsBetween(std::int64_t fromUnix, std::int64_t toUnix) {
-    requireForward("SunTurningsBetween", fromUnix, toUnix);
+    requireYearsShown("SunTurningsBetween", fromUnix, toUnix);
     std::vector<SunTurning> out;
     // The sun moves about a degree a day: in four days it passes at most one multiple of 45.
     constexpr std::int64_t kStep = 4LL * 86400;
@@ -68,7 +61,7 @@ template <typename F> std::int64_t zeroOf(const F& rate, double a, double ra, do
 } // namespace
 
 std::vector<Station> StationsBetween(std::int64_t fromUnix, std::int64_t toUnix) {
-    requireForward("StationsBetween", fromUnix, toUnix);
+    requireYearsShown("StationsBetween", fromUnix, toUnix);
     std::vector<Station> out;
     if (toUnix <= fromUnix) {
         return out;
@@ -109,7 +102,7 @@ std::vector<Station> StationsBetween(std::int64_t fromUnix, std::int64_t toUnix)
 }
 
 std::vector<LunarApsis> LunarApsidesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
-    requireForward("LunarApsidesBetween", fromUnix, toUnix);
+    requireYearsShown("LunarApsidesBetween", fromUnix, toUnix);
     std::vector<LunarApsis> out;
     if (toUnix <= fromUnix) {
         return out;

@@ -1,9 +1,10 @@
 #pragma once
 
 // The events a year is planned by: the sun's turning points (equinoxes, solstices and the
-// cross-quarter points between them), the planets' stations and the moon's perigees and apogees. Times are Unix seconds
-// (UTC); an event exactly at `from` belongs to the range, one exactly at `to` does not. A range that runs backwards, or
-// reaches past what the theories cover, throws std::invalid_argument.
+// cross-quarter points between them), the planets' stations and the moon's perigees and apogees.
+// Times are Unix seconds (UTC); an event exactly at `from` belongs to the range, one exactly at `to`
+// does not. A range that runs backwards, or reaches more than a lunation past 1901-2050, throws
+// std::invalid_argument.
 
 #include "sky/planets.h"
 

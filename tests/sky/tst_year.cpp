@@ -123,6 +123,13 @@ void TestYear::turningPointRangesFollowTheRules() {
     QVERIFY(SunTurningsBetween(year, year).empty());
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SunTurningsBetween(year, year - 1));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SunTurningsBetween(kFirstUnix - kDay, year));
+    // Up to a lunation past 1901-2050, and no further.
+    const std::int64_t start1901 = utcMinute("1901-01-01T00:00Z");
+    const std::int64_t end2050 = utcMinute("2051-01-01T00:00Z");
+    QVERIFY(!SunTurningsBetween(start1901 - 29 * kDay, end2050 + 29 * kDay).empty());
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SunTurningsBetween(start1901 - 31 * kDay, year));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, LunarEclipsesBetween(year, end2050 + 31 * kDay));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StationsBetween(start1901 - 40 * kDay, start1901));
 }
 
 // Every station of the reference's years found, none extra, each within what root finding on the
@@ -242,7 +249,7 @@ void TestYear::stationAndApsisRangesFollowTheRules() {
         QCOMPARE(a.size(), apsides.size());
     }
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StationsBetween(year, year - 1));
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, LunarApsidesBetween(kLastUnix, kLastUnix + kDay));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, LunarApsidesBetween(year + kDay, year));
 }
 
 // Every lunar eclipse of 1901-2000 in the published canon found, none extra: greatest eclipse, kind,
