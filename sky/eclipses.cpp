@@ -51,6 +51,22 @@ ShadowGeometry shadowAt(double unixSeconds) {
             kShadowEnlargement * (moonParallax + sunParallax - sunRadius), moonRadius};
 }
 
+// Greatest eclipse lies within a few hours of the full (or new) moon.
+constexpr double kHalfWindow = 4 * 3600.0;
+
+// The full (or new) moons a day either side of [from, to) near enough a node for an eclipse: far
+// from one the moon passes more than a shadow's width above or below the axis.
+std::vector<double> syzygiesNearANode(std::int64_t fromUnix, std::int64_t toUnix, Quarter quarter) {
+    std::vector<double> out;
+    for (const PhaseEvent& e : PhaseEventsBetween(fromUnix - 86400, toUnix + 86400)) {
+        const auto t = static_cast<double>(e.unixSeconds);
+        if (e.quarter == quarter && std::abs(MoonPosition(julianEphemerisDay(t)).latitude) <= 1.8) {
+            out.push_back(t);
+        }
+    }
+    return out;
+}
+
 // The instant of least f in [a, b] (f has one minimum there), to half a second: golden section.
 template <typename F> double minimumBetween(double a, double b, const F& f) {
     constexpr double kGolden = 0.6180339887498949;
@@ -81,17 +97,7 @@ template <typename F> double minimumBetween(double a, double b, const F& f) {
 std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     requireYearsShown("LunarEclipsesBetween", fromUnix, toUnix);
     std::vector<LunarEclipse> out;
-    // Greatest eclipse lies within a few hours of the full moon: look a day beyond either end.
-    constexpr double kHalfWindow = 4 * 3600.0;
-    for (const PhaseEvent& full : PhaseEventsBetween(fromUnix - 86400, toUnix + 86400)) {
-        if (full.quarter != Quarter::Full) {
-            continue;
-        }
-        const auto t0 = static_cast<double>(full.unixSeconds);
-        // Far from a node the moon passes more than a shadow's width above or below it.
-        if (std::abs(MoonPosition(julianEphemerisDay(t0)).latitude) > 1.8) {
-            continue;
-        }
+    for (const double t0 : syzygiesNearANode(fromUnix, toUnix, Quarter::Full)) {
         const double tg =
             minimumBetween(t0 - kHalfWindow, t0 + kHalfWindow, [](double t) { return shadowAt(t).separation; });
         const auto greatest = static_cast<std::int64_t>(std::llround(tg));
@@ -189,15 +195,7 @@ std::pair<double, double> geographic(const Vec& p, double unixSeconds) {
 std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     requireYearsShown("SolarEclipsesBetween", fromUnix, toUnix);
     std::vector<SolarEclipse> out;
-    constexpr double kHalfWindow = 4 * 3600.0;
-    for (const PhaseEvent& newMoon : PhaseEventsBetween(fromUnix - 86400, toUnix + 86400)) {
-        if (newMoon.quarter != Quarter::New) {
-            continue;
-        }
-        const auto t0 = static_cast<double>(newMoon.unixSeconds);
-        if (std::abs(MoonPosition(julianEphemerisDay(t0)).latitude) > 1.8) {
-            continue;
-        }
+    for (const double t0 : syzygiesNearANode(fromUnix, toUnix, Quarter::New)) {
         const double tg = minimumBetween(t0 - kHalfWindow, t0 + kHalfWindow, [](double t) { return axisAt(t).gamma; });
         const auto greatest = static_cast<std::int64_t>(std::llround(tg));
         if (greatest < fromUnix || greatest >= toUnix) {

@@ -53,9 +53,25 @@ std::vector<SunTurning> SunTurningsBetween(std::int64_t fromUnix, std::int64_t t
 
 namespace {
 
-// An instant where a rate passes zero between a and b (samples of opposite sign), to the second.
-template <typename F> std::int64_t zeroOf(const F& rate, double a, double ra, double b, double rb) {
-    return static_cast<std::int64_t>(std::llround(rootBetween({a, ra}, {b, rb}, rate)));
+// Every instant in [from, to) where a rate passes zero, to the second, with whether it was rising
+// there. The rate is sampled on a fixed grid of `step` seconds, so a zero is bracketed alike in any
+// range and split ranges agree; a step must not span two zeros.
+template <typename F, typename Found>
+void zerosOf(const F& rate, std::int64_t fromUnix, std::int64_t toUnix, double step, Found&& found) {
+    double a = std::floor(static_cast<double>(fromUnix) / step) * step;
+    double ra = rate(a);
+    while (a < static_cast<double>(toUnix)) {
+        const double b = a + step;
+        const double rb = rate(b);
+        if ((ra < 0) != (rb < 0)) {
+            const auto at = static_cast<std::int64_t>(std::llround(rootBetween({a, ra}, {b, rb}, rate)));
+            if (at >= fromUnix && at < toUnix) {
+                found(at, rb >= 0);
+            }
+        }
+        a = b;
+        ra = rb;
+    }
 }
 
 } // namespace
@@ -78,22 +94,10 @@ std::vector<Station> StationsBetween(std::int64_t fromUnix, std::int64_t toUnix)
             };
             return wrap180(at(t + kHalf) - at(t - kHalf)) * 86400.0 / (2 * kHalf);
         };
-        const std::int64_t step = planet >= Planet::Jupiter ? 4 * 86400 : 86400;
-        // Steps on a fixed grid: a station is bracketed alike in any range, so split ranges agree.
-        double a = std::floor(static_cast<double>(fromUnix) / static_cast<double>(step)) * static_cast<double>(step);
-        double ra = rate(a);
-        while (a < static_cast<double>(toUnix)) {
-            const double b = a + static_cast<double>(step);
-            const double rb = rate(b);
-            if ((ra < 0) != (rb < 0)) {
-                const std::int64_t at = zeroOf(rate, a, ra, b, rb);
-                if (at >= fromUnix && at < toUnix) {
-                    out.push_back({planet, ra >= 0, at});
-                }
-            }
-            a = b;
-            ra = rb;
-        }
+        const double step = planet >= Planet::Jupiter ? 4 * 86400.0 : 86400.0;
+        zerosOf(rate, fromUnix, toUnix, step, [&](std::int64_t at, bool rising) {
+            out.push_back({planet, !rising, at});
+        });
     }
     std::sort(out.begin(), out.end(), [](const Station& x, const Station& y) {
         return x.unixSeconds != y.unixSeconds ? x.unixSeconds < y.unixSeconds : x.planet < y.planet;
@@ -111,21 +115,9 @@ std::vector<LunarApsis> LunarApsidesBetween(std::int64_t fromUnix, std::int64_t 
     // The change of distance over ten minutes around t, km a second. Perigee and apogee are two
     // weeks apart: half a day's step meets each alone.
     const auto rate = [&distance](double t) { return (distance(t + 300) - distance(t - 300)) / 600.0; };
-    constexpr double kStep = 12 * 3600.0;
-    double a = std::floor(static_cast<double>(fromUnix) / kStep) * kStep; // a fixed grid, as for the stations
-    double ra = rate(a);
-    while (a < static_cast<double>(toUnix)) {
-        const double b = a + kStep;
-        const double rb = rate(b);
-        if ((ra < 0) != (rb < 0)) {
-            const std::int64_t at = zeroOf(rate, a, ra, b, rb);
-            if (at >= fromUnix && at < toUnix) {
-                out.push_back({ra < 0, at, distance(static_cast<double>(at))});
-            }
-        }
-        a = b;
-        ra = rb;
-    }
+    zerosOf(rate, fromUnix, toUnix, 12 * 3600.0, [&](std::int64_t at, bool rising) {
+        out.push_back({rising, at, distance(static_cast<double>(at))});
+    });
     return out;
 }
 
