@@ -169,7 +169,9 @@ def main():
             rate = (lambda t, i=index: wrap(longitude(i, t + 1800) - longitude(i, t - 1800)))
             for at, before in crossings(rate, start, end, DAY):
                 out.write("station\t%d\t%d\t%.1f\n" % (index, 1 if before >= 0 else 0, at))
-        rate = (lambda t: moon_distance(t + 300) - moon_distance(t - 300))  # noqa: E731
+        # An hour either side: PyEphem keeps the distance in single precision, a few metres apart,
+        # which a shorter difference near the flat extremum cannot see past.
+        rate = (lambda t: moon_distance(t + 3600) - moon_distance(t - 3600))  # noqa: E731
         for at, before in crossings(rate, start, end, DAY / 2):
             out.write("apsis\t%d\t%.1f\t%.2f\n" % (1 if before < 0 else 0, at, moon_distance(at)))
     out.write("# local rows: place, latitude, longitude, an instant near greatest eclipse, then P/A/T or none,\n")

@@ -204,8 +204,8 @@ void TestYear::apsidesAgreeWithAnIndependentEphemeris() {
             const double off = std::abs(double(ours[i].unixSeconds) - theirs[i][2].toDouble());
             const double km = std::abs(ours[i].distanceKm - theirs[i][3].toDouble());
             // The least and greatest distance is a flat extremum: a kilometre of difference in the
-            // theories moves it by minutes (the lunar series here is cut to its largest terms).
-            QVERIFY2(off <= 1200 && km <= 10,
+            // theories moves it by minutes.
+            QVERIFY2(off <= 900 && km <= 10,
                      qPrintable(QStringLiteral("%1: %2 s, %3 km").arg(theirs[i][2].constData()).arg(off).arg(km)));
             worstTime = std::max(worstTime, off);
             worstKm = std::max(worstKm, km);
