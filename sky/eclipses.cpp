@@ -47,8 +47,11 @@ ShadowGeometry shadowAt(double unixSeconds) {
     const double sunParallax = 8.794 * kArcsec / sun.distanceAu;
     const double sunRadius = 959.63 * kArcsec / sun.distanceAu;
     const double moonRadius = std::asin(kMoonToEarthRadius * std::sin(moonParallax * kRad)) / kRad;
-    return {separation, kShadowEnlargement * (moonParallax + sunParallax + sunRadius),
-            kShadowEnlargement * (moonParallax + sunParallax - sunRadius), moonRadius};
+    // The earth's flattening narrows its shadow: its radius where the shadow is cut is taken as
+    // 0.99834 of the equator's, as the canons do.
+    const double earth = 0.99834 * moonParallax;
+    return {separation, kShadowEnlargement * (earth + sunParallax + sunRadius),
+            kShadowEnlargement * (earth + sunParallax - sunRadius), moonRadius};
 }
 
 // Greatest eclipse lies within a few hours of the full (or new) moon.
