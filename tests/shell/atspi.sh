@@ -12,4 +12,5 @@ chmod 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 unset QT_SCALE_FACTOR
-exec dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/check_atspi.py" "$host"
+# Not exec: the trap must still stop the X server when the checker is done.
+dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/check_atspi.py" "$host"
