@@ -48,6 +48,12 @@ std::string UtcDate(std::int64_t unixSeconds) {
     return std::to_string(y) + twoDigits(m) + twoDigits(d);
 }
 
+std::string UtcStamp(std::int64_t unixSeconds) {
+    const std::int64_t second = ((unixSeconds % kDay) + kDay) % kDay;
+    return UtcDate(unixSeconds) + 'T' + twoDigits(int(second / 3600)) + twoDigits(int(second / 60 % 60)) +
+           twoDigits(int(second % 60)) + 'Z';
+}
+
 std::string_view QuarterWords(sky::Quarter quarter) {
     constexpr std::array<std::string_view, 4> kWords{"New moon", "First quarter moon", "Full moon",
                                                      "Last quarter moon"};
@@ -111,9 +117,8 @@ std::vector<Event> Almanac::search(Search what, std::int64_t from, std::int64_t 
         for (const sky::HorizonCrossing& c :
              sky::RisingsAndSettingsBetween(body, place_->latitude, place_->longitude, from, to)) {
             std::string words = name + (c.rising ? "rise" : "set");
-            const std::int64_t second = ((c.unixSeconds % kDay) + kDay) % kDay;
-            std::string id = lower(words) + "-" + UtcDate(c.unixSeconds) + twoDigits(int(second / 3600)) +
-                             twoDigits(int(second / 60 % 60));
+            // Named by the minute: the moon can rise twice on a date.
+            std::string id = lower(words) + "-" + UtcStamp(c.unixSeconds).substr(0, 13);
             out.push_back({c.rising ? Kind::Rising : Kind::Setting,
                            c.unixSeconds,
                            c.unixSeconds,
@@ -209,8 +214,8 @@ std::vector<Event> Almanac::events(std::int64_t fromUnix, std::int64_t toUnix, K
     return out;
 }
 
-std::vector<sky::DaySky> Almanac::days(const std::vector<std::int64_t>& boundaries,
-                                       const std::vector<std::int64_t>& noons) const {
+std::vector<DaySky> Almanac::days(const std::vector<std::int64_t>& boundaries,
+                                  const std::vector<std::int64_t>& noons) const {
     if (boundaries.size() != noons.size() + 1) {
         throw std::invalid_argument("days: one boundary more than noons is needed");
     }
@@ -222,7 +227,7 @@ std::vector<sky::DaySky> Almanac::days(const std::vector<std::int64_t>& boundari
             throw std::invalid_argument("days: a noon lies outside its day");
         }
     }
-    std::vector<sky::DaySky> days(noons.size());
+    std::vector<DaySky> days(noons.size());
     if (noons.empty()) {
         return days;
     }
@@ -233,7 +238,7 @@ std::vector<sky::DaySky> Almanac::days(const std::vector<std::int64_t>& boundari
     auto nextQuarter = quarters.begin();
     auto nextIngress = ingresses.begin();
     for (std::size_t i = 0; i < noons.size(); ++i) {
-        sky::DaySky& day = days[i];
+        DaySky& day = days[i];
         for (auto q = quarters.begin(); q != quarters.end() && q->start <= noons[i]; ++q) {
             lastNew = q->quarter == sky::Quarter::New ? q->start : lastNew;
         }

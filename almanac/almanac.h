@@ -61,6 +61,16 @@ struct Event {
     bool operator==(const Event&) const = default;
 };
 
+// The sky of one local day of a calendar: the moon at the day's noon, and the quarter and sign
+// ingresses that fall within the day.
+struct DaySky {
+    double age = 0;                          // days since the new moon, at noon
+    double fraction = 0;                     // lit share of the disc, at noon
+    std::string_view sign;                   // the sign the moon stands in at noon
+    std::optional<sky::PhaseEvent> quarter;  // a quarter that falls within the day
+    std::vector<sky::SignIngress> ingresses; // the moon entering a sign within the day
+};
+
 // Where risings and settings are seen from: degrees, north and east positive.
 struct Place {
     double latitude = 0;
@@ -87,10 +97,12 @@ public:
     // events at the same instant in the order of their kinds.
     std::vector<Event> events(std::int64_t fromUnix, std::int64_t toUnix, Kinds kinds) const;
 
-    // The sky of consecutive local days for a calendar (as sky::SkyForDays describes them): the
-    // moon at each noon, and the quarter and ingresses of each day from the events here.
-    std::vector<sky::DaySky> days(const std::vector<std::int64_t>& boundaries,
-                                  const std::vector<std::int64_t>& noons) const;
+    // The sky of consecutive local days for a calendar: day i runs from boundaries[i] to
+    // boundaries[i + 1] (local midnights, so a day may be 23 or 25 hours long) and is seen at
+    // noons[i]; its quarter and ingresses are the events here. Throws std::invalid_argument when
+    // the boundaries do not increase, a noon lies outside its day, or there is not exactly one
+    // boundary more than noons.
+    std::vector<DaySky> days(const std::vector<std::int64_t>& boundaries, const std::vector<std::int64_t>& noons) const;
 
     // How many searches of the sky the almanac has made (for the checks of what it keeps).
     int searches() const { return searches_; }
@@ -116,6 +128,8 @@ private:
 
 // "20261224": an instant's date in UTC, as identities name it (any year, 1970 or not).
 std::string UtcDate(std::int64_t unixSeconds);
+// "20261224T012846Z": its date and time in UTC, as calendar files write it.
+std::string UtcStamp(std::int64_t unixSeconds);
 // "New moon", "First quarter moon", "Full moon", "Last quarter moon".
 std::string_view QuarterWords(sky::Quarter quarter);
 

@@ -1,6 +1,7 @@
 // How long the sky takes: one month of calendar data (days with their age, lit share, sign,
 // quarters and sign ingresses), every quarter from 1901 to 2050, and a month of risings and
 // settings of the sun and the moon, and a month of void-of-course periods. Prints medians.
+#include "almanac/almanac.h"
 #include "sky/eclipses.h"
 #include "sky/horizon.h"
 #include "sky/planets.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
         for (std::int64_t d = 0; d < 31; ++d) {
             noons[std::size_t(d)] = start + d * 86400 + 43200;
         }
-        sink += SkyForDays(bounds, noons).size();
+        sink += lunara::almanac::Almanac().days(bounds, noons).size();
     });
     const double all = medianMs(21, [&](int) { sink += PhaseEventsBetween(-2177452800, 2556143999).size(); });
     // Sun and moon at Berlin, then at Tromso (long searches near the polar night).

@@ -3,21 +3,10 @@
 #include "kit/save_file.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 
 namespace lunara {
 
 namespace {
-
-std::string twoDigits(unsigned n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); }
-
-// "20261224T012846Z"
-std::string utcStamp(std::int64_t unix) {
-    const std::int64_t seconds = ((unix % 86400) + 86400) % 86400;
-    return almanac::UtcDate(unix) + 'T' + twoDigits(unsigned(seconds / 3600)) + twoDigits(unsigned(seconds / 60 % 60)) +
-           twoDigits(unsigned(seconds % 60)) + 'Z';
-}
 
 std::string escaped(std::string_view text) {
     std::string out;
@@ -101,10 +90,10 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t
     for (const CalendarEvent& e : events) {
         addLine(out, "BEGIN:VEVENT");
         addLine(out, "UID:" + e.uid);
-        addLine(out, "DTSTAMP:" + utcStamp(stamp));
-        addLine(out, "DTSTART:" + utcStamp(e.start));
+        addLine(out, "DTSTAMP:" + almanac::UtcStamp(stamp));
+        addLine(out, "DTSTART:" + almanac::UtcStamp(e.start));
         if (e.end) {
-            addLine(out, "DTEND:" + utcStamp(*e.end));
+            addLine(out, "DTEND:" + almanac::UtcStamp(*e.end));
         }
         addLine(out, "SUMMARY:" + escaped(e.summary));
         if (!e.description.empty()) {

@@ -134,7 +134,7 @@ void MoonMonthModel::computeMonth() {
             n.push_back(withSky[i]->noon);
         }
         b.push_back(withSky[next - 1]->end - kRounding);
-        std::vector<sky::DaySky> skies = almanac_.days(b, n);
+        std::vector<almanac::DaySky> skies = almanac_.days(b, n);
         for (std::size_t i = run; i < next; ++i) {
             withSky[i]->sky = std::move(skies[i - run]);
         }

@@ -27,7 +27,7 @@ struct CalendarDay {
     std::int64_t start = 0; // first instant of the date
     std::int64_t end = 0;   // first instant of the next date
     std::int64_t noon = 0;  // local noon, or the middle of a day that has none
-    sky::DaySky sky;
+    almanac::DaySky sky;
     // Risings and settings at the place within the day, and for a day without any, whether the
     // body stays up.
     struct Horizon {

@@ -197,7 +197,7 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
             if (!day->exists) {
                 continue;
             }
-            const sky::DaySky& s = day->sky;
+            const almanac::DaySky& s = day->sky;
             if (s.quarter) {
                 p.setFont(fontOf(w * 0.013, true));
                 p.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignRight | Qt::AlignTop,

@@ -319,7 +319,7 @@ void frmMoonCalendar::usePlace(const Location& location) {
     showDetails();
 }
 
-PrintedMonth frmMoonCalendar::printedMonth() const {
+PrintedMonth frmMoonCalendar::printedMonth() {
     model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
     return {model, placeText(location_.place)};
 }
@@ -477,7 +477,7 @@ void frmMoonCalendar::showDetails() {
             setLabelText(label, QString());
         }
     } else {
-        const sky::DaySky& s = day->sky;
+        const almanac::DaySky& s = day->sky;
         PicCalMoon->setPixmap(model->picture(s.age));
         const std::optional<sky::Quarter> quarter =
             s.quarter ? std::optional(s.quarter->quarter) : std::optional<sky::Quarter>();

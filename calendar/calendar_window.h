@@ -109,7 +109,8 @@ private:
     void showVoidOfCourse(const CalendarDay& day);
     void usePlace(const Location& location);
     QString localTime(std::int64_t unixSeconds) const;
-    PrintedMonth printedMonth() const;
+    // The month to print, its almanac set to the planets chosen for the void of course.
+    PrintedMonth printedMonth();
 
     Location location_;
 };

@@ -200,15 +200,15 @@ QString frmMagickHours::timeText(std::int64_t unixSeconds) const {
 }
 
 void frmMagickHours::goToToday() {
-    showDate(planetaryDateAt(location_.place, host().services().now().toSecsSinceEpoch()));
+    showDay(planetaryDayAt(location_.place, host().services().now().toSecsSinceEpoch(), host().services().timeZone()));
     followsNow_ = true;
+    showMoonNow();
 }
 
 void frmMagickHours::moveDays(int days) { showDate(date_.addDays(days)); }
 
 void frmMagickHours::showDate(const QDate& date) {
     date_ = std::clamp(date, QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 31));
-    followsNow_ = false;
     showHours();
 }
 
@@ -219,10 +219,14 @@ frmLocation* frmMagickHours::chooseLocation() {
     });
 }
 
-void frmMagickHours::showHours() {
+void frmMagickHours::showHours() { showDay(planetaryDay(location_.place, date_, host().services().timeZone())); }
+
+void frmMagickHours::showDay(PlanetaryDay day) {
     const QTimeZone zone = host().services().timeZone();
     const Place& place = location_.place;
-    day_ = planetaryDay(place, date_, zone);
+    day_ = std::move(day);
+    date_ = day_.date;
+    followsNow_ = false;
     const std::vector<sky::PlanetaryHour>& hours = day_.hours;
     setLabelText(lblHoursDate, longDate(date_));
     // Times are the computer's local times; where the place keeps other clocks, say so.
@@ -336,10 +340,10 @@ void frmMagickHours::showMoon() {
     const QTimeZone zone = host().services().timeZone();
     almanac_.setModernPlanets(optModern->isChecked());
     QStringList periods;
+    // Times on the day's own date are written without their weekday.
+    const QDate shown = localDate(QDateTime::fromSecsSinceEpoch(day_.dateStart, QTimeZone::utc()), zone);
     for (const almanac::Event& v : almanac_.events(day_.dateStart, day_.dateEnd, {almanac::Kind::VoidOfCourse})) {
-        periods << voidOfCourseText(v.start, v.end, qs(v.sign),
-                                    localDate(QDateTime::fromSecsSinceEpoch(day_.dateStart, QTimeZone::utc()), zone),
-                                    zone);
+        periods << voidOfCourseText(v.start, v.end, qs(v.sign), shown, zone);
     }
     setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
                                             : periods.join(QStringLiteral(";\n")) + u'.');
@@ -350,9 +354,9 @@ void frmMagickHours::tick() {
     // The planetary day ends at the next sunrise, or (without one) with the local date.
     const bool dayOver = now < day_.start() || now >= day_.end();
     if (followsNow_ && dayOver) {
-        const QDate date = planetaryDateAt(location_.place, now);
-        if (date != date_) {
-            showDate(date);
+        PlanetaryDay day = planetaryDayAt(location_.place, now, host().services().timeZone());
+        if (day.date != date_) {
+            showDay(std::move(day));
             followsNow_ = true;
             showMoonNow();
             return;

@@ -79,6 +79,7 @@ private:
     void connectControls();
     void Form_Load();
     void showHours();
+    void showDay(PlanetaryDay day);
     void showMoon();
     void showMoonNow();
     void markCurrentHour();

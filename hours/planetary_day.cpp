@@ -80,13 +80,11 @@ PlanetaryDay planetaryDay(const Place& place, const QDate& date, const QTimeZone
     return day;
 }
 
-QDate planetaryDateAt(const Place& place, std::int64_t unixSeconds) {
-    const QTimeZone zone = placeZone(place);
-    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(unixSeconds, QTimeZone::utc()), zone);
-    const std::vector<sky::PlanetaryHour> hours =
-        sky::PlanetaryHoursOf(date.dayOfWeek(), place.latitude, place.longitude, startOfLocalDay(date, zone),
-                              startOfLocalDay(date.addDays(1), zone));
-    return !hours.empty() && unixSeconds < hours.front().start ? date.addDays(-1) : date;
+PlanetaryDay planetaryDayAt(const Place& place, std::int64_t unixSeconds, const QTimeZone& display) {
+    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(unixSeconds, QTimeZone::utc()), placeZone(place));
+    PlanetaryDay day = planetaryDay(place, date, display);
+    return !day.hours.empty() && unixSeconds < day.hours.front().start ? planetaryDay(place, date.addDays(-1), display)
+                                                                       : day;
 }
 
 } // namespace lunara

@@ -33,9 +33,8 @@ struct PlanetaryDay {
 
 // The hours of the place's date; times in `noHours` are read in `display`.
 PlanetaryDay planetaryDay(const Place& place, const QDate& date, const QTimeZone& display);
-// The place's date of the planetary day that holds the instant: the hours before sunrise belong
-// to the day before.
-QDate planetaryDateAt(const Place& place, std::int64_t unixSeconds);
+// The planetary day that holds the instant: the hours before sunrise belong to the day before.
+PlanetaryDay planetaryDayAt(const Place& place, std::int64_t unixSeconds, const QTimeZone& display);
 
 // "the Sun", "the Moon", "Mars": how the day's ruler is named in "The day of ...".
 QString rulerName(sky::Planet planet);

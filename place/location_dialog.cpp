@@ -19,6 +19,7 @@ constexpr Look kText{.fg = kWhite};
 constexpr Look kError{.fg = 0xFF8C8C, .bold = true};
 constexpr Look kButton{.bg = kSilver, .bold = true};
 constexpr int kCityIndexRole = Qt::UserRole;
+constexpr int kSearchKeyRole = Qt::UserRole + 1; // the line as a search compares it, made once
 
 // clang-format off
 constexpr Control kControls[] = {
@@ -110,6 +111,7 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     for (std::size_t i = 0; i < cities.size(); ++i) {
         auto* item = new QListWidgetItem(cityLine(cities[i]), lstCities);
         item->setData(kCityIndexRole, static_cast<int>(i));
+        item->setData(kSearchKeyRole, searchKey(item->text()));
     }
     lstCities->sortItems();
 
@@ -179,7 +181,7 @@ void frmLocation::filter(const QString& text) {
     QListWidgetItem* first = nullptr;
     for (int i = 0; i < lstCities->count(); ++i) {
         QListWidgetItem* item = lstCities->item(i);
-        const bool shown = searchKey(item->text()).contains(wanted);
+        const bool shown = item->data(kSearchKeyRole).toString().contains(wanted);
         item->setHidden(!shown);
         if (shown && !first) {
             first = item;

@@ -16,7 +16,6 @@ using namespace detail;
 
 namespace {
 
-constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kMoonToEarthRadius = 0.2725076;
 constexpr double kArcsec = 1.0 / 3600.0;
 // The earth's atmosphere widens its shadow: the canons enlarge both shadows by a fiftieth.
@@ -70,39 +69,15 @@ std::vector<double> syzygiesNearANode(std::int64_t fromUnix, std::int64_t toUnix
     return out;
 }
 
-// The instant of least f in [a, b] (f has one minimum there), to half a second: golden section.
-template <typename F> double minimumBetween(double a, double b, const F& f) {
-    constexpr double kGolden = 0.6180339887498949;
-    double c = b - kGolden * (b - a);
-    double d = a + kGolden * (b - a);
-    double fc = f(c);
-    double fd = f(d);
-    while (b - a > 0.5) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - kGolden * (b - a);
-            fc = f(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + kGolden * (b - a);
-            fd = f(d);
-        }
-    }
-    return (a + b) / 2;
-}
-
 } // namespace
 
 std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     requireYearsShown("LunarEclipsesBetween", fromUnix, toUnix);
     std::vector<LunarEclipse> out;
     for (const double t0 : syzygiesNearANode(fromUnix, toUnix, Quarter::Full)) {
-        const double tg =
-            minimumBetween(t0 - kHalfWindow, t0 + kHalfWindow, [](double t) { return shadowAt(t).separation; });
+        const double tg = extremumBetween(t0 - kHalfWindow, t0 + kHalfWindow, false, [](double t) {
+                              return shadowAt(t).separation;
+                          }).t;
         const auto greatest = static_cast<std::int64_t>(std::llround(tg));
         if (greatest < fromUnix || greatest >= toUnix) {
             continue;
@@ -144,12 +119,11 @@ std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64
 
 namespace {
 
-constexpr double kSunRadiusEarths = 696000.0 / kEarthRadiusKm;
+constexpr double kSunRadiusEarths = kSunRadiusKm / kEarthRadiusKm;
 // The moon's radius for the penumbra, and the smaller one (its mean limb, short of the mountains)
 // that the canons take for the umbra.
 constexpr double kMoonPenumbral = 0.2725076;
 constexpr double kMoonUmbral = 0.272281;
-constexpr double kFlattening = 1 / 298.257;
 
 // The moon's shadow against the earth at an instant, in earth radii on the fundamental plane
 // (through the earth's centre, square to the shadow's axis).
@@ -187,7 +161,7 @@ ShadowAxis axisAt(double unixSeconds) {
 // Geodetic latitude and east longitude of a point on the earth (earth radii, equator of date).
 std::pair<double, double> geographic(const Vec& p, double unixSeconds) {
     const double geocentric = std::atan2(p.z, std::sqrt(p.x * p.x + p.y * p.y));
-    const double latitude = std::atan(std::tan(geocentric) / ((1 - kFlattening) * (1 - kFlattening))) / kRad;
+    const double latitude = std::atan(std::tan(geocentric) / ((1 - kEarthFlattening) * (1 - kEarthFlattening))) / kRad;
     double longitude = norm360(std::atan2(p.y, p.x) / kRad - siderealTime(unixSeconds));
     longitude = longitude > 180 ? longitude - 360 : longitude;
     return {latitude, longitude};
@@ -199,7 +173,8 @@ std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64
     requireYearsShown("SolarEclipsesBetween", fromUnix, toUnix);
     std::vector<SolarEclipse> out;
     for (const double t0 : syzygiesNearANode(fromUnix, toUnix, Quarter::New)) {
-        const double tg = minimumBetween(t0 - kHalfWindow, t0 + kHalfWindow, [](double t) { return axisAt(t).gamma; });
+        const double tg =
+            extremumBetween(t0 - kHalfWindow, t0 + kHalfWindow, false, [](double t) { return axisAt(t).gamma; }).t;
         const auto greatest = static_cast<std::int64_t>(std::llround(tg));
         if (greatest < fromUnix || greatest >= toUnix) {
             continue;
@@ -210,7 +185,7 @@ std::vector<SolarEclipse> SolarEclipsesBetween(std::int64_t fromUnix, std::int64
         // radius in the direction of the axis's crossing.
         const Vec north{0, 0, 1};
         const double sinD = north.dot(a.direction);
-        const double rho = std::sqrt(1 - kFlattening * (2 - kFlattening) * (1 - sinD * sinD));
+        const double rho = std::sqrt(1 - kEarthFlattening * (2 - kEarthFlattening) * (1 - sinD * sinD));
         const double northward = a.gamma > 0 ? (a.onPlane.dot(north)) / std::sqrt(1 - sinD * sinD) / a.gamma : 0;
         const double outline = 1 / std::sqrt(1 + northward * northward * (1 / (rho * rho) - 1));
         Vec place;
@@ -251,33 +226,22 @@ struct SeenFrom {
 
 class Observer {
 public:
-    Observer(double latitude, double longitude) : longitude_(longitude) {
-        if (!std::isfinite(latitude) || !std::isfinite(longitude) || latitude < -90 || latitude > 90) {
-            throw std::invalid_argument("SolarEclipseSeenFrom: latitude must lie in -90..90");
-        }
-        sinLat_ = sinDeg(latitude);
-        cosLat_ = cosDeg(latitude);
-        const double u = std::atan2((1 - kFlattening) * sinLat_, cosLat_);
-        rhoSin_ = kEarthRadiusKm * (1 - kFlattening) * std::sin(u);
-        rhoCos_ = kEarthRadiusKm * std::cos(u);
-    }
+    Observer(double latitude, double longitude) : site_("SolarEclipseSeenFrom", latitude, longitude) {}
     SeenFrom at(double unixSeconds) const {
-        const double lst = (siderealTime(unixSeconds) + longitude_) * kRad;
-        const Vec here{rhoCos_ * std::cos(lst), rhoCos_ * std::sin(lst), rhoSin_};
-        const Vec sun = sunAt(unixSeconds) - here;
+        const double sidereal = siderealTime(unixSeconds);
+        const Vec here = site_.position(sidereal);
+        const Vec sunPlace = sunAt(unixSeconds);
+        const Vec sun = sunPlace - here;
         const Vec moon = moonAt(unixSeconds) - here;
         const double ds = sun.length();
         const double dm = moon.length();
         const double cosSep = std::clamp(sun.dot(moon) / (ds * dm), -1.0, 1.0);
-        const Vec up{cosLat_ * std::cos(lst), cosLat_ * std::sin(lst), sinLat_};
-        return {std::acos(cosSep) / kRad, std::asin(696000.0 / ds) / kRad,
-                std::asin(kMoonPenumbral * kEarthRadiusKm / dm) / kRad,
-                std::asin(std::clamp(up.dot(sun) / ds, -1.0, 1.0)) / kRad};
+        return {std::acos(cosSep) / kRad, std::asin(kSunRadiusKm / ds) / kRad,
+                std::asin(kMoonPenumbral * kEarthRadiusKm / dm) / kRad, site_.altitude(sunPlace, sidereal)};
     }
 
 private:
-    double longitude_;
-    double sinLat_ = 0, cosLat_ = 1, rhoSin_ = 0, rhoCos_ = 0;
+    SeaLevelSite site_;
 };
 
 } // namespace
@@ -301,7 +265,7 @@ std::optional<SolarEclipseHere> SolarEclipseSeenFrom(const SolarEclipse& eclipse
             best = t;
         }
     }
-    const double peak = minimumBetween(best - kStep, best + kStep, separation);
+    const double peak = extremumBetween(best - kStep, best + kStep, false, separation).t;
     const SeenFrom p = observer.at(peak);
     if (p.separation >= p.sunRadius + p.moonRadius) {
         return std::nullopt;

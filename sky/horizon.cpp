@@ -15,66 +15,21 @@ using namespace detail;
 
 namespace {
 
-constexpr double kEarthRadiusKm = 6378.14;
-constexpr double kEarthFlattening = 1 / 298.257;
 constexpr double kMoonRadiusKm = 1737.4;
-constexpr double kSunRadiusKm = 696000.0;
 
 // The observer at sea level on the flattened earth, and the upper limb's altitude seen from there.
-class Site {
+class Site : public SeaLevelSite {
 public:
-    Site(double latitude, double longitude) : longitude_(longitude) {
-        if (!std::isfinite(latitude) || !std::isfinite(longitude) || latitude < -90 || latitude > 90) {
-            throw std::invalid_argument("RisingsAndSettingsBetween: latitude must lie in -90..90");
-        }
-        sinLat_ = sinDeg(latitude);
-        cosLat_ = cosDeg(latitude);
-        const double u = std::atan2((1 - kEarthFlattening) * sinLat_, cosLat_);
-        rhoSin_ = kEarthRadiusKm * (1 - kEarthFlattening) * std::sin(u);
-        rhoCos_ = kEarthRadiusKm * std::cos(u);
-    }
+    Site(double latitude, double longitude) : SeaLevelSite("RisingsAndSettingsBetween", latitude, longitude) {}
     double limbAltitude(const Vec& body, double radiusKm, double siderealDeg) const {
-        const double lst = (siderealDeg + longitude_) * kRad;
-        const double c = std::cos(lst);
-        const double s = std::sin(lst);
-        const Vec v{body.x - rhoCos_ * c, body.y - rhoCos_ * s, body.z - rhoSin_};
-        const double d = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-        const double up = (v.x * cosLat_ * c + v.y * cosLat_ * s + v.z * sinLat_) / d;
-        return (std::asin(std::clamp(up, -1.0, 1.0)) + std::asin(radiusKm / d)) / kRad;
+        const double d = (body - position(siderealDeg)).length();
+        return altitude(body, siderealDeg) + std::asin(radiusKm / d) / kRad;
     }
     // The fastest the limb's altitude can change, degrees a second: the earth's turn (a little
     // more for the moon seen from the surface) times the cosine of the latitude, plus the most the
     // moon's declination and parallax add.
-    double fastestRate() const { return (15.7 * cosLat_ + 0.6) / 3600.0; }
-
-private:
-    double longitude_;
-    double sinLat_ = 0, cosLat_ = 1, rhoSin_ = 0, rhoCos_ = 0;
+    double fastestRate() const { return (15.7 * cosLatitude() + 0.6) / 3600.0; }
 };
-
-// The highest (or lowest) point of f between a and b, by golden section to a second.
-template <typename F> Sample extremumBetween(double a, double b, bool highest, const F& f) {
-    constexpr double kGolden = 0.61803398874989485;
-    const auto better = [highest](double x, double y) { return highest ? x > y : x < y; };
-    Sample c{b - kGolden * (b - a), 0};
-    Sample d{a + kGolden * (b - a), 0};
-    c.f = f(c.t);
-    d.f = f(d.t);
-    while (b - a > 1.0) {
-        if (better(c.f, d.f)) {
-            b = d.t;
-            d = c;
-            c = {b - kGolden * (b - a), 0};
-            c.f = f(c.t);
-        } else {
-            a = c.t;
-            c = d;
-            d = {a + kGolden * (b - a), 0};
-            d.f = f(d.t);
-        }
-    }
-    return better(c.f, d.f) ? c : d;
-}
 
 } // namespace
 

@@ -181,12 +181,6 @@ double apparentLongitudeAt(Planet planet, double jde) {
     return apparentLongitudeFrom(planet, jde, vsopPlace(kEarth, jde));
 }
 
-// Degrees from -180 to 180.
-double wrap180(double degrees) {
-    const double d = norm360(degrees);
-    return d > 180 ? d - 360 : d;
-}
-
 constexpr std::array<int, 8> kAspectSeparations{0, 60, 90, 120, 180, 240, 270, 300};
 
 int aspectOf(int separation) { return separation > 180 ? 360 - separation : separation; }

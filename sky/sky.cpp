@@ -379,66 +379,6 @@ std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_
     return out;
 }
 
-std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, const std::vector<std::int64_t>& noons) {
-    if (boundaries.size() != noons.size() + 1) {
-        throw std::invalid_argument("SkyForDays: one boundary more than noons is needed");
-    }
-    for (std::size_t i = 0; i < noons.size(); ++i) {
-        if (boundaries[i + 1] <= boundaries[i]) {
-            throw std::invalid_argument("SkyForDays: day boundaries must increase");
-        }
-        if (noons[i] < boundaries[i] || noons[i] >= boundaries[i + 1]) {
-            throw std::invalid_argument("SkyForDays: a noon lies outside its day");
-        }
-    }
-    std::vector<DaySky> days(noons.size());
-    if (noons.empty()) {
-        return days;
-    }
-    // The quarters of the span, and the new moon before it for the age of its first days.
-    const std::vector<PhaseEvent> events = PhaseEventsBetween(boundaries.front() - 32LL * 86400, boundaries.back());
-    std::int64_t lastNew = 0;
-    std::size_t next = 0;
-    // Samples at every midnight and noon, half a day apart: the moon never passes a whole sign
-    // between two of them. The first from the second before the first day, for an ingress at its start.
-    std::int64_t prevT = boundaries.front() - 1;
-    double prevL = MoonEclipticLongitude(prevT);
-    for (std::size_t i = 0; i < noons.size(); ++i) {
-        DaySky& day = days[i];
-        const double jde = UnixToJde(noons[i]);
-        const MoonPlace moon = MoonPosition(jde);
-        const SunPlace sun = SunPosition(jde);
-        for (; next < events.size() && events[next].unixSeconds <= noons[i]; ++next) {
-            if (events[next].quarter == Quarter::New) {
-                lastNew = events[next].unixSeconds;
-            }
-        }
-        day.age = static_cast<double>(noons[i] - lastNew) / 86400.0;
-        day.fraction = litShare(moon, sun);
-        day.sign = kSigns[static_cast<std::size_t>(bandOf(moon.longitude))];
-        for (const PhaseEvent& e : events) {
-            if (e.unixSeconds >= boundaries[i] && e.unixSeconds < boundaries[i + 1]) {
-                day.quarter = e;
-            }
-        }
-        for (auto [t, l] : {std::pair{noons[i], moon.longitude},
-                            std::pair{boundaries[i + 1], MoonEclipticLongitude(boundaries[i + 1])}}) {
-            if (bandOf(l) != bandOf(prevL)) {
-                const std::int64_t at = ingressBetween(prevT, prevL, t, l, bandOf(l));
-                const SignIngress ingress{at, kSigns[static_cast<std::size_t>(bandOf(l))]};
-                if (at < boundaries[i + 1]) {
-                    day.ingresses.push_back(ingress);
-                } else if (i + 1 < noons.size()) {
-                    days[i + 1].ingresses.push_back(ingress); // on the stroke of midnight
-                }
-            }
-            prevT = t;
-            prevL = l;
-        }
-    }
-    return days;
-}
-
 std::string_view EightPhaseName(std::int64_t unixSeconds, std::optional<Quarter> quarterThatDay) {
     if (quarterThatDay) {
         constexpr std::array<std::string_view, 4> kQuarterNames{"New Moon", "First Quarter", "Full Moon",

@@ -53,19 +53,6 @@ struct SignIngress {
 };
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix);
 
-// The sky of consecutive local days, for a calendar: day i runs from boundaries[i] to
-// boundaries[i + 1] (local midnights, so a day may be 23 or 25 hours long) and is seen at noons[i].
-// Throws std::invalid_argument when the boundaries do not increase, a noon lies outside its day,
-// or there is not exactly one boundary more than noons.
-struct DaySky {
-    double age = 0;                     // days since the new moon, at noon
-    double fraction = 0;                // lit share of the disc, at noon
-    std::string_view sign;              // the sign the moon stands in at noon
-    std::optional<PhaseEvent> quarter;  // a quarter that falls within the day
-    std::vector<SignIngress> ingresses; // the moon entering a sign within the day
-};
-std::vector<DaySky> SkyForDays(const std::vector<std::int64_t>& boundaries, const std::vector<std::int64_t>& noons);
-
 // The phase in the eight usual names, for the instant given and the quarter (if any) that falls on
 // the same local day: the quarter's name on its day, else Waxing/Waning Crescent or Gibbous.
 std::string_view EightPhaseName(std::int64_t unixSeconds, std::optional<Quarter> quarterThatDay);

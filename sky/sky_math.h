@@ -228,4 +228,73 @@ inline double siderealTime(double unixSeconds) {
     return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
 }
 
+inline constexpr double kEarthRadiusKm = 6378.14;
+inline constexpr double kEarthFlattening = 1 / 298.257;
+inline constexpr double kSunRadiusKm = 696000.0;
+
+// Degrees from -180 to 180.
+inline double wrap180(double degrees) {
+    const double d = norm360(degrees);
+    return d > 180 ? d - 360 : d;
+}
+
+// The highest (or lowest) point of f between a and b, by golden section to a second.
+template <typename F> Sample extremumBetween(double a, double b, bool highest, const F& f) {
+    constexpr double kGolden = 0.61803398874989485;
+    const auto better = [highest](double x, double y) { return highest ? x > y : x < y; };
+    Sample c{b - kGolden * (b - a), 0};
+    Sample d{a + kGolden * (b - a), 0};
+    c.f = f(c.t);
+    d.f = f(d.t);
+    while (b - a > 1.0) {
+        if (better(c.f, d.f)) {
+            b = d.t;
+            d = c;
+            c = {b - kGolden * (b - a), 0};
+            c.f = f(c.t);
+        } else {
+            a = c.t;
+            c = d;
+            d = {a + kGolden * (b - a), 0};
+            d.f = f(d.t);
+        }
+    }
+    return better(c.f, d.f) ? c : d;
+}
+
+// A place at sea level on the flattened earth, in km on the true equator and equinox of date.
+class SeaLevelSite {
+public:
+    // `function` names the caller in the error for a place that cannot be.
+    SeaLevelSite(const char* function, double latitude, double longitude) : longitude_(longitude) {
+        if (!std::isfinite(latitude) || !std::isfinite(longitude) || latitude < -90 || latitude > 90) {
+            throw std::invalid_argument(std::string(function) + ": latitude must lie in -90..90");
+        }
+        sinLat_ = sinDeg(latitude);
+        cosLat_ = cosDeg(latitude);
+        const double u = std::atan2((1 - kEarthFlattening) * sinLat_, cosLat_);
+        rhoSin_ = kEarthRadiusKm * (1 - kEarthFlattening) * std::sin(u);
+        rhoCos_ = kEarthRadiusKm * std::cos(u);
+    }
+    // Where the place is, and which way is up there, at a Greenwich sidereal time (degrees).
+    Vec position(double siderealDeg) const {
+        const double lst = (siderealDeg + longitude_) * kRad;
+        return {rhoCos_ * std::cos(lst), rhoCos_ * std::sin(lst), rhoSin_};
+    }
+    Vec up(double siderealDeg) const {
+        const double lst = (siderealDeg + longitude_) * kRad;
+        return {cosLat_ * std::cos(lst), cosLat_ * std::sin(lst), sinLat_};
+    }
+    // The altitude above the true horizon of a point seen from here, degrees.
+    double altitude(const Vec& body, double siderealDeg) const {
+        const Vec v = body - position(siderealDeg);
+        return std::asin(std::clamp(up(siderealDeg).dot(v) / v.length(), -1.0, 1.0)) / kRad;
+    }
+    double cosLatitude() const { return cosLat_; }
+
+private:
+    double longitude_;
+    double sinLat_ = 0, cosLat_ = 1, rhoSin_ = 0, rhoCos_ = 0;
+};
+
 } // namespace lunara::sky::detail

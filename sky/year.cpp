@@ -11,16 +11,6 @@ namespace lunara::sky {
 
 using namespace detail;
 
-namespace {
-
-// Degrees from -180 to 180.
-double wrap180(double degrees) {
-    const double d = norm360(degrees);
-    return d > 180 ? d - 360 : d;
-}
-
-} // namespace
-
 std::vector<SunTurning> SunTurningsBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     requireYearsShown("SunTurningsBetween", fromUnix, toUnix);
     std::vector<SunTurning> out;

@@ -29,8 +29,10 @@ class TestAlmanac : public QObject {
     Q_OBJECT
 private slots:
     void aMonthIsTheSkysMonth();
-    void daysAreTheSkysDays_data();
-    void daysAreTheSkysDays();
+    void daysThatCannotBeAreRefused_data();
+    void daysThatCannotBeAreRefused();
+    void calendarDaysAgreeWithTheSky();
+    void aDayThatStartsAtAnIngressHasIt();
     void whatIsKeptIsNotSearchedAgain();
     void keptAndFreshAlmanacsAgree_data();
     void keptAndFreshAlmanacsAgree();
@@ -92,40 +94,71 @@ void TestAlmanac::aMonthIsTheSkysMonth() {
     QVERIFY(Almanac().events(kDecember2026, kJanuary2027, {Kind::Rising, Kind::Setting}).empty());
 }
 
-void TestAlmanac::daysAreTheSkysDays_data() {
-    QTest::addColumn<std::int64_t>("first");
-    QTest::addColumn<int>("offset"); // the zone's, seconds
-    QTest::addColumn<int>("count");
-    QTest::newRow("Berlin, December 2026") << kDecember2026 << 3600 << 31;
-    QTest::newRow("Kathmandu, January 1901") << std::int64_t(-2177452800) << 20700 << 31;
-    QTest::newRow("Honolulu, February 2050") << std::int64_t(2527200000) << -36000 << 28;
+void TestAlmanac::daysThatCannotBeAreRefused_data() {
+    QTest::addColumn<std::vector<std::int64_t>>("boundaries");
+    QTest::addColumn<std::vector<std::int64_t>>("noons");
+    const std::int64_t d = 1796083200; // 2026-12-01
+    QTest::newRow("a day of no length") << std::vector<std::int64_t>{d, d + kDay, d + kDay, d + 2 * kDay}
+                                        << std::vector<std::int64_t>{d + 1000, d + kDay, d + kDay + 1000};
+    QTest::newRow("days out of order") << std::vector<std::int64_t>{d + kDay, d} << std::vector<std::int64_t>{d + 10};
+    QTest::newRow("a noon in the next day") << std::vector<std::int64_t>{d, d + kDay, d + 2 * kDay}
+                                            << std::vector<std::int64_t>{d + kDay + 10, d + kDay + 20};
+    QTest::newRow("a noon at the day's end")
+        << std::vector<std::int64_t>{d, d + kDay} << std::vector<std::int64_t>{d + kDay};
+    QTest::newRow("a boundary missing") << std::vector<std::int64_t>{d, d + kDay}
+                                        << std::vector<std::int64_t>{d + 10, d + kDay + 10};
 }
 
-void TestAlmanac::daysAreTheSkysDays() {
-    QFETCH(std::int64_t, first);
-    QFETCH(int, offset);
-    QFETCH(int, count);
-    std::vector<std::int64_t> boundaries;
+void TestAlmanac::daysThatCannotBeAreRefused() {
+    QFETCH(std::vector<std::int64_t>, boundaries);
+    QFETCH(std::vector<std::int64_t>, noons);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Almanac().days(boundaries, noons));
+}
+
+void TestAlmanac::calendarDaysAgreeWithTheSky() {
+    // Two years of days, with one 23-hour and one 25-hour day as a daylight-saving zone has them.
+    std::vector<std::int64_t> boundaries{1774915200}; // 2026-03-31 00:00 UTC
     std::vector<std::int64_t> noons;
-    boundaries.reserve(std::size_t(count) + 1);
-    noons.reserve(std::size_t(count));
-    for (int d = 0; d <= count; ++d) {
-        boundaries.push_back(first - offset + d * kDay - 30);
+    for (int i = 0; i < 730; ++i) {
+        const std::int64_t length = i == 100 ? 23LL * 3600 : i == 300 ? 25LL * 3600 : kDay;
+        noons.push_back(boundaries.back() + 12LL * 3600);
+        boundaries.push_back(boundaries.back() + length);
     }
-    for (int d = 0; d < count; ++d) {
-        noons.push_back(first - offset + d * kDay + kDay / 2);
+    const std::vector<DaySky> days = Almanac().days(boundaries, noons);
+    QCOMPARE(days.size(), noons.size());
+    std::size_t ingresses = 0;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const DaySky& d = days[i];
+        const auto expected = sky::SignIngressesBetween(boundaries[i], boundaries[i + 1]);
+        const auto quarters = sky::PhaseEventsBetween(boundaries[i], boundaries[i + 1]);
+        const bool same = d.sign == sky::MoonSignAt(noons[i]) && std::abs(d.age - sky::MoonAgeDays(noons[i])) < 1e-9 &&
+                          std::abs(d.fraction - sky::IlluminatedFraction(noons[i])) < 1e-12 &&
+                          d.quarter.has_value() == !quarters.empty() &&
+                          (!d.quarter || d.quarter->unixSeconds == quarters.front().unixSeconds) &&
+                          d.ingresses.size() == expected.size();
+        if (!same) {
+            QFAIL(qPrintable(QStringLiteral("day %1 differs from the sky").arg(i)));
+        }
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            QVERIFY(std::abs(d.ingresses[k].unixSeconds - expected[k].unixSeconds) <= 1);
+            QCOMPARE(d.ingresses[k].sign, expected[k].sign);
+        }
+        ingresses += expected.size();
     }
-    const std::vector<sky::DaySky> ours = Almanac().days(boundaries, noons);
-    const std::vector<sky::DaySky> sky = sky::SkyForDays(boundaries, noons);
-    QCOMPARE(ours.size(), sky.size());
-    for (std::size_t i = 0; i < ours.size(); ++i) {
-        QCOMPARE(ours[i].age, sky[i].age);
-        QCOMPARE(ours[i].fraction, sky[i].fraction);
-        QCOMPARE(ours[i].sign, sky[i].sign);
-        QCOMPARE(ours[i].quarter, sky[i].quarter);
-        QCOMPARE(ours[i].ingresses, sky[i].ingresses);
+    QVERIFY(ingresses > 260); // some 135 a year
+}
+
+void TestAlmanac::aDayThatStartsAtAnIngressHasIt() {
+    for (const sky::SignIngress& in : sky::SignIngressesBetween(1796083200, 1796083200 + 10 * kDay)) {
+        const std::vector<DaySky> days =
+            Almanac().days({in.unixSeconds, in.unixSeconds + kDay}, {in.unixSeconds + kDay / 2});
+        QCOMPARE(days.size(), std::size_t{1});
+        QVERIFY(!days[0].ingresses.empty());
+        QVERIFY(days[0].ingresses.front() == in);
+        // And the day before, which ends at it, does not.
+        QVERIFY(
+            Almanac().days({in.unixSeconds - kDay, in.unixSeconds}, {in.unixSeconds - kDay / 2})[0].ingresses.empty());
     }
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Almanac().days({0, 10}, {20}));
 }
 
 void TestAlmanac::whatIsKeptIsNotSearchedAgain() {
@@ -187,9 +220,10 @@ void TestAlmanac::identitiesNameWhatTheEventIs() {
     QVERIFY(has("quarter-2-20261224")); // the full moon of 24 December, 01:28 UTC
     QVERIFY(has("ingress-sagittarius-20261207"));
     QVERIFY(has("void-classic-sagittarius-20261207"));
-    QVERIFY(has("moonrise-202612020026") || has("moonrise-202612012326")); // 1 December 23:26:04 UTC
+    QVERIFY(has("moonrise-20261201T2326")); // 1 December 23:26:04 UTC
     QCOMPARE(UtcDate(-1), std::string("19691231"));
     QCOMPARE(UtcDate(-2177452800), std::string("19010101"));
+    QCOMPARE(UtcStamp(-1), std::string("19691231T235959Z"));
 }
 
 QTEST_APPLESS_MAIN(TestAlmanac)

@@ -27,12 +27,8 @@ private slots:
     void rangesNeitherLoseNorDoubleAnEvent();
     void deltaTIsSmoothWhereItsFormulasMeet_data();
     void deltaTIsSmoothWhereItsFormulasMeet();
-    void daysThatCannotBeAreRefused_data();
-    void daysThatCannotBeAreRefused();
-    void aDayThatStartsAtAnIngressHasIt();
     void ageStartsAtEachNewMoon();
     void signsAndTheirIngresses();
-    void calendarDaysAgreeWithTheSky();
     void eightPhaseNames_data();
     void eightPhaseNames();
     void risingAndSettingAgreeWithAnIndependentEphemeris();
@@ -184,27 +180,6 @@ void TestSky::deltaTIsSmoothWhereItsFormulasMeet() {
     }
 }
 
-void TestSky::daysThatCannotBeAreRefused_data() {
-    QTest::addColumn<std::vector<std::int64_t>>("boundaries");
-    QTest::addColumn<std::vector<std::int64_t>>("noons");
-    const std::int64_t d = 1796083200; // 2026-12-01
-    QTest::newRow("a day of no length") << std::vector<std::int64_t>{d, d + kDay, d + kDay, d + 2 * kDay}
-                                        << std::vector<std::int64_t>{d + 1000, d + kDay, d + kDay + 1000};
-    QTest::newRow("days out of order") << std::vector<std::int64_t>{d + kDay, d} << std::vector<std::int64_t>{d + 10};
-    QTest::newRow("a noon in the next day") << std::vector<std::int64_t>{d, d + kDay, d + 2 * kDay}
-                                            << std::vector<std::int64_t>{d + kDay + 10, d + kDay + 20};
-    QTest::newRow("a noon at the day's end")
-        << std::vector<std::int64_t>{d, d + kDay} << std::vector<std::int64_t>{d + kDay};
-    QTest::newRow("a boundary missing") << std::vector<std::int64_t>{d, d + kDay}
-                                        << std::vector<std::int64_t>{d + 10, d + kDay + 10};
-}
-
-void TestSky::daysThatCannotBeAreRefused() {
-    QFETCH(std::vector<std::int64_t>, boundaries);
-    QFETCH(std::vector<std::int64_t>, noons);
-    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SkyForDays(boundaries, noons));
-}
-
 void TestSky::ageStartsAtEachNewMoon() {
     for (const PhaseEvent& e : PhaseEventsBetween(kFrom1901, kTo2051)) {
         if (e.quarter != Quarter::New) {
@@ -238,51 +213,6 @@ void TestSky::signsAndTheirIngresses() {
     QVERIFY(std::abs(full->unixSeconds - 1798075680) < 60); // 2026-12-24 01:28 UTC
     QCOMPARE(MoonSignAt(full->unixSeconds), std::string_view("Cancer"));
     QVERIFY(IlluminatedFraction(full->unixSeconds) > 0.99);
-}
-
-void TestSky::calendarDaysAgreeWithTheSky() {
-    // Two years of days, with one 23-hour and one 25-hour day as a daylight-saving zone has them.
-    std::vector<std::int64_t> boundaries{1774915200}; // 2026-03-31 00:00 UTC
-    std::vector<std::int64_t> noons;
-    for (int i = 0; i < 730; ++i) {
-        const std::int64_t length = i == 100 ? 23LL * 3600 : i == 300 ? 25LL * 3600 : kDay;
-        noons.push_back(boundaries.back() + 12LL * 3600);
-        boundaries.push_back(boundaries.back() + length);
-    }
-    const std::vector<DaySky> days = SkyForDays(boundaries, noons);
-    QCOMPARE(days.size(), noons.size());
-    std::size_t ingresses = 0;
-    for (std::size_t i = 0; i < days.size(); ++i) {
-        const DaySky& d = days[i];
-        const auto expected = SignIngressesBetween(boundaries[i], boundaries[i + 1]);
-        const auto quarters = PhaseEventsBetween(boundaries[i], boundaries[i + 1]);
-        const bool same = d.sign == MoonSignAt(noons[i]) && std::abs(d.age - MoonAgeDays(noons[i])) < 1e-9 &&
-                          std::abs(d.fraction - IlluminatedFraction(noons[i])) < 1e-12 &&
-                          d.quarter.has_value() == !quarters.empty() &&
-                          (!d.quarter || d.quarter->unixSeconds == quarters.front().unixSeconds) &&
-                          d.ingresses.size() == expected.size();
-        if (!same) {
-            QFAIL(qPrintable(QStringLiteral("day %1 differs from the sky").arg(i)));
-        }
-        for (std::size_t k = 0; k < expected.size(); ++k) {
-            QVERIFY(std::abs(d.ingresses[k].unixSeconds - expected[k].unixSeconds) <= 1);
-            QCOMPARE(d.ingresses[k].sign, expected[k].sign);
-        }
-        ingresses += expected.size();
-    }
-    QVERIFY(ingresses > 260); // some 135 a year
-}
-
-void TestSky::aDayThatStartsAtAnIngressHasIt() {
-    for (const SignIngress& in : SignIngressesBetween(1796083200, 1796083200 + 10 * kDay)) {
-        const std::vector<DaySky> days =
-            SkyForDays({in.unixSeconds, in.unixSeconds + kDay}, {in.unixSeconds + kDay / 2});
-        QCOMPARE(days.size(), std::size_t{1});
-        QVERIFY(!days[0].ingresses.empty());
-        QVERIFY(days[0].ingresses.front() == in);
-        // And the day before, which ends at it, does not.
-        QVERIFY(SkyForDays({in.unixSeconds - kDay, in.unixSeconds}, {in.unixSeconds - kDay / 2})[0].ingresses.empty());
-    }
 }
 
 void TestSky::eightPhaseNames_data() {
