@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
+#include <utility>
 
 namespace lunara::almanac {
 
@@ -28,6 +29,20 @@ std::string twoDigits(int n) { return {char('0' + n / 10), char('0' + n % 10)}; 
 
 bool within(const Event& e, std::int64_t from, std::int64_t to) {
     return e.isPeriod() ? e.start < to && e.end > from : e.start >= from && e.start < to;
+}
+
+Event instantOrPeriod(Kind kind, std::int64_t start, std::int64_t end, sky::Body body, sky::Quarter quarter,
+                      std::string_view sign, std::string words, std::string id) {
+    Event e;
+    e.kind = kind;
+    e.start = start;
+    e.end = end;
+    e.body = body;
+    e.quarter = quarter;
+    e.sign = sign;
+    e.words = std::move(words);
+    e.id = std::move(id);
+    return e;
 }
 
 bool earlier(const Event& a, const Event& b) { return a.start != b.start ? a.start < b.start : a.kind < b.kind; }
@@ -67,6 +82,7 @@ void Almanac::setPlace(std::optional<Place> place) {
         place_ = place;
         kept_[SunHorizon] = {};
         kept_[MoonHorizon] = {};
+        kept_[Eclipses] = {};
     }
 }
 
@@ -75,6 +91,20 @@ void Almanac::setModernPlanets(bool modern) {
         modern_ = modern;
         kept_[Voids] = {};
     }
+}
+
+void Almanac::setSouthern(bool southern) {
+    if (southern != southern_) {
+        southern_ = southern;
+        kept_[Sabbats] = {};
+        kept_[MoonNames] = {};
+    }
+}
+
+void Almanac::setDates(Dates dates) {
+    dates_ = std::move(dates);
+    kept_[Sabbats] = {};
+    kept_[MoonNames] = {};
 }
 
 void Almanac::addSource(Source source) { sources_.push_back(std::move(source)); }
@@ -86,25 +116,26 @@ std::vector<Event> Almanac::search(Search what, std::int64_t from, std::int64_t 
     case Quarters:
         for (const sky::PhaseEvent& e : sky::PhaseEventsBetween(from, to)) {
             const std::string_view sign = sky::MoonSignAt(e.unixSeconds);
-            out.push_back({Kind::Quarter, e.unixSeconds, e.unixSeconds, sky::Body::Moon, e.quarter, sign,
-                           std::string(QuarterWords(e.quarter)) + " in " + std::string(sign),
-                           "quarter-" + std::to_string(static_cast<int>(e.quarter)) + "-" + UtcDate(e.unixSeconds)});
+            out.push_back(instantOrPeriod(Kind::Quarter, e.unixSeconds, e.unixSeconds, sky::Body::Moon, e.quarter, sign,
+                                          std::string(QuarterWords(e.quarter)) + " in " + std::string(sign),
+                                          "quarter-" + std::to_string(static_cast<int>(e.quarter)) + "-" +
+                                              UtcDate(e.unixSeconds)));
         }
         break;
     case Ingresses:
         for (const sky::SignIngress& in : sky::SignIngressesBetween(from, to)) {
-            out.push_back({Kind::Ingress, in.unixSeconds, in.unixSeconds, sky::Body::Moon, sky::Quarter::New, in.sign,
-                           "Moon enters " + std::string(in.sign),
-                           "ingress-" + lower(in.sign) + "-" + UtcDate(in.unixSeconds)});
+            out.push_back(instantOrPeriod(Kind::Ingress, in.unixSeconds, in.unixSeconds, sky::Body::Moon,
+                                          sky::Quarter::New, in.sign, "Moon enters " + std::string(in.sign),
+                                          "ingress-" + lower(in.sign) + "-" + UtcDate(in.unixSeconds)));
         }
         break;
     case Voids:
         for (const sky::VoidOfCourse& v : sky::VoidOfCourseBetween(from, to, modern_)) {
             const std::string_view sign = sky::MoonSignAt(v.end);
             // Named by the ingress that ends it, which stays when the range around it changes.
-            out.push_back(
-                {Kind::VoidOfCourse, v.start, v.end, sky::Body::Moon, sky::Quarter::New, sign, "Moon void of course",
-                 std::string("void-") + (modern_ ? "modern" : "classic") + "-" + lower(sign) + "-" + UtcDate(v.end)});
+            out.push_back(instantOrPeriod(
+                Kind::VoidOfCourse, v.start, v.end, sky::Body::Moon, sky::Quarter::New, sign, "Moon void of course",
+                std::string("void-") + (modern_ ? "modern" : "classic") + "-" + lower(sign) + "-" + UtcDate(v.end)));
         }
         break;
     case SunHorizon:
@@ -119,17 +150,21 @@ std::vector<Event> Almanac::search(Search what, std::int64_t from, std::int64_t 
             std::string words = name + (c.rising ? "rise" : "set");
             // Named by the minute: the moon can rise twice on a date.
             std::string id = lower(words) + "-" + UtcStamp(c.unixSeconds).substr(0, 13);
-            out.push_back({c.rising ? Kind::Rising : Kind::Setting,
-                           c.unixSeconds,
-                           c.unixSeconds,
-                           body,
-                           sky::Quarter::New,
-                           {},
-                           std::move(words),
-                           std::move(id)});
+            out.push_back(instantOrPeriod(c.rising ? Kind::Rising : Kind::Setting, c.unixSeconds, c.unixSeconds, body,
+                                          sky::Quarter::New, {}, std::move(words), std::move(id)));
         }
         break;
     }
+    case Sabbats:
+        return SabbatEvents(from, to, southern_, dates_);
+    case Eclipses:
+        return EclipseEvents(from, to, place_);
+    case Retrogrades:
+        return RetrogradeEvents(from, to);
+    case MoonNames:
+        return MoonNameEvents(from, to, southern_, dates_);
+    case Supermoons:
+        return SupermoonEvents(from, to);
     case kSearches:
         break;
     }
@@ -199,6 +234,13 @@ std::vector<Event> Almanac::events(std::int64_t fromUnix, std::int64_t toUnix, K
     if (place_ && (kinds.has(Kind::Rising) || kinds.has(Kind::Setting))) {
         take(covered(SunHorizon, fromUnix, toUnix));
         take(covered(MoonHorizon, fromUnix, toUnix));
+    }
+    for (const auto& [kind, what] : {std::pair{Kind::Sabbat, Sabbats}, std::pair{Kind::Eclipse, Eclipses},
+                                     std::pair{Kind::Retrograde, Retrogrades}, std::pair{Kind::MoonName, MoonNames},
+                                     std::pair{Kind::Supermoon, Supermoons}}) {
+        if (kinds.has(kind)) {
+            take(covered(what, fromUnix, toUnix));
+        }
     }
     if (kinds.has(Kind::Other)) {
         for (const Source& source : sources_) {

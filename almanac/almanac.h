@@ -7,7 +7,9 @@
 // kind of event is added once, here, and each view only decides how to show it. Searches are
 // kept for the range last asked (bounded), so asking again within it computes nothing.
 
+#include "sky/eclipses.h"
 #include "sky/horizon.h"
+#include "sky/planets.h"
 #include "sky/sky.h"
 
 #include <array>
@@ -27,6 +29,11 @@ enum class Kind {
     VoidOfCourse, // a period: from the moon's last major aspect in a sign to its next ingress
     Rising,       // the sun or the moon rises at the place
     Setting,      // the sun or the moon sets at the place
+    Sabbat,       // the Wheel of the Year: a solstice or equinox, or a cross-quarter day (a whole local date)
+    Eclipse,      // a lunar or solar eclipse, at its greatest, with how it is seen from the place
+    Retrograde,   // a period: a planet's station retrograde to its station direct
+    MoonName,     // a full moon's name; a blue moon (second full in a month), a black moon (second new)
+    Supermoon,    // a full or new moon in the nearest (super) or farthest (micro) tenth of its month's range
     Other,        // events of an added source
 };
 
@@ -40,12 +47,35 @@ public:
     }
     constexpr bool has(Kind kind) const { return (bits_ & bit(kind)) != 0; }
     static constexpr Kinds all() {
-        return {Kind::Quarter, Kind::Ingress, Kind::VoidOfCourse, Kind::Rising, Kind::Setting, Kind::Other};
+        return {Kind::Quarter, Kind::Ingress,    Kind::VoidOfCourse, Kind::Rising,    Kind::Setting, Kind::Sabbat,
+                Kind::Eclipse, Kind::Retrograde, Kind::MoonName,     Kind::Supermoon, Kind::Other};
     }
 
 private:
     static constexpr unsigned bit(Kind kind) { return 1U << static_cast<unsigned>(kind); }
     unsigned bits_ = 0;
+};
+
+// A moment of an eclipse as seen from the place: what happens, when, and how high the eclipsed body
+// stands (degrees; negative below the horizon).
+struct Contact {
+    std::string_view what; // "Partial eclipse begins", "Greatest eclipse", "Totality ends", ...
+    std::int64_t at = 0;
+    double altitude = 0;
+    bool operator==(const Contact&) const = default;
+};
+
+struct EclipseFacts {
+    bool solar = false;
+    sky::EclipseKind kind = sky::EclipseKind::Partial; // as the canons class it
+    double magnitude = 0; // lunar: umbral (penumbral for a penumbral eclipse); solar: at greatest
+    // At the place (nothing without one): whether any of it is above the horizon, its moments, and
+    // for a solar eclipse its kind and magnitude there (none when the moon's shadow misses it).
+    bool seen = false;
+    std::vector<Contact> contacts;
+    std::optional<sky::EclipseKind> localKind;
+    double localMagnitude = 0;
+    bool operator==(const EclipseFacts&) const = default;
 };
 
 struct Event {
@@ -57,6 +87,12 @@ struct Event {
     std::string_view sign;                    // the quarter's sign; the sign entered (an ingress, the end of a void)
     std::string words;                        // "Full moon in Cancer", "Moon enters Leo", "Moon void of course"
     std::string id;                           // "quarter-2-20261224": the same event, the same id, in any range
+    sky::Planet planet = sky::Planet::Moon;   // a retrograde's planet
+    std::string_view endSign;                 // a retrograde's sign at its station direct
+    int date = 0;           // a cross-quarter sabbat's local date (yyyymmdd): start and end are its bounds
+    std::int64_t exact = 0; // a sabbat's instant: the sun at a multiple of 45 degrees
+    double distanceKm = 0;  // a supermoon's or micromoon's distance from the earth's centre
+    std::optional<EclipseFacts> eclipse;
     bool isPeriod() const { return end > start; }
     bool operator==(const Event&) const = default;
 };
@@ -78,6 +114,13 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
+// Local dates: the date an instant falls on, as yyyymmdd, and the first instant of such a date.
+// Without them the almanac's dates are UTC's.
+struct Dates {
+    std::function<int(std::int64_t)> dateOf;
+    std::function<std::int64_t(int)> startOf;
+};
+
 // Events from elsewhere, of kind Other: every one of [from, to) (a period: overlapping it).
 using Source = std::function<std::vector<Event>(std::int64_t from, std::int64_t to)>;
 
@@ -89,6 +132,12 @@ public:
     void setPlace(std::optional<Place> place);
     // Aspects to Uranus, Neptune and Pluto count for the void of course.
     void setModernPlanets(bool modern);
+    // The southern hemisphere turns the Wheel of the Year the other way and names its full moons
+    // by the months six away.
+    void setSouthern(bool southern);
+    bool southern() const { return southern_; }
+    // The dates of the user's zone: cross-quarter days, and which full moons share a month.
+    void setDates(Dates dates);
     bool modernPlanets() const { return modern_; }
     std::optional<Place> place() const { return place_; }
     void addSource(Source source);
@@ -115,12 +164,26 @@ private:
         std::int64_t to = 0;
         std::vector<Event> events;
     };
-    enum Search { Quarters, Ingresses, Voids, SunHorizon, MoonHorizon, kSearches };
+    enum Search {
+        Quarters,
+        Ingresses,
+        Voids,
+        SunHorizon,
+        MoonHorizon,
+        Sabbats,
+        Eclipses,
+        Retrogrades,
+        MoonNames,
+        Supermoons,
+        kSearches
+    };
     const std::vector<Event>& covered(Search search, std::int64_t from, std::int64_t to) const;
     std::vector<Event> search(Search search, std::int64_t from, std::int64_t to) const;
 
     std::optional<Place> place_;
     bool modern_ = false;
+    bool southern_ = false;
+    Dates dates_;
     std::vector<Source> sources_;
     mutable std::array<Kept, kSearches> kept_;
     mutable int searches_ = 0;
@@ -132,5 +195,17 @@ std::string UtcDate(std::int64_t unixSeconds);
 std::string UtcStamp(std::int64_t unixSeconds);
 // "New moon", "First quarter moon", "Full moon", "Last quarter moon".
 std::string_view QuarterWords(sky::Quarter quarter);
+// "20261224" as a number: an instant's UTC date.
+int UtcDateNumber(std::int64_t unixSeconds);
+// The first instant of a date (yyyymmdd) in UTC.
+std::int64_t UtcStartOf(int date);
+
+// The searches behind the year's kinds (year_events.cpp), for [from, to) within the years the sky
+// checks its year's events for; the almanac keeps what they find.
+std::vector<Event> SabbatEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates);
+std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::optional<Place>& place);
+std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to);
+std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates);
+std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to);
 
 } // namespace lunara::almanac

@@ -17,6 +17,10 @@ namespace lunara::sky {
 // throw std::invalid_argument for one outside [kFirstUnix, kLastUnix).
 inline constexpr std::int64_t kFirstUnix = -2682288000; // 1885-01-01 00:00 UTC
 inline constexpr std::int64_t kLastUnix = 4102444800;   // 2100-01-01 00:00 UTC
+// The year's events (year.h, eclipses.h) are checked for 1901-2050 and may be asked a lunation
+// past either end: [kFirstYearsUnix, kLastYearsUnix].
+inline constexpr std::int64_t kFirstYearsUnix = -2177452800 - 2551443; // 1901-01-01 less 29.53 days
+inline constexpr std::int64_t kLastYearsUnix = 2556144000 + 2551443;   // 2051-01-01 and 29.53 days
 
 enum class Quarter { New, FirstQuarter, Full, LastQuarter };
 struct PhaseEvent {

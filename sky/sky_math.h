@@ -86,13 +86,10 @@ inline void requireCovered(const char* function, std::int64_t unixSeconds) {
 // The year's events are checked against the references of 1901-2050 only: a range may reach a
 // lunation past either end, and must run forwards.
 inline void requireYearsShown(const char* function, std::int64_t fromUnix, std::int64_t toUnix) {
-    constexpr std::int64_t kLunation = 2551443;              // 29.53 days
-    constexpr std::int64_t kFirst = -2177452800 - kLunation; // 1901-01-01 less a lunation
-    constexpr std::int64_t kLast = 2556144000 + kLunation;   // 2051-01-01 and a lunation
     if (fromUnix > toUnix) {
         throw std::invalid_argument(std::string(function) + ": the range runs backwards");
     }
-    if (fromUnix < kFirst || toUnix > kLast) {
+    if (fromUnix < kFirstYearsUnix || toUnix > kLastYearsUnix) {
         throw std::invalid_argument(std::string(function) + ": the range must lie within 1901-2050");
     }
 }
