@@ -1,6 +1,7 @@
 #include "calendar/calendar_model.h"
 
 #include "assets/assets.h"
+#include "kit/event_words.h"
 #include "kit/local_time.h"
 #include "kit/text.h"
 #include "moon/age.h"
@@ -46,6 +47,7 @@ void MoonMonthModel::setTimeZone(const QTimeZone& zone) {
         return;
     }
     zone_ = zone;
+    almanac_.setDates(zoneDates(zone_));
     computeMonth();
 }
 
@@ -64,16 +66,21 @@ void MoonMonthModel::setSouthern(bool southern) {
         return;
     }
     southern_ = southern;
-    emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1), {PictureRole});
+    almanac_.setSouthern(southern);
+    computeYearEvents();
+    emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1),
+                     {PictureRole, MarksRole, Qt::AccessibleTextRole, Qt::ToolTipRole});
 }
 
-void MoonMonthModel::setPlace(double latitude, double longitude) {
+void MoonMonthModel::setPlace(double latitude, double longitude, const QString& name) {
     const almanac::Place place{latitude, longitude};
-    if (almanac_.place() == place) {
+    if (almanac_.place() == place && name == placeName_) {
         return;
     }
     almanac_.setPlace(place);
+    placeName_ = name;
     computeHorizon();
+    computeYearEvents();
     emit dataChanged(index(0, 0), index(kWeeks - 1, kDays - 1), {Qt::AccessibleTextRole});
 }
 
@@ -141,6 +148,7 @@ void MoonMonthModel::computeMonth() {
         run = next;
     }
     computeHorizon();
+    computeYearEvents();
     ++computations_;
     endResetModel();
 }
@@ -183,6 +191,38 @@ void MoonMonthModel::computeHorizon() {
                 horizon(day).upAtStart =
                     sky::UpperLimbAltitude(body, lat, lon, day.start - kRounding) > sky::kHorizonAltitude;
             }
+        }
+    }
+}
+
+void MoonMonthModel::computeYearEvents() {
+    const auto first = std::find_if(days_.begin(), days_.end(), [](const CalendarDay& d) { return d.exists; });
+    if (first == days_.end()) {
+        return;
+    }
+    constexpr std::int64_t kDay = 86400;
+    const std::vector<almanac::Event> events =
+        almanac_.events(first->start - kRounding - kDay, days_.back().end + kDay, kYearKinds);
+    for (CalendarDay& day : days_) {
+        day.events.clear();
+        day.marks = {};
+        if (!day.exists) {
+            continue;
+        }
+        for (const almanac::Event& e : events) {
+            if (e.kind == almanac::Kind::Retrograde && e.planet == sky::Planet::Mercury && e.start < day.end &&
+                e.end > day.start) {
+                day.marks.mercuryRetrograde = true;
+            }
+            QString text = eventOnDay(e, day.start, day.end, zone_, placeName_);
+            if (text.isEmpty()) {
+                continue;
+            }
+            day.events << text;
+            day.marks.sabbat |= e.kind == almanac::Kind::Sabbat;
+            day.marks.eclipse |= e.kind == almanac::Kind::Eclipse;
+            day.marks.station |= e.kind == almanac::Kind::Retrograde;
+            day.marks.supermoon |= e.kind == almanac::Kind::Supermoon;
         }
     }
 }
@@ -242,7 +282,14 @@ QString MoonMonthModel::spokenName(const CalendarDay& day) const {
     if (const auto& q = day.sky.quarter) {
         spoken += QStringLiteral(", %1 at %2").arg(quarterWords(q->quarter), localTimeText(q->unixSeconds, zone_));
     }
-    return spoken + QStringLiteral(", %1 % lit, moon in %2").arg(qRound(day.sky.fraction * 100)).arg(qs(day.sky.sign));
+    spoken += QStringLiteral(", %1 % lit, moon in %2").arg(qRound(day.sky.fraction * 100)).arg(qs(day.sky.sign));
+    for (const QString& event : day.events) {
+        spoken += QStringLiteral("; ") + event;
+    }
+    if (day.marks.mercuryRetrograde) {
+        spoken += QStringLiteral("; Mercury retrograde");
+    }
+    return spoken;
 }
 
 int MoonMonthModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kWeeks; }
@@ -288,6 +335,19 @@ QVariant MoonMonthModel::data(const QModelIndex& index, int role) const {
         return day->date == selected_;
     case QuarterRole:
         return day->exists && day->sky.quarter.has_value();
+    case MarksRole: {
+        QString marks;
+        for (const auto& [on, symbol] :
+             {std::pair{day->marks.sabbat, kSabbatMark}, std::pair{day->marks.eclipse, kEclipseMark},
+              std::pair{day->marks.station, kStationMark}, std::pair{day->marks.supermoon, kSupermoonMark}}) {
+            if (on) {
+                marks += QChar(symbol);
+            }
+        }
+        return marks;
+    }
+    case MercuryRetrogradeRole:
+        return day->marks.mercuryRetrograde;
     default:
         return {};
     }

@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QPixmap>
+#include <QStringList>
 #include <QTimeZone>
 #include <array>
 #include <cstdint>
@@ -36,6 +37,16 @@ struct CalendarDay {
     };
     Horizon sun;
     Horizon moon;
+    // The year's events the day shows, in words, and the marks its cell carries for them.
+    QStringList events;
+    struct Marks {
+        bool sabbat = false;
+        bool eclipse = false;
+        bool station = false;   // a planet turns retrograde or direct
+        bool supermoon = false; // a supermoon or micromoon
+        bool mercuryRetrograde = false;
+    };
+    Marks marks;
 };
 
 class MoonMonthModel : public QAbstractTableModel {
@@ -49,7 +60,14 @@ public:
         TodayRole,                   // bool
         SelectedRole,                // bool
         QuarterRole,                 // bool: a quarter falls on the day
+        MarksRole,                   // QString: a symbol for each of the day's sabbat, eclipse, station, supermoon
+        MercuryRetrogradeRole,       // bool: Mercury is retrograde during the day
     };
+    // The symbols of MarksRole, in its order.
+    static constexpr char16_t kSabbatMark = u'\u2736';    // six-pointed star
+    static constexpr char16_t kEclipseMark = u'\u25C9';   // fisheye
+    static constexpr char16_t kStationMark = u'\u211E';   // prescription take: the retrograde sign
+    static constexpr char16_t kSupermoonMark = u'\u25CE'; // bullseye
     static constexpr int kWeeks = 6;
     static constexpr int kDays = 7;
 
@@ -61,7 +79,8 @@ public:
     void setToday(const QDate& today);
     // Where the risings and settings are seen from (degrees, north and east positive); without a
     // place the days have none.
-    void setPlace(double latitude, double longitude);
+    // Eclipses say whether they are seen from the place, by its name.
+    void setPlace(double latitude, double longitude, const QString& name = {});
     // Shows the month of `date` (its sky is computed once per month shown) and marks `date`.
     void setSelectedDate(const QDate& date);
 
@@ -95,6 +114,7 @@ public:
 private:
     void computeMonth();
     void computeHorizon();
+    void computeYearEvents();
     int firstCell() const;
     const CalendarDay* dayAt(const QModelIndex& index) const;
     void markChanged(const QDate& date);
@@ -102,6 +122,7 @@ private:
     QTimeZone zone_{QTimeZone::utc()};
     Qt::DayOfWeek firstDay_ = Qt::Monday;
     bool southern_ = false;
+    QString placeName_;
     almanac::Almanac almanac_;
     QDate today_;
     QDate selected_;

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace lunara {
 
@@ -53,6 +54,21 @@ void MoonDayDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, con
     const QPixmap moon = index.data(MoonMonthModel::PictureRole).value<QPixmap>();
     if (!moon.isNull()) {
         p->drawPixmap(QRectF((kCellSize - 30) / 2.0, 16, 30, 30), moon, QRectF(QPointF(0, 0), moon.size()));
+    }
+    // The year's marks in a column right of the moon: sabbat, eclipse, station, supermoon.
+    const QString marks = index.data(MoonMonthModel::MarksRole).toString();
+    p->setFont(verdana(6.5, true));
+    for (qsizetype i = 0; i < std::min<qsizetype>(marks.size(), 3); ++i) {
+        const char16_t m = marks[i].unicode();
+        p->setPen(m == MoonMonthModel::kSabbatMark    ? QColor(255, 215, 0)
+                  : m == MoonMonthModel::kEclipseMark ? QColor(255, 96, 96)
+                  : m == MoonMonthModel::kStationMark ? QColor(255, 128, 255)
+                                                      : QColor(190, 225, 255));
+        p->drawText(QRectF(kCellSize - 14, 15 + 10.5 * double(i), 13, 11), Qt::AlignCenter, marks.mid(i, 1));
+    }
+    if (index.data(MoonMonthModel::MercuryRetrogradeRole).toBool()) {
+        // Mercury retrograde: a bar along the foot of the day.
+        p->fillRect(QRectF(6, kCellSize - 3.5, kCellSize - 12, 2), QColor(255, 128, 255));
     }
     p->setFont(verdana(6.5));
     p->setPen(rgb(kOrange));

@@ -83,10 +83,11 @@ constexpr Control kControls[] = {
     {"lblCalKeyword", Kind::Label, "Frame1", 6720, 2310, 4860, 240, nullptr, kDetail},
     {"lblCalSignDesc", Kind::Label, "Frame1", 6720, 2580, 4860, 1320, nullptr, {.fg = kOrange}},
     {"lblCalElement", Kind::Label, "Frame1", 6720, 3930, 4860, 240, nullptr, kHeading},
-    {"lblCalElementDesc", Kind::Label, "Frame1", 6720, 4200, 4860, 1320, nullptr, {.fg = kOrange}},
-    {"lblCalNextNew", Kind::Label, "Frame1", 6720, 5580, 4860, 450, nullptr, kDetail},
-    {"lblCalNextFull", Kind::Label, "Frame1", 6720, 6060, 4860, 450, nullptr, kDetail},
-    {"lblCalRule", Kind::Label, "Frame1", 6720, 6600, 4860, 450, nullptr, {.fg = kGrey}},
+    {"lblCalElementDesc", Kind::Label, "Frame1", 6720, 4200, 4860, 1200, nullptr, {.fg = kOrange}},
+    {"lblCalEvents", Kind::Label, "Frame1", 6720, 5430, 4860, 480, nullptr, {.fg = 0xFFD700, .bold = true}},
+    {"lblCalNextNew", Kind::Label, "Frame1", 6720, 5940, 4860, 450, nullptr, kDetail},
+    {"lblCalNextFull", Kind::Label, "Frame1", 6720, 6390, 4860, 450, nullptr, kDetail},
+    {"lblCalRule", Kind::Label, "Frame1", 6720, 6870, 4860, 240, nullptr, {.fg = kGrey}},
     {"lblCalPlace", Kind::Label, "Frame1", 120, 6510, 6480, 240, nullptr, kHeading},
     {"lblCalSun", Kind::Label, "Frame1", 120, 6750, 6480, 240, nullptr, kDetail},
     {"lblCalMoonRise", Kind::Label, "Frame1", 120, 6990, 6480, 240, nullptr, kDetail},
@@ -134,6 +135,7 @@ void frmMoonCalendar::bindControls(const Form& form) {
     LUNARA_BIND(form, lblCalSignDesc);
     LUNARA_BIND(form, lblCalElement);
     LUNARA_BIND(form, lblCalElementDesc);
+    LUNARA_BIND(form, lblCalEvents);
     LUNARA_BIND(form, lblCalNextNew);
     LUNARA_BIND(form, lblCalNextFull);
     LUNARA_BIND(form, lblCalRule);
@@ -308,7 +310,7 @@ void frmMoonCalendar::tick() {
 void frmMoonCalendar::usePlace(const Location& location) {
     location_ = location;
     const Place& p = location.place;
-    model->setPlace(p.latitude, p.longitude);
+    model->setPlace(p.latitude, p.longitude, placeName(p));
     setLabelText(lblCalPlace, QStringLiteral("Sunrise and sunset for ") + placeText(p));
     QString note;
     if (!location.chosen) {
@@ -473,7 +475,7 @@ void frmMoonCalendar::showDetails() {
         PicCalMoon->setAccessibleName(QString());
         setLabelText(lblCalPhase, QStringLiteral("No such day here: the clocks skipped it"));
         for (QLabel* label : {lblCalAge, lblCalLit, lblCalSign, lblCalIngress, lblCalKeyword, lblCalSignDesc,
-                              lblCalElement, lblCalElementDesc, lblCalNextNew, lblCalNextFull}) {
+                              lblCalElement, lblCalElementDesc, lblCalEvents, lblCalNextNew, lblCalNextFull}) {
             setLabelText(label, QString());
         }
     } else {
@@ -505,6 +507,15 @@ void frmMoonCalendar::showDetails() {
             setLabelText(lblCalElement, QStringLiteral("Element: ") + qs(text->name));
             setLabelText(lblCalElementDesc, qs(text->description(Screen::Today)));
         }
+        QStringList events = day->events;
+        if (day->marks.mercuryRetrograde && std::none_of(events.begin(), events.end(), [](const QString& e) {
+                return e.startsWith(QLatin1String("Mercury turns"));
+            })) {
+            events << QStringLiteral("Mercury is retrograde");
+        }
+        setLabelText(lblCalEvents, events.join(QStringLiteral("; ")));
+        // A day without the year's events has nothing here for a screen reader to stop at.
+        lblCalEvents->setVisible(!events.isEmpty());
         showNextQuarters(*day);
     }
     showHorizon(*day);

@@ -76,6 +76,7 @@ public:
     QLabel* lblCalSignDesc;
     QLabel* lblCalElement;
     QLabel* lblCalElementDesc;
+    QLabel* lblCalEvents;
     QLabel* lblCalNextNew;
     QLabel* lblCalNextFull;
     QLabel* lblCalRule;

@@ -297,6 +297,10 @@ QString placeText(const Place& place) {
     return place.city.isEmpty() ? coordinates : place.city + QStringLiteral(", ") + coordinates;
 }
 
+QString placeName(const Place& place) {
+    return place.city.isEmpty() ? coordinatesText(place.latitude, place.longitude) : place.city;
+}
+
 QString coordinateField(double degrees) {
     QString text = QString::number(degrees, 'f', 4);
     while (text.endsWith(u'0')) {

@@ -53,6 +53,8 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
 QString coordinatesText(double latitude, double longitude);
 // "Berlin, 52.52° N, 13.41° E", or just the coordinates for a place typed in.
 QString placeText(const Place& place);
+// "Berlin", or the coordinates for a place typed in: what "seen from ..." names.
+QString placeName(const Place& place);
 // One coordinate as the fields show it: "52.52" / "-13.41".
 QString coordinateField(double degrees);
 

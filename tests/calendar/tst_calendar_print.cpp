@@ -217,9 +217,8 @@ void TestCalendarPrint::aKindOfEventAddedToTheAlmanacIsPrintedAndExported() {
     const std::int64_t from = model.day(QDate(2026, 12, 1))->start;
     const std::vector<CalendarEvent> file =
         CalendarEvents(model.almanac(), from, from + 31LL * 86400, almanac::Kinds::all());
-    const auto yule = std::find_if(file.begin(), file.end(), [](const CalendarEvent& e) {
-        return e.uid == "added-20261221@lunara.example";
-    });
+    const auto yule = std::find_if(file.begin(), file.end(),
+                                   [](const CalendarEvent& e) { return e.uid == "added-20261221@lunara.example"; });
     QVERIFY(yule != file.end());
     QCOMPARE(yule->summary, std::string("An added event"));
     QCOMPARE(yule->start, marked);

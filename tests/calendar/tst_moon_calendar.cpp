@@ -146,7 +146,8 @@ void TestMoonCalendar::quartersInLocalTime() {
     QFETCH(QDate, day);
     QFETCH(QString, spoken);
     QVERIFY(open(zone, day));
-    QCOMPARE(this->spoken(day), spoken);
+    // The moon's own words; the year's events follow after a semicolon.
+    QCOMPARE(this->spoken(day).section(QStringLiteral("; "), 0, 0), spoken);
     // The day before and after carry no full moon.
     QVERIFY(!this->spoken(day.addDays(-1)).contains(QStringLiteral("full moon")));
     QVERIFY(!this->spoken(day.addDays(1)).contains(QStringLiteral("full moon")));
