@@ -177,6 +177,7 @@ void frmMoonCalendar::buildMenus() {
     mnuExport =
         addCommand(file, "mnuExport", QStringLiteral("&Export to Calendar..."), this, [this] { exportCalendar(); });
     mnuLocation = addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
+    addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { emit yearRequested(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
     // The month keys act wherever the focus is in the window, the lists included.

@@ -54,6 +54,11 @@ public:
     bool saveMonthAsPdf();
     const Location& location() const { return location_; }
 
+signals:
+    // File, The Year: the launcher opens it.
+    void yearRequested();
+
+public:
     QLabel* Label61;
     QPushButton* cmdPrevMonth;
     QComboBox* cboCalMonth;

@@ -112,16 +112,7 @@ void frmMagickHours::bindControls(const Form& form) {
     grdHours->setAccessibleName(QStringLiteral("Planetary hours"));
     grdHours->setGeometry(twipsRect(120, 1200, 7200, 6180));
     // The panel's black would hide the rows: the list keeps the usual light look of lists.
-    QPalette light = grdHours->palette();
-    for (auto [role, colour] : {std::pair{QPalette::Base, 0xFFFFFF}, std::pair{QPalette::AlternateBase, 0xF2ECE4},
-                                std::pair{QPalette::Window, 0xFFFFFF}, std::pair{QPalette::Text, 0x000000},
-                                std::pair{QPalette::WindowText, 0x000000}, std::pair{QPalette::Button, 0xE0E0E0},
-                                std::pair{QPalette::ButtonText, 0x000000}}) {
-        light.setColor(QPalette::All, role, QColor::fromRgb(QRgb(colour)));
-    }
-    grdHours->setPalette(light);
-    grdHours->setAutoFillBackground(true);
-    grdHours->setAlternatingRowColors(true);
+    useLightLook(grdHours);
     grdHours->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdHours->setRootIsDecorated(false);
     grdHours->setUniformRowHeights(true);

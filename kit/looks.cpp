@@ -1,10 +1,12 @@
 #include "kit/looks.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 namespace lunara {
 
@@ -44,6 +46,19 @@ void applyColours(QWidget* w, const Look& look) {
         w->setAutoFillBackground(true);
     }
     w->setPalette(pal);
+}
+
+void useLightLook(QAbstractItemView* list) {
+    QPalette light = list->palette();
+    for (auto [role, colour] : {std::pair{QPalette::Base, 0xFFFFFF}, std::pair{QPalette::AlternateBase, 0xF2ECE4},
+                                std::pair{QPalette::Window, 0xFFFFFF}, std::pair{QPalette::Text, 0x000000},
+                                std::pair{QPalette::WindowText, 0x000000}, std::pair{QPalette::Button, 0xE0E0E0},
+                                std::pair{QPalette::ButtonText, 0x000000}}) {
+        light.setColor(QPalette::All, role, QColor::fromRgb(QRgb(colour)));
+    }
+    list->setPalette(light);
+    list->setAutoFillBackground(true);
+    list->setAlternatingRowColors(true);
 }
 
 } // namespace lunara

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+class QAbstractItemView;
+
 namespace lunara {
 
 // 0xRRGGBB; kNoColor keeps the colour the control inherits.
@@ -31,6 +33,8 @@ struct Look {
 QColor rgb(int value);
 // Paints a widget's own background in one colour.
 void fillBackground(QWidget* widget, int colour);
+// The usual light look of a list on a dark panel, rows alternating.
+void useLightLook(QAbstractItemView* list);
 // Gives a control the text and background colours of its look.
 void applyColours(QWidget* widget, const Look& look);
 

@@ -58,6 +58,12 @@ constexpr Control kControls[] = {
      {.fg = 0xFFFF00, .points = 12, .bold = true, .hand = true, .autoSize = true}},
     {"lblCaption_4", Kind::Label, "picMain", 5093, 2760, 1695, 270, "Moon Magick",
      {.fg = 0xFF00FF, .points = 12, .bold = true, .hand = true, .autoSize = true}},
+    {"lblCaption_5", Kind::Label, "picMain", 4935, 4200, 2010, 270, "Moon Calendar",
+     {.fg = 0x00FFFF, .points = 12, .bold = true, .hand = true, .autoSize = true}},
+    {"lblCaption_6", Kind::Label, "picMain", 4980, 4920, 1920, 270, "Magick Hours",
+     {.fg = 0xFFA040, .points = 12, .bold = true, .hand = true, .autoSize = true}},
+    {"lblCaption_7", Kind::Label, "picMain", 5220, 5640, 1440, 270, "The Year",
+     {.fg = 0xFFD700, .points = 12, .bold = true, .hand = true, .autoSize = true}},
     {"cmdMdiExit", Kind::Button, "PicCoBrand", 10440, 120, 1335, 495, "&Exit", kFeatureButton},
     {"Label7", Kind::Label, "PicCoBrand", 120, 0, 6975, 615, kFullBrandText,
      {.bold = true, .underline = true, .hand = true}},
@@ -151,6 +157,7 @@ void frmMDI::buildMenus() {
     addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
                [this] { openFeature(Feature::Calendar); });
     addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { showMagickHours(); });
+    addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { showYear(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
@@ -161,7 +168,7 @@ void frmMDI::connectControls() {
     for (int i = 0; i < 2; ++i) {
         connect(cmdSelectOption[std::size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
     }
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < int(lblCaption.size()); ++i) {
         onClick(lblCaption[std::size_t(i)], [this, i] { lblCaption_Click(i); });
     }
     onClick(lblVelmoraBanner, [] { GoToHomePage(); });
@@ -243,7 +250,7 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         }
-        for (std::size_t i = 3; i <= 4; ++i) {
+        for (std::size_t i = 3; i < lblCaption.size(); ++i) {
             if (watched == lblCaption[i]) {
                 QFont f = lblCaption[i]->font();
                 f.setUnderline(true);
@@ -259,7 +266,11 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
 void frmMDI::cmdSelectOption_Click(int index) { openFeature(index == 0 ? Feature::Candle : Feature::Moon); }
 
 void frmMDI::lblCaption_Click(int index) {
-    openFeature(index == 3 ? Feature::Candle : index == 4 ? Feature::Moon : Feature::None);
+    constexpr std::array<Feature, 8> kOpens{Feature::None, Feature::None,     Feature::None,  Feature::Candle,
+                                            Feature::Moon, Feature::Calendar, Feature::Hours, Feature::Year};
+    if (index >= 0 && index < int(kOpens.size())) {
+        openFeature(kOpens[std::size_t(index)]);
+    }
 }
 
 void frmMDI::closeFeatureWindows() {
@@ -279,9 +290,13 @@ void frmMDI::closeFeatureWindows() {
     if (hours_ && !hours_->isClosing()) {
         hours_->closeWindow();
     }
+    if (year_ && !year_->isClosing()) {
+        year_->closeWindow();
+    }
     candle_ = nullptr;
     calendar_ = nullptr;
     hours_ = nullptr;
+    year_ = nullptr;
     moonDisplay_ = nullptr;
     moonMain_ = nullptr;
 }
@@ -299,7 +314,15 @@ void frmMDI::openFeature(Feature feature) {
         window = moonMain_;
     } else if (feature == Feature::Calendar) {
         calendar_ = new frmMoonCalendar(*this);
+        connect(
+            calendar_, &frmMoonCalendar::yearRequested, this, [this] { showYear(); }, Qt::QueuedConnection);
         window = calendar_;
+    } else if (feature == Feature::Year) {
+        year_ = new frmYear(*this);
+        // Queued: the year closes when the calendar opens, and must not be deleted inside its own signal.
+        connect(
+            year_, &frmYear::dayRequested, this, [this](const QDate& d) { showCalendarDay(d); }, Qt::QueuedConnection);
+        window = year_;
     } else if (feature == Feature::Hours) {
         hours_ = new frmMagickHours(*this);
         connect(hours_, &frmMagickHours::candleRequested, this,
@@ -359,6 +382,15 @@ frmMoonMagickDisplay& frmMDI::moonDisplay() {
 }
 
 void frmMDI::showMoonCalendar() { openFeature(Feature::Calendar); }
+
+void frmMDI::showYear() { openFeature(Feature::Year); }
+
+void frmMDI::showCalendarDay(const QDate& date) {
+    openFeature(Feature::Calendar);
+    if (calendar_) {
+        calendar_->selectDate(date);
+    }
+}
 
 void frmMDI::showMagickHours() {
     // Not from within a handler of the window about to close: after it returns.

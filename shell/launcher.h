@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/calendar_window.h"
+#include "calendar/year_window.h"
 #include "candle/candle_window.h"
 #include "hours/hours_window.h"
 #include "moon/display_window.h"
@@ -48,6 +49,10 @@ public:
     void showMoonCalendar() override;
     frmMoonCalendar* moonCalendar() const { return calendar_; }
     frmMagickHours* magickHours() const { return hours_; }
+    frmYear* yearWindow() const { return year_; }
+    // The Year, and the Moon Calendar at a day (as an entry of the year asks).
+    void showYear();
+    void showCalendarDay(const QDate& date);
     // Magick Hours, and Candle Magick showing a planet's candle (as an hour's choice asks).
     void showMagickHours();
     void showPlanetCandle(const QString& planetOption);
@@ -60,7 +65,8 @@ public:
     QLabel* Picture3;
     QLabel* Picture2;
     QWidget* picMain;
-    std::array<QLabel*, 5> lblCaption{};
+    // 0-4 the welcome panel's texts and its two programs; 5-7 the Moon Calendar, Magick Hours, The Year.
+    std::array<QLabel*, 8> lblCaption{};
     QWidget* PicCoBrand;
     QPushButton* cmdMdiExit;
     QLabel* Label7;
@@ -70,7 +76,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Feature { None, Candle, Moon, Calendar, Hours };
+    enum class Feature { None, Candle, Moon, Calendar, Hours, Year };
     void bindControls(const Form& form);
     void buildStrips();
     void buildMenus();
@@ -93,6 +99,7 @@ private:
     QPointer<frmMoonMagickDisplay> moonDisplay_;
     QPointer<frmMoonCalendar> calendar_;
     QPointer<frmMagickHours> hours_;
+    QPointer<frmYear> year_;
 };
 
 // Closes every open window, each through its own close handling; the caller then ends the program.

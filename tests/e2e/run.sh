@@ -16,6 +16,8 @@ readonly ORANGE="rgb(255,128,0)"
 
 # Client sizes in pixels of the feature windows, as drawn.
 readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569 CALENDAR_WIDTH=780 HOURS_WIDTH=780
+# The Year is as wide as the Moon Calendar: their orange frames differ in height.
+readonly CALENDAR_HEIGHT=598 YEAR_HEIGHT=580
 
 single_instance() {
     launch first
@@ -213,6 +215,25 @@ calendar() {
     eventually "[ -z \"\$(windows_named 'Location')\" ]" || fail "Enter did not close the Location dialog"
     eventually "grep -q 'Australia/Sydney' '$SETTINGS'" || fail "the place chosen was not stored"
     eventually "shot; ! same_image '$SHOT' '$E2E_TMP/before.png'" 50 || fail "the calendar did not show the new place"
+    press "$win" Escape
+    eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close the calendar"
+    press "$win" alt+e
+    wait_exit "$app" || fail "Exit did not end the program cleanly"
+}
+
+bbox_height() { bbox "$1" | awk '{print $2}'; }
+
+# The Year from the launcher's own caption: Enter on its first entry opens the Moon Calendar at that day.
+year() {
+    launch app
+    local win
+    win=$(wait_window "$LAUNCHER")
+    press "$win" alt+f y
+    eventually "[ \"\$(bbox_height '$ORANGE')\" = $YEAR_HEIGHT ]" || fail "File, The Year opened no year: $(bbox "$ORANGE")"
+    settled_shot the-year
+    press "$win" Return
+    eventually "[ \"\$(bbox_height '$ORANGE')\" = $CALENDAR_HEIGHT ]" || fail "Enter on an entry opened no calendar"
+    settled_shot year-to-calendar
     press "$win" Escape
     eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "Esc did not close the calendar"
     press "$win" alt+e
