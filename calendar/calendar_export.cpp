@@ -1,5 +1,7 @@
 #include "calendar/calendar_export.h"
 
+#include "kit/event_words.h"
+#include "kit/local_time.h"
 #include "kit/save_file.h"
 
 #include <algorithm>
@@ -46,7 +48,7 @@ void addLine(std::string& out, const std::string& line) {
 } // namespace
 
 std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::int64_t fromUnix, std::int64_t toUnix,
-                                          almanac::Kinds kinds) {
+                                          almanac::Kinds kinds, const QTimeZone& zone, const QString& placeName) {
     std::vector<CalendarEvent> events;
     const std::string domain = "@lunara.example";
     const std::string set = almanac.modernPlanets() ? "modern" : "classic";
@@ -55,22 +57,57 @@ std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::
         if (e.isPeriod()) {
             out.end = e.end;
         }
-        if (e.kind == almanac::Kind::VoidOfCourse) {
+        const auto dateOf = [&zone](std::int64_t t) {
+            const QDate d = roundedLocal(t, zone).date();
+            return d.year() * 10000 + d.month() * 100 + d.day();
+        };
+        switch (e.kind) {
+        case almanac::Kind::VoidOfCourse:
             out.description = "Until the moon enters " + std::string(e.sign) + " (" + set + " planets)";
+            break;
+        case almanac::Kind::Sabbat:
+        case almanac::Kind::Eclipse:
+        case almanac::Kind::Supermoon: {
+            QStringList lines{eventLine(e, zone, placeName)};
+            if (e.eclipse) {
+                lines << eclipseMoments(*e.eclipse, zone);
+            }
+            out.description = lines.join(u'\n').toStdString();
+            break;
+        }
+        case almanac::Kind::Retrograde:
+            out.description = eventLine(e, zone, placeName).toStdString();
+            // A span of whole days, from the day it turns retrograde to the day it turns direct.
+            out.firstDate = dateOf(e.start);
+            out.endDate = dateOf(e.end);
+            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(out.endDate) + 36 * 3600);
+            break;
+        default:
+            break;
+        }
+        if (e.kind == almanac::Kind::Sabbat && e.date != 0) {
+            out.firstDate = e.date;
+            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(e.date) + 36 * 3600);
         }
         events.push_back(std::move(out));
     }
     return events;
 }
 
-std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice) {
-    const almanac::Almanac almanac(std::nullopt, choice.modern);
+std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice,
+                                      const ExportPlace& where) {
+    almanac::Almanac almanac(where.place, choice.modern);
+    almanac.setSouthern(where.southern);
+    almanac.setDates(zoneDates(where.zone));
     std::vector<CalendarEvent> events;
     for (const auto& [chosen, kind] :
          {std::pair{choice.quarters, almanac::Kind::Quarter}, std::pair{choice.ingresses, almanac::Kind::Ingress},
-          std::pair{choice.voids, almanac::Kind::VoidOfCourse}}) {
+          std::pair{choice.voids, almanac::Kind::VoidOfCourse}, std::pair{choice.sabbats, almanac::Kind::Sabbat},
+          std::pair{choice.eclipses, almanac::Kind::Eclipse}, std::pair{choice.retrogrades, almanac::Kind::Retrograde},
+          std::pair{choice.moonNames, almanac::Kind::MoonName},
+          std::pair{choice.supermoons, almanac::Kind::Supermoon}}) {
         if (chosen) {
-            std::vector<CalendarEvent> some = CalendarEvents(almanac, fromUnix, toUnix, {kind});
+            std::vector<CalendarEvent> some = CalendarEvents(almanac, fromUnix, toUnix, {kind}, where.zone, where.name);
             events.insert(events.end(), std::make_move_iterator(some.begin()), std::make_move_iterator(some.end()));
         }
     }
@@ -91,9 +128,14 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t
         addLine(out, "BEGIN:VEVENT");
         addLine(out, "UID:" + e.uid);
         addLine(out, "DTSTAMP:" + almanac::UtcStamp(stamp));
-        addLine(out, "DTSTART:" + almanac::UtcStamp(e.start));
-        if (e.end) {
-            addLine(out, "DTEND:" + almanac::UtcStamp(*e.end));
+        if (e.firstDate != 0) {
+            addLine(out, "DTSTART;VALUE=DATE:" + std::to_string(e.firstDate));
+            addLine(out, "DTEND;VALUE=DATE:" + std::to_string(e.endDate));
+        } else {
+            addLine(out, "DTSTART:" + almanac::UtcStamp(e.start));
+            if (e.end) {
+                addLine(out, "DTEND:" + almanac::UtcStamp(*e.end));
+            }
         }
         addLine(out, "SUMMARY:" + escaped(e.summary));
         if (!e.description.empty()) {

@@ -1,13 +1,15 @@
 #pragma once
 
 // The moon's events as an iCalendar file (RFC 5545) for the calendar programs people already use:
-// quarters and sign ingresses as instants, void-of-course periods with their end. Each event's UID
+// quarters and sign ingresses as instants, void-of-course periods with their end, the year's events
+// (cross-quarter days and retrograde periods as all-day spans). Each event's UID
 // depends only on what it is, so importing the same range again updates rather than doubles.
 
 #include "almanac/almanac.h"
 
 #include <QIODevice>
 #include <QString>
+#include <QTimeZone>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -21,6 +23,20 @@ struct ExportChoice {
     bool ingresses = true;
     bool voids = false;
     bool modern = false; // the void of course with Uranus, Neptune and Pluto too
+    bool sabbats = false;
+    bool eclipses = false;
+    bool retrogrades = false;
+    bool moonNames = false; // full moon names, blue and black moons
+    bool supermoons = false;
+};
+
+// Where the year's events are seen from: eclipses from the place, the wheel by the hemisphere, dates
+// in the zone.
+struct ExportPlace {
+    std::optional<almanac::Place> place;
+    QString name; // "Berlin"
+    bool southern = false;
+    QTimeZone zone = QTimeZone::utc();
 };
 
 struct CalendarEvent {
@@ -29,14 +45,21 @@ struct CalendarEvent {
     std::int64_t start = 0;          // Unix seconds, UTC
     std::optional<std::int64_t> end; // none: an instant
     std::string description;
+    // An all-day event from one local date to the day before another (yyyymmdd); start and end
+    // are then the instants of those dates.
+    int firstDate = 0;
+    int endDate = 0;
 };
 
 // The almanac's events of these kinds in [from, to) as the file has them: the UID the almanac's
 // identity, the summary its words, a period with its end. Any kind the almanac knows goes in.
+// The year's events carry their words in full (an eclipse its moments) in the zone's local times.
 std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::int64_t fromUnix, std::int64_t toUnix,
-                                          almanac::Kinds kinds);
+                                          almanac::Kinds kinds, const QTimeZone& zone = QTimeZone::utc(),
+                                          const QString& placeName = {});
 // The events of [from, to) chosen, in time order.
-std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice);
+std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix, const ExportChoice& choice,
+                                      const ExportPlace& where = {});
 
 // The whole file: CRLF line ends, lines folded at 75 octets (never inside a UTF-8 character),
 // text values escaped; stamp is the DTSTAMP of every event (Unix seconds).

@@ -374,8 +374,11 @@ frmExportCalendar* frmMoonCalendar::exportCalendar() {
             return;
         }
         const QTimeZone zone = model->timeZone();
-        const std::vector<CalendarEvent> events = MoonEvents(startOfLocalDay(dialog->firstDay(), zone),
-                                                             startOfLocalDay(dialog->endDay(), zone), dialog->choice());
+        const ExportPlace where{almanac::Place{location_.place.latitude, location_.place.longitude},
+                                placeName(location_.place), southern(), zone};
+        const std::vector<CalendarEvent> events =
+            MoonEvents(startOfLocalDay(dialog->firstDay(), zone), startOfLocalDay(dialog->endDay(), zone),
+                       dialog->choice(), where);
         QString error;
         if (!WriteCalendarFile(path, ICalendarText(events, services.now().toSecsSinceEpoch()), &error)) {
             services.information(this, error);

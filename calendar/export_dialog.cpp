@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace lunara {
 
@@ -36,9 +37,14 @@ constexpr Control kControls[] = {
     {"fraPlanets", Kind::Frame, nullptr, 480, 2715, 5400, 630, nullptr, {.bg = kBlack}},
     {"optExportClassic", Kind::Option, "fraPlanets", 0, 0, 5400, 300, "C&lassic planets (Sun to Saturn)", kText},
     {"optExportModern", Kind::Option, "fraPlanets", 0, 315, 5400, 300, "M&odern planets (to Pluto)", kText},
-    {"lblNothing", Kind::Label, nullptr, 120, 3480, 5760, 240, nullptr, {.fg = 0xFF8C8C, .bold = true}},
-    {"cmdExport", Kind::Button, nullptr, 3000, 3840, 1380, 375, "&Export...", kButton},
-    {"cmdCancel", Kind::Button, nullptr, 4500, 3840, 1380, 375, "Cancel", kButton},
+    {"chkSabbats", Kind::CheckBox, nullptr, 120, 3390, 5760, 300, "The &Wheel of the Year's sabbats", kText},
+    {"chkEclipses", Kind::CheckBox, nullptr, 120, 3705, 5760, 300, "Ecli&pses, as seen from here", kText},
+    {"chkRetrogrades", Kind::CheckBox, nullptr, 120, 4020, 5760, 300, "&Retrograde periods, as whole days", kText},
+    {"chkMoonNames", Kind::CheckBox, nullptr, 120, 4335, 5760, 300, "Full moon &names, blue and black moons", kText},
+    {"chkSupermoons", Kind::CheckBox, nullptr, 120, 4650, 5760, 300, "S&upermoons and micromoons", kText},
+    {"lblNothing", Kind::Label, nullptr, 120, 5040, 5760, 240, nullptr, {.fg = 0xFF8C8C, .bold = true}},
+    {"cmdExport", Kind::Button, nullptr, 3000, 5400, 1380, 375, "&Export...", kButton},
+    {"cmdCancel", Kind::Button, nullptr, 4500, 5400, 1380, 375, "Cancel", kButton},
 };
 // clang-format on
 
@@ -50,7 +56,7 @@ frmExportCalendar::frmExportCalendar(const QDate& month, bool modern, QWidget* p
     setObjectName(QStringLiteral("frmExportCalendar"));
     setWindowTitle(QStringLiteral("Export to Calendar"));
     setModal(true);
-    setFixedSize(px(6000), px(4380));
+    setFixedSize(px(6000), px(5940));
     setFont(verdana(8.25));
     fillBackground(this, kBlack);
     const Form form(this, kControls);
@@ -65,6 +71,11 @@ frmExportCalendar::frmExportCalendar(const QDate& month, bool modern, QWidget* p
     LUNARA_BIND(form, chkVoid);
     LUNARA_BIND(form, optExportClassic);
     LUNARA_BIND(form, optExportModern);
+    LUNARA_BIND(form, chkSabbats);
+    LUNARA_BIND(form, chkEclipses);
+    LUNARA_BIND(form, chkRetrogrades);
+    LUNARA_BIND(form, chkMoonNames);
+    LUNARA_BIND(form, chkSupermoons);
     LUNARA_BIND(form, lblNothing);
     LUNARA_BIND(form, cmdExport);
     LUNARA_BIND(form, cmdCancel);
@@ -84,7 +95,7 @@ frmExportCalendar::frmExportCalendar(const QDate& month, bool modern, QWidget* p
     chkIngresses->setChecked(true);
     (modern ? optExportModern : optExportClassic)->setChecked(true);
 
-    for (QCheckBox* box : {chkQuarters, chkIngresses, chkVoid}) {
+    for (QCheckBox* box : kinds()) {
         connect(box, &QCheckBox::toggled, this, [this] { update(); });
     }
     connect(optChosenYear, &QRadioButton::toggled, this, [this] { update(); });
@@ -101,14 +112,29 @@ void frmExportCalendar::update() {
     cboExportYear->setEnabled(optChosenYear->isChecked());
     optExportClassic->setEnabled(chkVoid->isChecked());
     optExportModern->setEnabled(chkVoid->isChecked());
-    const bool something = chkQuarters->isChecked() || chkIngresses->isChecked() || chkVoid->isChecked();
+    const auto boxes = kinds();
+    const bool something = std::any_of(boxes.begin(), boxes.end(), [](const QCheckBox* b) { return b->isChecked(); });
     cmdExport->setEnabled(something);
     setLabelText(lblNothing, something ? QString() : QStringLiteral("Choose at least one kind of event."));
     lblNothing->setVisible(!something);
 }
 
 ExportChoice frmExportCalendar::choice() const {
-    return {chkQuarters->isChecked(), chkIngresses->isChecked(), chkVoid->isChecked(), optExportModern->isChecked()};
+    ExportChoice c;
+    c.quarters = chkQuarters->isChecked();
+    c.ingresses = chkIngresses->isChecked();
+    c.voids = chkVoid->isChecked();
+    c.modern = optExportModern->isChecked();
+    c.sabbats = chkSabbats->isChecked();
+    c.eclipses = chkEclipses->isChecked();
+    c.retrogrades = chkRetrogrades->isChecked();
+    c.moonNames = chkMoonNames->isChecked();
+    c.supermoons = chkSupermoons->isChecked();
+    return c;
+}
+
+std::array<QCheckBox*, 8> frmExportCalendar::kinds() const {
+    return {chkQuarters, chkIngresses, chkVoid, chkSabbats, chkEclipses, chkRetrogrades, chkMoonNames, chkSupermoons};
 }
 
 QDate frmExportCalendar::firstDay() const {

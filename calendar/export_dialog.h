@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -38,12 +39,18 @@ public:
     QCheckBox* chkVoid;
     QRadioButton* optExportClassic;
     QRadioButton* optExportModern;
+    QCheckBox* chkSabbats;
+    QCheckBox* chkEclipses;
+    QCheckBox* chkRetrogrades;
+    QCheckBox* chkMoonNames;
+    QCheckBox* chkSupermoons;
     QLabel* lblNothing;
     QPushButton* cmdExport;
     QPushButton* cmdCancel;
 
 private:
     void update();
+    std::array<QCheckBox*, 8> kinds() const;
     QDate month_;
 };
 

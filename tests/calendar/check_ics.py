@@ -39,4 +39,28 @@ assert kinds["quarter"] == 50 and 160 <= kinds["ingress"] <= 168 and kinds["void
 assert [str(e["UID"]) for e in second] == [str(e["UID"]) for e in first]
 assert len(set(str(e["UID"]) for e in first)) == len(first), "UIDs repeat"
 assert all(e.decoded("DTSTAMP") == datetime.datetime(2027, 1, 1, tzinfo=utc) for e in second)
-print("ics: %d events (%s) parsed, UIDs alike in both exports" % (len(first), kinds))
+# The year's kinds: whole days for cross-quarter days and retrogrades, instants for the rest, an
+# eclipse's moments in its description, the same UIDs in a second export.
+year, again = read("year.ics"), read("year-again.ics")
+assert [str(e["UID"]) for e in again] == [str(e["UID"]) for e in year]
+by_uid = {str(e["UID"]).split("@")[0]: e for e in year}
+count = {}
+for uid in by_uid:
+    count[uid.split("-")[0]] = count.get(uid.split("-")[0], 0) + 1
+assert count["sabbat"] == 8 and count["eclipse"] == 4 and count["bluemoon"] == 1, count
+assert count["moonname"] == 13 and count["retrograde"] >= 10, count
+imbolc = by_uid["sabbat-imbolc-20260201"]
+assert imbolc.decoded("DTSTART") == datetime.date(2026, 2, 1) and imbolc.decoded("DTEND") == datetime.date(2026, 2, 2)
+assert "15° Aquarius" in str(imbolc["DESCRIPTION"]), imbolc["DESCRIPTION"]
+mercury = by_uid["retrograde-mercury-20260226"]
+assert mercury.decoded("DTSTART") == datetime.date(2026, 2, 26)
+assert mercury.decoded("DTEND") == datetime.date(2026, 3, 21), mercury.decoded("DTEND")
+assert str(mercury["SUMMARY"]) == "Mercury retrograde"
+yule = by_uid["sabbat-yule-20261221"]
+assert yule.decoded("DTSTART") == datetime.datetime(2026, 12, 21, 20, 50, 7, tzinfo=utc), yule.decoded("DTSTART")
+lunar = by_uid["eclipse-lunar-20260303"]
+assert str(lunar["SUMMARY"]) == "Total lunar eclipse"
+description = str(lunar["DESCRIPTION"])
+assert "not seen from Berlin" in description and "Totality begins Tuesday 3 March at 12:04" in description, description
+assert str(by_uid["supermoon-20261224"]["SUMMARY"]) == "Supermoon"
+print("ics: %d events (%s) parsed, UIDs alike in both exports; the year's %s" % (len(first), kinds, count))

@@ -22,6 +22,17 @@ int main(int argc, char** argv) {
                                    &error)) {
         return 1;
     }
+    // The year's kinds for Berlin, in Berlin's dates: twice, for the UIDs.
+    lunara::ExportChoice year{false, false, false, false, true, true, true, true, true};
+    const lunara::ExportPlace berlin{lunara::almanac::Place{52.52, 13.40}, QStringLiteral("Berlin"), false,
+                                     QTimeZone("Europe/Berlin")};
+    const std::vector<lunara::CalendarEvent> yearEvents = lunara::MoonEvents(from, to, year, berlin);
+    if (!lunara::WriteCalendarFile(dir.filePath(QStringLiteral("year.ics")), lunara::ICalendarText(yearEvents, from),
+                                   &error) ||
+        !lunara::WriteCalendarFile(dir.filePath(QStringLiteral("year-again.ics")),
+                                   lunara::ICalendarText(lunara::MoonEvents(from, to, year, berlin), to), &error)) {
+        return 1;
+    }
     std::ofstream expected(dir.filePath(QStringLiteral("expected.tsv")).toStdString());
     for (const lunara::CalendarEvent& e : events) {
         expected << e.uid << '\t' << e.start << '\t' << (e.end ? std::to_string(*e.end) : "-") << '\t' << e.summary
