@@ -20,7 +20,8 @@ class MoonMonthModel;
 // the void of course); events of kinds the almanac was given beyond its own are listed under "Also".
 struct PrintedMonth {
     const MoonMonthModel* model = nullptr;
-    QString place; // "Berlin, 52.50° N, 13.37° E"
+    QString place;     // "Berlin, 52.50° N, 13.37° E"
+    QString placeName; // "Berlin": what eclipses are seen from
 };
 
 // Where each part of the printed month goes on a page (device pixels). Everything is sized from one

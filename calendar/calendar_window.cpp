@@ -324,7 +324,7 @@ void frmMoonCalendar::usePlace(const Location& location) {
 
 PrintedMonth frmMoonCalendar::printedMonth() {
     model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
-    return {model, placeText(location_.place)};
+    return {model, placeText(location_.place), placeName(location_.place)};
 }
 
 void frmMoonCalendar::printMonth() {

@@ -142,7 +142,7 @@ int PaintYear(QPainter& painter, const QRectF& area, const PrintedYear& year, co
     small.setPixelSize(std::max(1, int(unit / 92)));
     const double gap = unit / 30;
     const double columnWidth = (area.width() - gap) / 2;
-    const double whenWidth = unit / 8.5;
+    const double whenWidth = unit / 6.2;
     int pages = 1;
     int column = 0;
     double top = area.top();

@@ -11,12 +11,25 @@ for paper in a4 letter; do
     text=$(pdftotext -layout "$pdf" -)
     for want in "December 2026" "Berlin, 52.50° N, 13.37° E" "Tue 1 Dec 07:09 +Last quarter" \
         "Wed 9 Dec 01:52 +New moon" "Thu 17 Dec 06:43 +First quarter" "Thu 24 Dec 02:28 +Full moon" \
-        "Wed 30 Dec 19:59 +Last quarter" "Mon 7 Dec 16:07 +Sagittarius" "Mon 7 Dec 10:08 to 16:07" "Full 02:28"; do
+        "Wed 30 Dec 19:59 +Last quarter" "Mon 7 Dec 16:07 +Sagittarius" "Mon 7 Dec 10:08 to 16:07" "Full 02:28" \
+        "The year" "Mon 21 Dec 21:50 +Yule, the winter solstice" "Thu 24 Dec 02:28 +Supermoon" \
+        "Fri 11 Dec 00:31 +Saturn turns direct in Aries"; do
         grep -qE "$want" <<<"$text" || { echo "$paper: missing \"$want\""; exit 1; }
     done
     pdftoppm -png -r 50 -singlefile "$pdf" "$dir/december-2026-$paper"
     [ -s "$dir/december-2026-$paper.png" ] || { echo "no picture of $pdf"; exit 1; }
 done
+# The printed year: one or two pages, every section and the events a user plans by.
+pdf="$dir/year-2026-a4.pdf"
+"$writer" "$pdf" a4 year
+pdfinfo "$pdf" | grep -qE "^Pages: *[12]$" || { echo "the year is not one or two pages"; exit 1; }
+text=$(pdftotext -layout "$pdf" - | tr -s ' ')
+for want in "Lunara: The Year 2026" "The Wheel of the Year" "Imbolc \\(its point: Tuesday 3 February at 21:02" \
+    "Total lunar eclipse at 12:34, magnitude 1.156" "Mercury retrograde from 07:48 in Pisces" \
+    "Harvest Moon at 18:49, in Aries" "Blue moon: the month's second full moon" "Supermoon at 02:28, 356,740 km"; do
+    grep -qE "$want" <<<"$text" || { echo "year: missing \"$want\""; exit 1; }
+done
+pdftoppm -png -r 50 "$pdf" "$dir/year-2026"
 pdfinfo "$dir/december-2026-a4.pdf" | grep -q "(A4)" || { echo "the A4 page is not A4"; exit 1; }
 pdfinfo "$dir/december-2026-letter.pdf" | grep -q "(letter)" || { echo "the Letter page is not Letter"; exit 1; }
 echo "pdf: one page each, A4 and Letter, text and pictures in $dir"

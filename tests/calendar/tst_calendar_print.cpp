@@ -76,7 +76,8 @@ private:
 std::vector<TextPage::Text> paint(const MoonMonthModel& model, const QSizeF& page) {
     TextPage device(int(page.width()), int(page.height()));
     QPainter painter(&device);
-    PaintMonth(painter, QRectF(QPointF(0, 0), page), {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E")});
+    PaintMonth(painter, QRectF(QPointF(0, 0), page),
+               {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E"), QStringLiteral("Tromsø")});
     painter.end();
     return device.texts();
 }

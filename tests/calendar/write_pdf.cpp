@@ -1,7 +1,9 @@
-// Saves December 2026 at Berlin as a PDF page, for tests/moon/check_pdf.sh to read back as text
-// and as a picture.
+// Saves December 2026 at Berlin as a PDF page, or with "year" the year 2026 there, for
+// tests/calendar/check_pdf.sh to read back as text and as a picture.
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_print.h"
+#include "calendar/year_window.h"
+#include "kit/event_words.h"
 #include "place/location.h"
 
 #include <QDir>
@@ -9,7 +11,7 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
+    if (argc != 3 && argc != 4) {
         return 2;
     }
     lunara::MoonMonthModel model;
@@ -18,10 +20,19 @@ int main(int argc, char** argv) {
     model.setPlace(berlin.latitude, berlin.longitude);
     model.setSelectedDate(QDate(2026, 12, 7));
     const QString paper = QString::fromLocal8Bit(argv[2]);
+    const QPageSize::PageSizeId size = paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
     QString error;
-    const bool saved =
-        lunara::SaveMonthAsPdf(QString::fromLocal8Bit(argv[1]), {&model, lunara::placeText(berlin)},
-                               paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4, &error);
+    bool saved = false;
+    if (argc == 4) {
+        lunara::almanac::Almanac almanac(lunara::almanac::Place{berlin.latitude, berlin.longitude});
+        almanac.setDates(lunara::zoneDates(QTimeZone("Europe/Berlin")));
+        const lunara::PrintedYear year{2026, QStringLiteral("For ") + lunara::placeText(berlin),
+                                       lunara::YearSections(almanac, 2026, QTimeZone("Europe/Berlin"), berlin.city)};
+        saved = lunara::SaveYearAsPdf(QString::fromLocal8Bit(argv[1]), year, size, &error);
+    } else {
+        saved = lunara::SaveMonthAsPdf(QString::fromLocal8Bit(argv[1]),
+                                       {&model, lunara::placeText(berlin), berlin.city}, size, &error);
+    }
     if (!saved) {
         qWarning("%s", qPrintable(error));
     }
