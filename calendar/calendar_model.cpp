@@ -214,16 +214,15 @@ void MoonMonthModel::computeYearEvents() {
                 e.end > day.start) {
                 day.marks.mercuryRetrograde = true;
             }
-            QString text = eventOnDay(e, day.start, day.end, zone_, placeName_);
-            if (text.isEmpty()) {
+            if (eventOnDay(e, day.start, day.end, zone_, placeName_).isEmpty()) {
                 continue;
             }
-            day.events << text;
             day.marks.sabbat |= e.kind == almanac::Kind::Sabbat;
             day.marks.eclipse |= e.kind == almanac::Kind::Eclipse;
             day.marks.station |= e.kind == almanac::Kind::Retrograde;
             day.marks.supermoon |= e.kind == almanac::Kind::Supermoon;
         }
+        day.events = dayEventTexts(events, day.start, day.end, zone_, placeName_);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/feature_window.h"
+#include "kit/sky_words.h"
 #include "place/location.h"
 
 #include <QDate>
@@ -23,9 +24,6 @@ struct CalendarDay;
 struct PrintedMonth;
 class MoonMonthModel;
 class MoonMonthView;
-
-// Where the chosen hemisphere is kept in the per-user settings ("Northern" or "Southern").
-inline constexpr const char* kHemisphereKey = "MoonCalendar/Hemisphere";
 
 // The Moon Calendar: a month of the real sky in the local time zone, with the correspondences of
 // the moon's true sign for the day chosen.

@@ -1,6 +1,7 @@
 #include "hours/hours_window.h"
 
 #include "candle/tables.h"
+#include "kit/event_words.h"
 #include "kit/form.h"
 #include "kit/local_time.h"
 #include "kit/menus.h"
@@ -57,6 +58,7 @@ constexpr Control kControls[] = {
     {"optModern", Kind::Option, "Frame1", 7560, 4470, 4020, 300, "&Modern planets (to Pluto)", kHeading},
     {"lblHoursHint", Kind::Label, "Frame1", 7560, 4950, 4020, 960,
      "Enter or a double click on an hour shows its planet's candle in Candle Magick.", {.fg = kGrey}},
+    {"lblHoursYear", Kind::Label, "Frame1", 7560, 6000, 4020, 1320, nullptr, {.fg = 0xFFD700, .bold = true}},
     {"Frame5", Kind::Frame, nullptr, 0, 8070, 11700, 630, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kCoBrandText, kOffer},
@@ -101,6 +103,7 @@ void frmMagickHours::bindControls(const Form& form) {
     LUNARA_BIND(form, optClassic);
     LUNARA_BIND(form, optModern);
     LUNARA_BIND(form, lblHoursHint);
+    LUNARA_BIND(form, lblHoursYear);
     LUNARA_BIND(form, lblFullBrand);
     LUNARA_BIND(form, lblCobrand);
     LUNARA_BIND(form, cmdExit);
@@ -326,6 +329,27 @@ void frmMagickHours::showMoonNow() {
                                       at == now ? QStringLiteral("now") : QStringLiteral("at noon")));
 }
 
+void frmMagickHours::showYearToday(const QTimeZone& zone, const QDate& shown) {
+    // The day's sabbat, eclipse, stations and named moon, and a retrograde Mercury, from the almanac.
+    const Place& p = location_.place;
+    almanac_.setPlace(almanac::Place{p.latitude, p.longitude});
+    almanac_.setDates(zoneDates(zone));
+    almanac_.setSouthern(host().services().settings().value(QString::fromLatin1(kHemisphereKey)).toString() ==
+                         QLatin1String("Southern"));
+    const std::int64_t from = startOfLocalDay(shown, zone);
+    const std::int64_t to = startOfLocalDay(shown.addDays(1), zone);
+    const std::vector<almanac::Event> events = almanac_.events(from - 86400, to + 86400, kYearKinds);
+    QStringList texts = dayEventTexts(events, from, to, zone, placeName(p));
+    const bool mercury = std::any_of(events.begin(), events.end(), [&](const almanac::Event& e) {
+        return e.kind == almanac::Kind::Retrograde && e.planet == sky::Planet::Mercury && e.start < to && e.end > from;
+    });
+    if (mercury && !texts.join(u' ').contains(QStringLiteral("Mercury turns"))) {
+        texts << QStringLiteral("Mercury is retrograde");
+    }
+    setLabelText(lblHoursYear, texts.join(QStringLiteral(";\n")));
+    lblHoursYear->setVisible(!texts.isEmpty());
+}
+
 void frmMagickHours::showMoon() {
     showMoonNow();
     const QTimeZone zone = host().services().timeZone();
@@ -336,6 +360,7 @@ void frmMagickHours::showMoon() {
     for (const almanac::Event& v : almanac_.events(day_.dateStart, day_.dateEnd, {almanac::Kind::VoidOfCourse})) {
         periods << voidOfCourseText(v.start, v.end, qs(v.sign), shown, zone);
     }
+    showYearToday(zone, shown);
     setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
                                             : periods.join(QStringLiteral(";\n")) + u'.');
 }

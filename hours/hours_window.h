@@ -64,6 +64,7 @@ public:
     QRadioButton* optClassic;
     QRadioButton* optModern;
     QLabel* lblHoursHint;
+    QLabel* lblHoursYear; // the day's sabbat, eclipse, stations, named moon, a retrograde Mercury
     QLabel* lblFullBrand;
     QLabel* lblCobrand;
     QPushButton* cmdExit;
@@ -81,6 +82,7 @@ private:
     void showHours();
     void showDay(PlanetaryDay day);
     void showMoon();
+    void showYearToday(const QTimeZone& zone, const QDate& shown);
     void showMoonNow();
     void markCurrentHour();
     QString timeText(std::int64_t unixSeconds) const;

@@ -146,11 +146,18 @@ QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString&
 
 QStringList dayEventTexts(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
                           const QTimeZone& zone, const QString& placeName) {
-    QStringList out;
+    // In the order of what the day shows: a retrograde by its station that day, a date by its start.
+    std::vector<std::pair<std::int64_t, QString>> shown;
     for (const almanac::Event& e : events) {
         if (QString text = eventOnDay(e, dayStart, dayEnd, zone, placeName); !text.isEmpty()) {
-            out << text;
+            const bool endsToday = e.kind == almanac::Kind::Retrograde && (e.start < dayStart || e.start >= dayEnd);
+            shown.emplace_back(endsToday ? e.end : e.start, std::move(text));
         }
+    }
+    std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList out;
+    for (auto& [at, text] : shown) {
+        out << std::move(text);
     }
     return out;
 }

@@ -14,6 +14,8 @@ class Services;
 
 // Where the choice of planets for the moon's void of course is kept: "Classic" or "Modern".
 inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
+// Where the chosen hemisphere is kept ("Northern" or "Southern"; anything else is northern).
+inline constexpr const char* kHemisphereKey = "MoonCalendar/Hemisphere";
 // True when the stored choice is the modern planets (anything else, a damaged value too, is classic).
 bool modernPlanetsChosen(Services& services);
 // "Void of course from 10:08 until the moon enters Leo at 19:40", shown for a local day: a time

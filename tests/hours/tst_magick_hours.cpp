@@ -29,6 +29,7 @@ private slots:
     void theMoonLineFollowsTheClock();
     void voidOfCourseAndThePlanetsChosen();
     void daysMoveByKeyboard();
+    void theYearsEventsOfTheDay();
 
 private:
     frmMagickHours* open(const QByteArray& zone, const QDateTime& localNow);
@@ -298,6 +299,18 @@ void TestMagickHours::daysMoveByKeyboard() {
     QCOMPARE(w->shownDate(), QDate(2026, 3, 27));
     QTest::keyClick(w->grdHours, Qt::Key_Home);
     QCOMPARE(w->shownDate(), QDate(2026, 3, 28));
+}
+
+void TestMagickHours::theYearsEventsOfTheDay() {
+    // 20 March 2026 at Berlin: the equinox, and Mercury turning direct the same evening.
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 3, 20), QTime(12, 0))));
+    QCOMPARE(w->lblHoursYear->text(),
+             QStringLiteral("Ostara, the spring equinox at 15:46;\nMercury turns direct in Pisces at 20:33"));
+    // A day inside the retrograde says so; a plain day shows nothing.
+    w->moveDays(-10);
+    QCOMPARE(w->lblHoursYear->text(), QStringLiteral("Mercury is retrograde"));
+    w->moveDays(30);
+    QVERIFY(w->lblHoursYear->isHidden());
 }
 
 QTEST_MAIN(TestMagickHours)
