@@ -282,7 +282,8 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     p.restore();
 }
 
-bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::PageSizeId paper, QString* error) {
+bool SavePagesAsPdf(const QString& path, const QString& title, QPageSize::PageSizeId paper,
+                    const std::function<void(QPainter&, const QRectF&, QPdfWriter&)>& paint, QString* error) {
     return SaveWhole(
         path, QStringLiteral("PDF"),
         [&](QIODevice& device) {
@@ -290,15 +291,22 @@ bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::P
             writer.setResolution(300);
             writer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
                                              QPageLayout::Millimeter));
-            writer.setTitle(QStringLiteral("Lunara Moon Calendar, ") +
-                            english().toString(month.model->month(), QStringLiteral("MMMM yyyy")));
+            writer.setTitle(title);
             writer.setCreator(QStringLiteral("Lunara"));
             QPainter painter(&writer);
             const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-            PaintMonth(painter, QRectF(0, 0, page.width(), page.height()), month);
+            paint(painter, QRectF(0, 0, page.width(), page.height()), writer);
             return painter.end();
         },
         error);
+}
+
+bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::PageSizeId paper, QString* error) {
+    return SavePagesAsPdf(
+        path,
+        QStringLiteral("Lunara Moon Calendar, ") +
+            english().toString(month.model->month(), QStringLiteral("MMMM yyyy")),
+        paper, [&](QPainter& painter, const QRectF& page, QPdfWriter&) { PaintMonth(painter, page, month); }, error);
 }
 
 } // namespace lunara

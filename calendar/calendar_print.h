@@ -8,8 +8,10 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <functional>
 
 class QPainter;
+class QPdfWriter;
 class QLocale;
 
 namespace lunara {
@@ -46,6 +48,11 @@ void PaintMonth(QPainter& painter, const QRectF& area, const PrintedMonth& month
 
 // A4, or Letter where the regional settings measure in inches.
 QPageSize::PageSizeId PaperFor(const QLocale& locale);
+
+// A PDF of portrait pages (12 mm margins, 300 dpi) written whole: `paint` draws on the first page's
+// area and may start more pages on the writer; on failure, error says why in words for the user.
+bool SavePagesAsPdf(const QString& path, const QString& title, QPageSize::PageSizeId paper,
+                    const std::function<void(QPainter&, const QRectF&, QPdfWriter&)>& paint, QString* error);
 
 // Writes the page as a PDF through a temporary file renamed into place; on failure, error says
 // why in words for the user.

@@ -226,19 +226,10 @@ int PaintYear(QPainter& painter, const QRectF& area, const PrintedYear& year, co
 }
 
 bool SaveYearAsPdf(const QString& path, const PrintedYear& year, QPageSize::PageSizeId paper, QString* error) {
-    return SaveWhole(
-        path, QStringLiteral("PDF"),
-        [&](QIODevice& device) {
-            QPdfWriter writer(&device);
-            writer.setResolution(300);
-            writer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
-                                             QPageLayout::Millimeter));
-            writer.setTitle(QStringLiteral("Lunara: The Year %1").arg(year.year));
-            writer.setCreator(QStringLiteral("Lunara"));
-            QPainter painter(&writer);
-            const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-            PaintYear(painter, QRectF(0, 0, page.width(), page.height()), year, [&] { return writer.newPage(); });
-            return painter.end();
+    return SavePagesAsPdf(
+        path, QStringLiteral("Lunara: The Year %1").arg(year.year), paper,
+        [&](QPainter& painter, const QRectF& page, QPdfWriter& writer) {
+            PaintYear(painter, page, year, [&] { return writer.newPage(); });
         },
         error);
 }
