@@ -80,14 +80,14 @@ std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::
             // A span of whole days, from the day it turns retrograde to the day it turns direct.
             out.firstDate = dateOf(e.start);
             out.endDate = dateOf(e.end);
-            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(out.endDate) + 36 * 3600);
+            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(out.endDate) + 36LL * 3600);
             break;
         default:
             break;
         }
         if (e.kind == almanac::Kind::Sabbat && e.date != 0) {
             out.firstDate = e.date;
-            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(e.date) + 36 * 3600);
+            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(e.date) + 36LL * 3600);
         }
         events.push_back(std::move(out));
     }

@@ -274,7 +274,8 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         p.setFont(fontOf(w * 0.0145));
         const qsizetype perColumn = (year.size() + 1) / 2;
         for (qsizetype i = 0; i < year.size(); ++i) {
-            const double cx = layout.lists.left() + double(i / perColumn) * layout.lists.width() / 2;
+            const qsizetype column = i / perColumn;
+            const double cx = layout.lists.left() + double(column) * layout.lists.width() / 2;
             const double ly = top + line * (1.3 + double(i % perColumn));
             p.drawText(QRectF(cx, ly, layout.lists.width() / 2, line), Qt::AlignLeft | Qt::AlignVCenter, year[i]);
         }
