@@ -29,7 +29,7 @@ const Event* find(const std::vector<Event>& events, std::string_view words, int 
 
 // A zone ten hours east of UTC, without summer time.
 Dates tenHoursEast() {
-    constexpr std::int64_t kOffset = 10 * 3600;
+    constexpr std::int64_t kOffset = 10LL * 3600;
     return {[](std::int64_t t) { return UtcDateNumber(t + kOffset); },
             [](int date) { return UtcStartOf(date) - kOffset; }};
 }
@@ -85,7 +85,7 @@ void TestYearEvents::theWheelTurnsWithTheHemisphere() {
     QCOMPARE(UtcDateNumber(e->exact), exact);
     if (e->date != 0) {
         // A cross-quarter day is the whole local date.
-        QCOMPARE(e->start, UtcStartOf(date) - 10 * 3600);
+        QCOMPARE(e->start, UtcStartOf(date) - 10LL * 3600);
         QCOMPARE(e->end, e->start + kDay);
     } else {
         QCOMPARE(e->start, e->exact);
