@@ -1,5 +1,6 @@
 #include "almanac/almanac.h"
 
+#include "almanac/searches.h"
 #include "sky/planets.h"
 
 #include <algorithm>
@@ -11,7 +12,10 @@ namespace lunara::almanac {
 
 namespace {
 
-constexpr std::int64_t kDay = 86400;
+using detail::kDay;
+using detail::lower;
+using detail::within;
+
 // What a search covers beyond the range asked: the neighbouring days a view looks at next.
 constexpr std::int64_t kMargin = 8 * kDay;
 // The most a kept search covers; past it the almanac starts afresh.
@@ -19,17 +23,7 @@ constexpr std::int64_t kMostKept = 400 * kDay;
 // The sky's own searches look a few days past their ends.
 constexpr std::int64_t kSkyMargin = 4 * kDay;
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return out;
-}
-
 std::string twoDigits(int n) { return {char('0' + n / 10), char('0' + n % 10)}; }
-
-bool within(const Event& e, std::int64_t from, std::int64_t to) {
-    return e.isPeriod() ? e.start < to && e.end > from : e.start >= from && e.start < to;
-}
 
 Event instantOrPeriod(Kind kind, std::int64_t start, std::int64_t end, sky::Body body, sky::Quarter quarter,
                       std::string_view sign, std::string words, std::string id) {
@@ -47,9 +41,13 @@ Event instantOrPeriod(Kind kind, std::int64_t start, std::int64_t end, sky::Body
 
 bool earlier(const Event& a, const Event& b) { return a.start != b.start ? a.start < b.start : a.kind < b.kind; }
 
-} // namespace
+struct Civil {
+    std::int64_t year;
+    int month;
+    int day;
+};
 
-std::string UtcDate(std::int64_t unixSeconds) {
+Civil civilOf(std::int64_t unixSeconds) {
     // Days since 1970-01-01, rounded down, to a civil date (the proleptic Gregorian calendar).
     std::int64_t z = (unixSeconds >= 0 ? unixSeconds : unixSeconds - (kDay - 1)) / kDay + 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
@@ -60,13 +58,54 @@ std::string UtcDate(std::int64_t unixSeconds) {
     const auto d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     const auto m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     const auto y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2 ? 1 : 0);
-    return std::to_string(y) + twoDigits(m) + twoDigits(d);
+    return {y, m, d};
 }
+
+} // namespace
+
+std::string detail::lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return out;
+}
+
+bool detail::within(const Event& e, std::int64_t from, std::int64_t to) {
+    return e.isPeriod() ? e.start < to && e.end > from : e.start >= from && e.start < to;
+}
+
+std::string UtcDate(std::int64_t unixSeconds) {
+    const Civil c = civilOf(unixSeconds);
+    return std::to_string(c.year) + twoDigits(c.month) + twoDigits(c.day);
+}
+
+int UtcDateNumber(std::int64_t unixSeconds) {
+    const Civil c = civilOf(unixSeconds);
+    return static_cast<int>(c.year) * 10000 + c.month * 100 + c.day;
+}
+
+std::int64_t UtcStartOf(int date) {
+    // A civil date to days since 1970-01-01, the inverse of civilOf.
+    const int m = date / 100 % 100;
+    const int y = date / 10000 - (m <= 2 ? 1 : 0);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy =
+        (153 * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / 5 + static_cast<unsigned>(date % 100) - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return (static_cast<std::int64_t>(era) * 146097 + static_cast<std::int64_t>(doe) - 719468) * kDay;
+}
+
+int NextDate(int date) { return UtcDateNumber(UtcStartOf(date) + kDay); }
 
 std::string UtcStamp(std::int64_t unixSeconds) {
     const std::int64_t second = ((unixSeconds % kDay) + kDay) % kDay;
     return UtcDate(unixSeconds) + 'T' + twoDigits(int(second / 3600)) + twoDigits(int(second / 60 % 60)) +
            twoDigits(int(second % 60)) + 'Z';
+}
+
+std::string_view EclipseKindName(sky::EclipseKind kind) {
+    constexpr std::array<std::string_view, 5> kNames{"Penumbral", "Partial", "Annular", "Total", "Hybrid"};
+    return kNames[static_cast<std::size_t>(kind)];
 }
 
 std::string_view QuarterWords(sky::Quarter quarter) {
@@ -156,15 +195,15 @@ std::vector<Event> Almanac::search(Search what, std::int64_t from, std::int64_t 
         break;
     }
     case Sabbats:
-        return SabbatEvents(from, to, southern_, dates_);
+        return detail::SabbatEvents(from, to, southern_, dates_);
     case Eclipses:
-        return EclipseEvents(from, to, place_);
+        return detail::EclipseEvents(from, to, place_);
     case Retrogrades:
-        return RetrogradeEvents(from, to);
+        return detail::RetrogradeEvents(from, to);
     case MoonNames:
-        return MoonNameEvents(from, to, southern_, dates_);
+        return detail::MoonNameEvents(from, to, southern_, dates_);
     case Supermoons:
-        return SupermoonEvents(from, to);
+        return detail::SupermoonEvents(from, to);
     case kSearches:
         break;
     }

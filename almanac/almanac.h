@@ -56,8 +56,11 @@ private:
     unsigned bits_ = 0;
 };
 
-// A moment of an eclipse as seen from the place: what happens, when, and how high the eclipsed body
-// stands (degrees; negative below the horizon).
+// The kinds a year is planned by, beside the moon's own quarters, ingresses and void of course.
+inline constexpr Kinds kYearKinds{Kind::Sabbat, Kind::Eclipse, Kind::Retrograde, Kind::MoonName, Kind::Supermoon};
+
+// A moment of an eclipse as seen from the place: what happens, when, and the altitude of the eclipsed
+// body's upper limb (degrees, without refraction: above sky::kHorizonAltitude it is up).
 struct Contact {
     std::string_view what; // "Partial eclipse begins", "Greatest eclipse", "Totality ends", ...
     std::int64_t at = 0;
@@ -69,7 +72,7 @@ struct EclipseFacts {
     bool solar = false;
     sky::EclipseKind kind = sky::EclipseKind::Partial; // as the canons class it
     double magnitude = 0; // lunar: umbral (penumbral for a penumbral eclipse); solar: at greatest
-    // At the place (nothing without one): whether any of it is above the horizon, its moments, and
+    // At the place (nothing without one): whether the body is up during it, its moments, and
     // for a solar eclipse its kind and magnitude there (none when the moon's shadow misses it).
     bool seen = false;
     std::vector<Contact> contacts;
@@ -84,11 +87,12 @@ struct Event {
     std::int64_t end = 0;                     // the end of a period; the start again for an instant
     sky::Body body = sky::Body::Moon;         // what rises or sets
     sky::Quarter quarter = sky::Quarter::New; // which quarter
-    std::string_view sign;                    // the quarter's sign; the sign entered (an ingress, the end of a void)
-    std::string words;                        // "Full moon in Cancer", "Moon enters Leo", "Moon void of course"
-    std::string id;                           // "quarter-2-20261224": the same event, the same id, in any range
-    sky::Planet planet = sky::Planet::Moon;   // a retrograde's planet
-    std::string_view endSign;                 // a retrograde's sign at its station direct
+    std::string_view sign; // the quarter's sign; the sign entered (an ingress, the end of a void); the sun's at a
+                           // sabbat; a retrograde's at its station retrograde
+    std::string words;     // "Full moon in Cancer", "Moon enters Leo", "Moon void of course"
+    std::string id;        // "quarter-2-20261224": the same event, the same id, in any range
+    sky::Planet planet = sky::Planet::Moon; // a retrograde's planet
+    std::string_view endSign;               // a retrograde's sign at its station direct
     int date = 0;           // a cross-quarter sabbat's local date (yyyymmdd): start and end are its bounds
     std::int64_t exact = 0; // a sabbat's instant: the sun at a multiple of 45 degrees
     double distanceKm = 0;  // a supermoon's or micromoon's distance from the earth's centre
@@ -195,17 +199,13 @@ std::string UtcDate(std::int64_t unixSeconds);
 std::string UtcStamp(std::int64_t unixSeconds);
 // "New moon", "First quarter moon", "Full moon", "Last quarter moon".
 std::string_view QuarterWords(sky::Quarter quarter);
-// "20261224" as a number: an instant's UTC date.
+// "Penumbral", "Partial", "Annular", "Total", "Hybrid".
+std::string_view EclipseKindName(sky::EclipseKind kind);
+// 20261224: an instant's UTC date as a number, as Event::date and Dates write dates.
 int UtcDateNumber(std::int64_t unixSeconds);
 // The first instant of a date (yyyymmdd) in UTC.
 std::int64_t UtcStartOf(int date);
-
-// The searches behind the year's kinds (year_events.cpp), for [from, to) within the years the sky
-// checks its year's events for; the almanac keeps what they find.
-std::vector<Event> SabbatEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates);
-std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::optional<Place>& place);
-std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to);
-std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates);
-std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to);
+// The date after a date (yyyymmdd): 20261231 -> 20270101.
+int NextDate(int date);
 
 } // namespace lunara::almanac

@@ -1,33 +1,22 @@
 // The events a year is planned by, as the almanac gives them: the Wheel of the Year, eclipses and how
 // they are seen from the place, retrograde periods, the full moons' names, blue and black moons,
 // supermoons and micromoons.
-#include "almanac/almanac.h"
+#include "almanac/searches.h"
 #include "sky/year.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
+#include <set>
 
-namespace lunara::almanac {
+namespace lunara::almanac::detail {
 
 namespace {
 
-constexpr std::int64_t kDay = 86400;
 // A retrograde lasts at most about 160 days (Pluto's); stations this far outside a range are
 // enough to pair every period that overlaps it.
 constexpr std::int64_t kLongestRetrograde = 175 * kDay;
 // Moments of an eclipse are looked at this often to tell whether any of it is above the horizon.
 constexpr std::int64_t kLookEvery = 120;
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return out;
-}
-
-bool within(const Event& e, std::int64_t from, std::int64_t to) {
-    return e.isPeriod() ? e.start < to && e.end > from : e.start >= from && e.start < to;
-}
 
 // The part of [from, to) the sky's year searches answer for; false when none.
 bool clampToYears(std::int64_t& from, std::int64_t& to) {
@@ -38,51 +27,34 @@ bool clampToYears(std::int64_t& from, std::int64_t& to) {
 
 int dateOf(const Dates& dates, std::int64_t t) { return dates.dateOf ? dates.dateOf(t) : UtcDateNumber(t); }
 std::int64_t startOf(const Dates& dates, int date) { return dates.startOf ? dates.startOf(date) : UtcStartOf(date); }
-int nextDate(int date) { return UtcDateNumber(UtcStartOf(date) + kDay + kDay / 2); }
-
-// The sabbat at each multiple of 45 degrees of the sun's longitude, from 0 (the March equinox), and
-// for a cross-quarter day its traditional date (month, day) in the north and in the south.
-struct Spoke {
-    std::string_view north;
-    std::string_view south;
-    int northMonth, northDay;
-    int southMonth, southDay;
+// A sabbat: its name, what the sun does then (a solstice or an equinox), or for a cross-quarter day
+// its traditional date (month, day).
+struct Sabbat {
+    std::string_view name;
+    std::string_view season;
+    int month, day;
 };
-constexpr std::array<Spoke, 8> kWheel{{
-    {"Ostara", "Mabon", 0, 0, 0, 0},
-    {"Beltane", "Samhain", 5, 1, 4, 30},
-    {"Litha", "Yule", 0, 0, 0, 0},
-    {"Lughnasadh", "Imbolc", 8, 1, 8, 1},
-    {"Mabon", "Ostara", 0, 0, 0, 0},
-    {"Samhain", "Beltane", 10, 31, 10, 31},
-    {"Yule", "Litha", 0, 0, 0, 0},
-    {"Imbolc", "Lughnasadh", 2, 1, 2, 1},
+// At each multiple of 45 degrees of the sun's longitude, from 0 (the March equinox): the north's
+// sabbat and the south's.
+constexpr std::array<std::array<Sabbat, 2>, 8> kWheel{{
+    {{{"Ostara", "the spring equinox", 0, 0}, {"Mabon", "the autumn equinox", 0, 0}}},
+    {{{"Beltane", {}, 5, 1}, {"Samhain", {}, 4, 30}}},
+    {{{"Litha", "the summer solstice", 0, 0}, {"Yule", "the winter solstice", 0, 0}}},
+    {{{"Lughnasadh", {}, 8, 1}, {"Imbolc", {}, 8, 1}}},
+    {{{"Mabon", "the autumn equinox", 0, 0}, {"Ostara", "the spring equinox", 0, 0}}},
+    {{{"Samhain", {}, 10, 31}, {"Beltane", {}, 10, 31}}},
+    {{{"Yule", "the winter solstice", 0, 0}, {"Litha", "the summer solstice", 0, 0}}},
+    {{{"Imbolc", {}, 2, 1}, {"Lughnasadh", {}, 2, 1}}},
 }};
-
-std::string_view seasonWords(std::string_view sabbat) {
-    if (sabbat == "Yule") {
-        return ", the winter solstice";
-    }
-    if (sabbat == "Litha") {
-        return ", the summer solstice";
-    }
-    if (sabbat == "Ostara") {
-        return ", the spring equinox";
-    }
-    if (sabbat == "Mabon") {
-        return ", the autumn equinox";
-    }
-    return {};
-}
 
 std::string_view signOf(double longitude) {
     return sky::kSigns[static_cast<std::size_t>(std::floor(longitude / 30.0)) % 12];
 }
 
-// True when the body's upper limb is above the horizon at some moment of [from, to].
+// True when the body is up (by the almanacs' horizon, refraction included) at some moment of [from, to].
 bool upDuring(sky::Body body, const Place& place, std::int64_t from, std::int64_t to) {
     for (std::int64_t t = from;; t = std::min(t + kLookEvery, to)) {
-        if (sky::UpperLimbAltitude(body, place.latitude, place.longitude, t) > 0) {
+        if (sky::UpperLimbAltitude(body, place.latitude, place.longitude, t) > sky::kHorizonAltitude) {
             return true;
         }
         if (t >= to) {
@@ -91,20 +63,11 @@ bool upDuring(sky::Body body, const Place& place, std::int64_t from, std::int64_
     }
 }
 
-std::string_view kindWords(sky::EclipseKind kind) {
-    switch (kind) {
-    case sky::EclipseKind::Penumbral:
-        return "Penumbral";
-    case sky::EclipseKind::Partial:
-        return "Partial";
-    case sky::EclipseKind::Annular:
-        return "Annular";
-    case sky::EclipseKind::Total:
-        return "Total";
-    case sky::EclipseKind::Hybrid:
-        return "Hybrid";
+// Adds a moment of the eclipse with the body's altitude there; a phase that does not happen (0) is left out.
+void addContact(EclipseFacts& facts, sky::Body body, const Place& place, std::string_view what, std::int64_t at) {
+    if (at != 0) {
+        facts.contacts.push_back({what, at, sky::UpperLimbAltitude(body, place.latitude, place.longitude, at)});
     }
-    return {};
 }
 
 Event eclipseEvent(bool solar, sky::EclipseKind kind, std::int64_t greatest, EclipseFacts facts) {
@@ -112,28 +75,13 @@ Event eclipseEvent(bool solar, sky::EclipseKind kind, std::int64_t greatest, Ecl
     e.kind = Kind::Eclipse;
     e.start = e.end = greatest;
     e.body = solar ? sky::Body::Sun : sky::Body::Moon;
-    e.words = std::string(kindWords(kind)) + (solar ? " solar eclipse" : " lunar eclipse");
+    e.words = std::string(EclipseKindName(kind)) + (solar ? " solar eclipse" : " lunar eclipse");
     e.id = std::string(solar ? "eclipse-solar-" : "eclipse-lunar-") + UtcDate(greatest);
     e.eclipse = std::move(facts);
     return e;
 }
 
 } // namespace
-
-int UtcDateNumber(std::int64_t unixSeconds) { return std::stoi(UtcDate(unixSeconds)); }
-
-std::int64_t UtcStartOf(int date) {
-    // Days from 1970-01-01 to a civil date (the proleptic Gregorian calendar).
-    const int y0 = date / 10000;
-    const int m = date / 100 % 100;
-    const int d = date % 100;
-    const int y = m <= 2 ? y0 - 1 : y0;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / 5 + static_cast<unsigned>(d) - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return (static_cast<std::int64_t>(era) * 146097 + static_cast<std::int64_t>(doe) - 719468) * kDay;
-}
 
 std::vector<Event> SabbatEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates) {
     std::vector<Event> out;
@@ -144,30 +92,28 @@ std::vector<Event> SabbatEvents(std::int64_t from, std::int64_t to, bool souther
         return out;
     }
     for (const sky::SunTurning& turning : sky::SunTurningsBetween(a, b)) {
-        const Spoke& spoke = kWheel[static_cast<std::size_t>(turning.longitude / 45)];
-        const std::string_view name = southern ? spoke.south : spoke.north;
+        const Sabbat& sabbat = kWheel[static_cast<std::size_t>(turning.longitude / 45)][southern ? 1 : 0];
         Event e;
         e.kind = Kind::Sabbat;
         e.body = sky::Body::Sun;
         e.exact = turning.unixSeconds;
-        e.words = std::string(name) + std::string(seasonWords(name));
-        const int month = southern ? spoke.southMonth : spoke.northMonth;
-        if (month == 0) {
+        e.sign = sky::kSigns[static_cast<std::size_t>(turning.longitude / 30)];
+        e.words = sabbat.season.empty() ? std::string(sabbat.name)
+                                        : std::string(sabbat.name) + ", " + std::string(sabbat.season);
+        if (sabbat.month == 0) {
             e.start = e.end = turning.unixSeconds;
-            e.id = "sabbat-" + lower(name) + "-" + UtcDate(turning.unixSeconds);
+            e.id = "sabbat-" + lower(sabbat.name) + "-" + UtcDate(turning.unixSeconds);
         } else {
             // The day of the tradition, in the year its point falls in.
-            const int day = southern ? spoke.southDay : spoke.northDay;
-            e.date = dateOf(dates, turning.unixSeconds) / 10000 * 10000 + month * 100 + day;
+            e.date = dateOf(dates, turning.unixSeconds) / 10000 * 10000 + sabbat.month * 100 + sabbat.day;
             e.start = startOf(dates, e.date);
-            e.end = startOf(dates, nextDate(e.date));
-            e.id = "sabbat-" + lower(name) + "-" + std::to_string(e.date);
+            e.end = startOf(dates, NextDate(e.date));
+            e.id = "sabbat-" + lower(sabbat.name) + "-" + std::to_string(e.date);
         }
         if (within(e, from, to)) {
             out.push_back(std::move(e));
         }
     }
-    std::stable_sort(out.begin(), out.end(), [](const Event& x, const Event& y) { return x.start < y.start; });
     return out;
 }
 
@@ -182,10 +128,7 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
         facts.magnitude = l.kind == sky::EclipseKind::Penumbral ? l.penumbralMagnitude : l.umbralMagnitude;
         if (place) {
             const auto add = [&](std::string_view what, std::int64_t at) {
-                if (at != 0) {
-                    facts.contacts.push_back(
-                        {what, at, sky::UpperLimbAltitude(sky::Body::Moon, place->latitude, place->longitude, at)});
-                }
+                addContact(facts, sky::Body::Moon, *place, what, at);
             };
             add("Penumbral eclipse begins", l.penumbralStart);
             add("Partial eclipse begins", l.partialStart);
@@ -210,10 +153,7 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
             if (const auto here = sky::SolarEclipseSeenFrom(s, place->latitude, place->longitude)) {
                 const bool total = here->kind == sky::EclipseKind::Total;
                 const auto add = [&](std::string_view what, std::int64_t at) {
-                    if (at != 0) {
-                        facts.contacts.push_back(
-                            {what, at, sky::UpperLimbAltitude(sky::Body::Sun, place->latitude, place->longitude, at)});
-                    }
+                    addContact(facts, sky::Body::Sun, *place, what, at);
                 };
                 add("Eclipse begins", here->partialStart);
                 add(total ? "Totality begins" : "Annularity begins", here->centralStart);
@@ -227,7 +167,6 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
         }
         out.push_back(eclipseEvent(true, s.kind, s.greatest, std::move(facts)));
     }
-    std::stable_sort(out.begin(), out.end(), [](const Event& x, const Event& y) { return x.start < y.start; });
     return out;
 }
 
@@ -270,87 +209,69 @@ std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool south
                                                       "Flower Moon", "Strawberry Moon", "Buck Moon",   "Sturgeon Moon",
                                                       "Corn Moon",   "Hunter's Moon",   "Beaver Moon", "Cold Moon"};
     std::vector<Event> out;
-    if (to <= from || to < sky::kFirstUnix + 40 * kDay || from > sky::kLastUnix - 40 * kDay) {
+    if (to <= from || to < sky::kFirstUnix + 70 * kDay || from > sky::kLastUnix - 70 * kDay) {
         return out;
     }
-    // The month before too: whether the first full or new moon of the range is a month's second.
+    // Two months either side: the month before tells whether the first full or new moon of the range
+    // is a month's second, and the autumn equinoxes near the range name their Harvest Moons.
     const std::vector<sky::PhaseEvent> phases =
-        sky::PhaseEventsBetween(std::max(from - 35 * kDay, sky::kFirstUnix), std::min(to, sky::kLastUnix));
-    std::int64_t lastFull = 0;
-    std::int64_t lastNew = 0;
-    bool haveFull = false;
-    bool haveNew = false;
-    // The Harvest Moon is the full moon nearest the autumn equinox; the Hunter's Moon the next.
-    std::int64_t harvest = 0;
-    std::int64_t hunter = 0;
-    const auto harvestAround = [&](std::int64_t t) {
-        std::int64_t a = t - 80 * kDay;
-        std::int64_t b = t + 50 * kDay;
-        harvest = hunter = 0;
-        if (!clampToYears(a, b)) {
-            return;
+        sky::PhaseEventsBetween(std::max(from - 60 * kDay, sky::kFirstUnix), std::min(to + 60 * kDay, sky::kLastUnix));
+    std::vector<std::int64_t> fulls;
+    for (const sky::PhaseEvent& p : phases) {
+        if (p.quarter == sky::Quarter::Full) {
+            fulls.push_back(p.unixSeconds);
         }
-        const int autumn = southern ? 0 : 180;
+    }
+    // The Harvest Moon is the full moon nearest the autumn equinox, the Hunter's Moon the next.
+    std::set<std::int64_t> harvest;
+    std::set<std::int64_t> hunter;
+    std::int64_t a = from - 45 * kDay;
+    std::int64_t b = to + 20 * kDay;
+    if (clampToYears(a, b)) {
         for (const sky::SunTurning& turning : sky::SunTurningsBetween(a, b)) {
-            if (turning.longitude != autumn) {
+            if (turning.longitude != (southern ? 0 : 180)) {
                 continue;
-            }
-            std::vector<std::int64_t> fulls;
-            for (const sky::PhaseEvent& p :
-                 sky::PhaseEventsBetween(turning.unixSeconds - 17 * kDay, turning.unixSeconds + 47 * kDay)) {
-                if (p.quarter == sky::Quarter::Full) {
-                    fulls.push_back(p.unixSeconds);
-                }
             }
             const auto nearest = std::min_element(fulls.begin(), fulls.end(), [&](std::int64_t x, std::int64_t y) {
                 return std::llabs(x - turning.unixSeconds) < std::llabs(y - turning.unixSeconds);
             });
             if (nearest != fulls.end()) {
-                harvest = *nearest;
-                hunter = nearest + 1 != fulls.end() ? *(nearest + 1) : 0;
+                harvest.insert(*nearest);
+                if (nearest + 1 != fulls.end()) {
+                    hunter.insert(*(nearest + 1));
+                }
             }
         }
-    };
-    std::int64_t lookedAround = 0;
-    bool looked = false;
+    }
+    std::array<std::int64_t, 2> last{}; // the full moon before, the new moon before
     for (const sky::PhaseEvent& p : phases) {
         const bool full = p.quarter == sky::Quarter::Full;
         if (!full && p.quarter != sky::Quarter::New) {
             continue;
         }
+        std::int64_t& before = last[full ? 0 : 1];
         const int month = dateOf(dates, p.unixSeconds) / 100;
-        std::int64_t& last = full ? lastFull : lastNew;
-        bool& have = full ? haveFull : haveNew;
-        const bool second = have && dateOf(dates, last) / 100 == month;
-        last = p.unixSeconds;
-        have = true;
-        if (p.unixSeconds < from) {
+        const bool second = before != 0 && dateOf(dates, before) / 100 == month;
+        before = p.unixSeconds;
+        if (p.unixSeconds < from || p.unixSeconds >= to) {
             continue;
         }
-        const std::string date = UtcDate(p.unixSeconds);
-        const auto add = [&](std::string words, std::string id) {
+        const auto add = [&](std::string_view words, std::string_view id) {
             Event e;
             e.kind = Kind::MoonName;
             e.start = e.end = p.unixSeconds;
             e.quarter = p.quarter;
             e.sign = sky::MoonSignAt(p.unixSeconds);
-            e.words = std::move(words);
-            e.id = std::move(id) + "-" + date;
+            e.words = words;
+            e.id = std::string(id) + "-" + UtcDate(p.unixSeconds);
             out.push_back(std::move(e));
         };
         if (full) {
-            if (!looked || std::llabs(p.unixSeconds - lookedAround) > 20 * kDay) {
-                harvestAround(p.unixSeconds);
-                lookedAround = p.unixSeconds;
-                looked = true;
-            }
-            std::string_view name = kNames[static_cast<std::size_t>((month % 100 - 1 + (southern ? 6 : 0)) % 12)];
-            if (p.unixSeconds == harvest) {
-                name = "Harvest Moon";
-            } else if (p.unixSeconds == hunter) {
-                name = "Hunter's Moon";
-            }
-            add(std::string(name), "moonname");
+            add(harvest.contains(p.unixSeconds) ? "Harvest Moon"
+                : hunter.contains(p.unixSeconds)
+                    ? "Hunter's Moon"
+                    : kNames[static_cast<std::size_t>((month % 100 - 1 + (southern ? 6 : 0)) % 12)],
+                "moonname");
         }
         if (second) {
             add(full ? "Blue moon" : "Black moon", full ? "bluemoon" : "blackmoon");
@@ -399,4 +320,4 @@ std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to) {
     return out;
 }
 
-} // namespace lunara::almanac
+} // namespace lunara::almanac::detail

@@ -1,7 +1,6 @@
 #include "calendar/calendar_export.h"
 
 #include "kit/event_words.h"
-#include "kit/local_time.h"
 #include "kit/save_file.h"
 
 #include <algorithm>
@@ -57,37 +56,22 @@ std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::
         if (e.isPeriod()) {
             out.end = e.end;
         }
-        const auto dateOf = [&zone](std::int64_t t) {
-            const QDate d = roundedLocal(t, zone).date();
-            return d.year() * 10000 + d.month() * 100 + d.day();
-        };
-        switch (e.kind) {
-        case almanac::Kind::VoidOfCourse:
+        if (e.kind == almanac::Kind::VoidOfCourse) {
             out.description = "Until the moon enters " + std::string(e.sign) + " (" + set + " planets)";
-            break;
-        case almanac::Kind::Sabbat:
-        case almanac::Kind::Eclipse:
-        case almanac::Kind::Supermoon: {
+        } else if (almanac::kYearKinds.has(e.kind)) {
             QStringList lines{eventLine(e, zone, placeName)};
             if (e.eclipse) {
                 lines << eclipseMoments(*e.eclipse, zone);
             }
             out.description = lines.join(u'\n').toStdString();
-            break;
-        }
-        case almanac::Kind::Retrograde:
-            out.description = eventLine(e, zone, placeName).toStdString();
-            // A span of whole days, from the day it turns retrograde to the day it turns direct.
-            out.firstDate = dateOf(e.start);
-            out.endDate = dateOf(e.end);
-            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(out.endDate) + 36LL * 3600);
-            break;
-        default:
-            break;
-        }
-        if (e.kind == almanac::Kind::Sabbat && e.date != 0) {
-            out.firstDate = e.date;
-            out.endDate = almanac::UtcDateNumber(almanac::UtcStartOf(e.date) + 36LL * 3600);
+            // Whole days: a cross-quarter day, and a retrograde from the day it turns to the day it turns direct.
+            if (e.date != 0) {
+                out.firstDate = e.date;
+                out.endDate = almanac::NextDate(e.date);
+            } else if (e.kind == almanac::Kind::Retrograde) {
+                out.firstDate = shownDateNumber(e.start, zone);
+                out.endDate = almanac::NextDate(shownDateNumber(e.end, zone));
+            }
         }
         events.push_back(std::move(out));
     }

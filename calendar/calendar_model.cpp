@@ -1,7 +1,6 @@
 #include "calendar/calendar_model.h"
 
 #include "assets/assets.h"
-#include "kit/event_words.h"
 #include "kit/local_time.h"
 #include "kit/text.h"
 #include "moon/age.h"
@@ -202,27 +201,9 @@ void MoonMonthModel::computeYearEvents() {
     }
     constexpr std::int64_t kDay = 86400;
     const std::vector<almanac::Event> events =
-        almanac_.events(first->start - kRounding - kDay, days_.back().end + kDay, kYearKinds);
+        almanac_.events(first->start - kRounding - kDay, days_.back().end + kDay, almanac::kYearKinds);
     for (CalendarDay& day : days_) {
-        day.events.clear();
-        day.marks = {};
-        if (!day.exists) {
-            continue;
-        }
-        for (const almanac::Event& e : events) {
-            if (e.kind == almanac::Kind::Retrograde && e.planet == sky::Planet::Mercury && e.start < day.end &&
-                e.end > day.start) {
-                day.marks.mercuryRetrograde = true;
-            }
-            if (eventOnDay(e, day.start, day.end, zone_, placeName_).isEmpty()) {
-                continue;
-            }
-            day.marks.sabbat |= e.kind == almanac::Kind::Sabbat;
-            day.marks.eclipse |= e.kind == almanac::Kind::Eclipse;
-            day.marks.station |= e.kind == almanac::Kind::Retrograde;
-            day.marks.supermoon |= e.kind == almanac::Kind::Supermoon;
-        }
-        day.events = dayEventTexts(events, day.start, day.end, zone_, placeName_);
+        day.year = day.exists ? eventsOfDay(events, day.start, day.end, zone_, placeName_) : DayEvents{};
     }
 }
 
@@ -282,11 +263,8 @@ QString MoonMonthModel::spokenName(const CalendarDay& day) const {
         spoken += QStringLiteral(", %1 at %2").arg(quarterWords(q->quarter), localTimeText(q->unixSeconds, zone_));
     }
     spoken += QStringLiteral(", %1 % lit, moon in %2").arg(qRound(day.sky.fraction * 100)).arg(qs(day.sky.sign));
-    for (const QString& event : day.events) {
+    for (const QString& event : day.year.withMercury()) {
         spoken += QStringLiteral("; ") + event;
-    }
-    if (day.marks.mercuryRetrograde) {
-        spoken += QStringLiteral("; Mercury retrograde");
     }
     return spoken;
 }
@@ -337,8 +315,8 @@ QVariant MoonMonthModel::data(const QModelIndex& index, int role) const {
     case MarksRole: {
         QString marks;
         for (const auto& [on, symbol] :
-             {std::pair{day->marks.sabbat, kSabbatMark}, std::pair{day->marks.eclipse, kEclipseMark},
-              std::pair{day->marks.station, kStationMark}, std::pair{day->marks.supermoon, kSupermoonMark}}) {
+             {std::pair{day->year.sabbat, kSabbatMark}, std::pair{day->year.eclipse, kEclipseMark},
+              std::pair{day->year.station, kStationMark}, std::pair{day->year.supermoon, kSupermoonMark}}) {
             if (on) {
                 marks += QChar(symbol);
             }
@@ -346,7 +324,7 @@ QVariant MoonMonthModel::data(const QModelIndex& index, int role) const {
         return marks;
     }
     case MercuryRetrogradeRole:
-        return day->marks.mercuryRetrograde;
+        return day->year.mercuryRetrograde;
     default:
         return {};
     }

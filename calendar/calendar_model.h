@@ -4,6 +4,7 @@
 // The window's view, its delegate and its details panel all read the same days from here.
 
 #include "almanac/almanac.h"
+#include "kit/event_words.h"
 #include "sky/horizon.h"
 #include "sky/sky.h"
 
@@ -11,7 +12,6 @@
 #include <QDate>
 #include <QLocale>
 #include <QPixmap>
-#include <QStringList>
 #include <QTimeZone>
 #include <array>
 #include <cstdint>
@@ -37,16 +37,8 @@ struct CalendarDay {
     };
     Horizon sun;
     Horizon moon;
-    // The year's events the day shows, in words, and the marks its cell carries for them.
-    QStringList events;
-    struct Marks {
-        bool sabbat = false;
-        bool eclipse = false;
-        bool station = false;   // a planet turns retrograde or direct
-        bool supermoon = false; // a supermoon or micromoon
-        bool mercuryRetrograde = false;
-    };
-    Marks marks;
+    // The year's events the day shows, in words, and what its cell marks.
+    DayEvents year;
 };
 
 class MoonMonthModel : public QAbstractTableModel {

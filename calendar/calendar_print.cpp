@@ -110,6 +110,7 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     QStringList ingresses;
     const CalendarDay* first = nullptr;
     const CalendarDay* last = nullptr;
+    QStringList year; // the year's events of the month, the whole width under the three lists
     for (QDate d = model.month(); d.month() == model.month().month(); d = d.addDays(1)) {
         const CalendarDay* day = model.day(d);
         if (!day || !day->exists) {
@@ -124,44 +125,12 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         for (const sky::SignIngress& in : day->sky.ingresses) {
             ingresses << dayAndTime(in.unixSeconds, zone) + QStringLiteral("  ") + qs(in.sign);
         }
+        for (const QString& text : day->year.texts) {
+            year << english().toString(d, QStringLiteral("ddd d MMM")) + QStringLiteral("  ") + text;
+        }
     }
     QStringList voids;
     QStringList also;
-    // The year's events of the month in time order, in two columns of their own under the three.
-    std::vector<std::pair<std::int64_t, QString>> timed;
-    if (first && last) {
-        const std::int64_t from = first->start - MoonMonthModel::kRounding;
-        const std::int64_t to = last->end - MoonMonthModel::kRounding;
-        const auto within = [&](std::int64_t t) { return t >= from && t < to; };
-        for (const almanac::Event& e : model.almanac().events(from, to, kYearKinds)) {
-            if (e.kind == almanac::Kind::Retrograde) {
-                const QString planet = qs(sky::PlanetName(e.planet));
-                if (within(e.start)) {
-                    timed.emplace_back(e.start,
-                                       dayAndTime(e.start, zone) +
-                                           QStringLiteral("  %1 turns retrograde in %2").arg(planet, qs(e.sign)));
-                }
-                if (within(e.end)) {
-                    timed.emplace_back(e.end, dayAndTime(e.end, zone) +
-                                                  QStringLiteral("  %1 turns direct in %2").arg(planet, qs(e.endSign)));
-                }
-            } else if (e.date != 0) {
-                timed.emplace_back(e.start, english().toString(QDate(e.date / 10000, e.date / 100 % 100, e.date % 100),
-                                                               QStringLiteral("ddd d MMM")) +
-                                                QStringLiteral("  ") + eventLine(e, zone, month.placeName));
-            } else if (e.kind == almanac::Kind::Eclipse) {
-                timed.emplace_back(e.start, dayAndTime(e.start, zone) + QStringLiteral("  ") + qs(e.words) +
-                                                QStringLiteral(", ") + eclipseSeenText(*e.eclipse, month.placeName));
-            } else {
-                timed.emplace_back(e.start, dayAndTime(e.start, zone) + QStringLiteral("  ") + qs(e.words));
-            }
-        }
-    }
-    std::stable_sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList year;
-    for (auto& [at, text] : timed) {
-        year << std::move(text);
-    }
     if (first && last) {
         const std::vector<almanac::Event> events =
             model.almanac().events(first->start - MoonMonthModel::kRounding, last->end - MoonMonthModel::kRounding,
@@ -189,7 +158,7 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     for (const auto& column : columns) {
         lines = std::max(lines, column.second.size());
     }
-    const qsizetype yearLines = year.isEmpty() ? 0 : 2 + (year.size() + 1) / 2;
+    const qsizetype yearLines = year.isEmpty() ? 0 : 2 + year.size();
     const MonthPageLayout layout = LayoutMonthPage(area, weeks, int(lines + yearLines));
     const double w = layout.unit;
     p.save();
@@ -266,18 +235,16 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         }
     }
     if (!year.isEmpty()) {
-        // Longer lines: two columns across the page, filled down then across.
-        const double top = layout.lists.top() + line * (1.3 + double(lines) + 0.7);
+        // Longer lines: one list across the page.
+        double ly = layout.lists.top() + line * (1.3 + double(lines) + 0.7);
         p.setFont(fontOf(w * 0.017, true));
-        p.drawText(QRectF(layout.lists.left(), top, layout.lists.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(layout.lists.left(), ly, layout.lists.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("The year"));
         p.setFont(fontOf(w * 0.0145));
-        const qsizetype perColumn = (year.size() + 1) / 2;
-        for (qsizetype i = 0; i < year.size(); ++i) {
-            const qsizetype column = i / perColumn;
-            const double cx = layout.lists.left() + double(column) * layout.lists.width() / 2;
-            const double ly = top + line * (1.3 + double(i % perColumn));
-            p.drawText(QRectF(cx, ly, layout.lists.width() / 2, line), Qt::AlignLeft | Qt::AlignVCenter, year[i]);
+        for (const QString& text : year) {
+            ly += line;
+            p.drawText(QRectF(layout.lists.left(), ly + line * 0.3, layout.lists.width(), line),
+                       Qt::AlignLeft | Qt::AlignVCenter, text);
         }
     }
     p.restore();

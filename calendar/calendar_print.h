@@ -19,11 +19,11 @@ namespace lunara {
 class MoonMonthModel;
 
 // The month a model holds, its events from the model's almanac (whose choice of planets counts for
-// the void of course); events of kinds the almanac was given beyond its own are listed under "Also".
+// the void of course); events of kinds the almanac was given beyond its own are listed under "Also",
+// and the year's events of each day, as the model has them, under "The year".
 struct PrintedMonth {
     const MoonMonthModel* model = nullptr;
-    QString place;     // "Berlin, 52.50° N, 13.37° E"
-    QString placeName; // "Berlin": what eclipses are seen from
+    QString place; // "Berlin, 52.50° N, 13.37° E"
 };
 
 // Where each part of the printed month goes on a page (device pixels). Everything is sized from one

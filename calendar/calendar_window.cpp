@@ -240,9 +240,7 @@ void frmMoonCalendar::Form_Load() {
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         cboCalYear->addItem(QString::number(y));
     }
-    // Anything but "Southern" (nothing stored, a damaged value) is the northern view.
-    const QString stored = host().services().settings().value(QString::fromLatin1(kHemisphereKey)).toString();
-    (stored == QLatin1String("Southern") ? optSouthern : optNorthern)->setChecked(true);
+    (southernChosen(host().services()) ? optSouthern : optNorthern)->setChecked(true);
     const Services& services = host().services();
     model->setTimeZone(services.timeZone());
     model->setFirstDayOfWeek(services.locale().firstDayOfWeek());
@@ -324,7 +322,7 @@ void frmMoonCalendar::usePlace(const Location& location) {
 
 PrintedMonth frmMoonCalendar::printedMonth() {
     model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
-    return {model, placeText(location_.place), placeName(location_.place)};
+    return {model, placeText(location_.place)};
 }
 
 void frmMoonCalendar::printMonth() {
@@ -511,12 +509,7 @@ void frmMoonCalendar::showDetails() {
             setLabelText(lblCalElement, QStringLiteral("Element: ") + qs(text->name));
             setLabelText(lblCalElementDesc, qs(text->description(Screen::Today)));
         }
-        QStringList events = day->events;
-        if (day->marks.mercuryRetrograde && std::none_of(events.begin(), events.end(), [](const QString& e) {
-                return e.startsWith(QLatin1String("Mercury turns"));
-            })) {
-            events << QStringLiteral("Mercury is retrograde");
-        }
+        const QStringList events = day->year.withMercury();
         setLabelText(lblCalEvents, events.join(QStringLiteral("; ")));
         // A day without the year's events has nothing here for a screen reader to stop at.
         lblCalEvents->setVisible(!events.isEmpty());

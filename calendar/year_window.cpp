@@ -1,7 +1,6 @@
 #include "calendar/year_window.h"
 
 #include "calendar/calendar_print.h"
-#include "calendar/calendar_window.h"
 #include "kit/event_words.h"
 #include "kit/form.h"
 #include "kit/local_time.h"
@@ -9,6 +8,7 @@
 #include "kit/orange_looks.h"
 #include "kit/save_file.h"
 #include "kit/services.h"
+#include "kit/sky_words.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "place/location_dialog.h"
@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QTreeWidget>
 #include <algorithm>
+#include <numeric>
 
 namespace lunara {
 
@@ -61,8 +62,6 @@ constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kDateRole = Qt::UserRole + 1;
 
-QDate fromNumber(int n) { return {n / 10000, n / 100 % 100, n % 100}; }
-
 QString shortDay(const QDate& d) { return english().toString(d, QStringLiteral("ddd d MMM")); }
 
 QString span(const QDate& a, const QDate& b, int year) {
@@ -82,9 +81,9 @@ std::vector<YearSection> YearSections(const almanac::Almanac& almanac, int year,
         {QStringLiteral("Blue and black moons"), {}},  {QStringLiteral("Supermoons and micromoons"), {}}};
     const std::int64_t from = startOfLocalDay(QDate(year, 1, 1), zone);
     const std::int64_t to = startOfLocalDay(QDate(year + 1, 1, 1), zone);
-    for (const almanac::Event& e : almanac.events(from, to, kYearKinds)) {
+    for (const almanac::Event& e : almanac.events(from, to, almanac::kYearKinds)) {
         YearEntry entry;
-        entry.date = e.date != 0 ? fromNumber(e.date) : roundedLocal(e.start, zone).date();
+        entry.date = e.date != 0 ? dateOfNumber(e.date) : roundedLocal(e.start, zone).date();
         entry.when = shortDay(entry.date);
         entry.text = eventLine(e, zone, placeName);
         std::size_t section = 0;
@@ -101,17 +100,8 @@ std::vector<YearSection> YearSections(const almanac::Almanac& almanac, int year,
             entry.when = span(entry.date, roundedLocal(e.end, zone).date(), year);
             break;
         case almanac::Kind::MoonName:
-            if (e.id.starts_with("moonname-")) {
-                section = 3;
-                entry.text =
-                    QStringLiteral("%1 at %2, in %3").arg(qs(e.words), localTimeText(e.start, zone), qs(e.sign));
-            } else {
-                section = 4;
-                entry.text = qs(e.words) +
-                             (e.quarter == sky::Quarter::Full ? QStringLiteral(": the month's second full moon, at ")
-                                                              : QStringLiteral(": the month's second new moon, at ")) +
-                             localTimeText(e.start, zone);
-            }
+            // A full moon's name, or a blue or black moon.
+            section = e.id.starts_with("moonname-") ? 3 : 4;
             break;
         case almanac::Kind::Supermoon:
             section = 5;
@@ -192,33 +182,29 @@ int PaintYear(QPainter& painter, const QRectF& area, const PrintedYear& year, co
         painter.drawText(QRectF(x(), y, columnWidth, headingHeight), Qt::AlignLeft | Qt::AlignBottom, section.title);
         y += headingHeight;
         for (const YearEntry& entry : section.entries) {
-            painter.setFont(body);
-            const QRectF textBox(0, 0, columnWidth - whenWidth, 1e6);
+            // Each text wraps in the column beside the dates; measured once, for the room and the drawing.
+            const QRectF wrap(0, 0, columnWidth - whenWidth, 1e6);
             const double textHeight =
-                QFontMetricsF(body).boundingRect(textBox, Qt::TextWordWrap, entry.text).height() + unit / 400;
-            double momentsHeight = 0;
+                QFontMetricsF(body).boundingRect(wrap, Qt::TextWordWrap, entry.text).height() + unit / 400;
+            std::vector<double> momentHeights;
             for (const QString& m : entry.moments) {
-                momentsHeight += QFontMetricsF(small)
-                                     .boundingRect(QRectF(0, 0, columnWidth - whenWidth, 1e6), Qt::TextWordWrap, m)
-                                     .height();
+                momentHeights.push_back(QFontMetricsF(small).boundingRect(wrap, Qt::TextWordWrap, m).height());
             }
-            if (!room(textHeight + momentsHeight)) {
+            if (!room(textHeight + std::accumulate(momentHeights.begin(), momentHeights.end(), 0.0))) {
                 return pages;
             }
+            painter.setFont(body);
             painter.setPen(Qt::black);
             painter.drawText(QRectF(x(), y, whenWidth, textHeight), Qt::AlignLeft | Qt::AlignTop, entry.when);
-            painter.drawText(QRectF(x() + whenWidth, y, columnWidth - whenWidth, textHeight),
+            painter.drawText(QRectF(x() + whenWidth, y, wrap.width(), textHeight),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, entry.text);
             y += textHeight;
             painter.setFont(small);
             painter.setPen(QColor(70, 70, 70));
-            for (const QString& m : entry.moments) {
-                const double h = QFontMetricsF(small)
-                                     .boundingRect(QRectF(0, 0, columnWidth - whenWidth, 1e6), Qt::TextWordWrap, m)
-                                     .height();
-                painter.drawText(QRectF(x() + whenWidth, y, columnWidth - whenWidth, h),
-                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m);
-                y += h;
+            for (std::size_t i = 0; i < momentHeights.size(); ++i) {
+                painter.drawText(QRectF(x() + whenWidth, y, wrap.width(), momentHeights[i]),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, entry.moments[qsizetype(i)]);
+                y += momentHeights[i];
             }
         }
     }
@@ -309,8 +295,7 @@ void frmYear::Form_Load() {
     Services& services = host().services();
     zone_ = services.timeZone();
     location_ = currentLocation(services);
-    const bool southern =
-        services.settings().value(QString::fromLatin1(kHemisphereKey)).toString() == QLatin1String("Southern");
+    const bool southern = southernChosen(services);
     almanac_.setPlace(almanac::Place{location_.place.latitude, location_.place.longitude});
     almanac_.setSouthern(southern);
     almanac_.setDates(zoneDates(zone_));

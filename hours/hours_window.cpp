@@ -183,6 +183,9 @@ void frmMagickHours::Form_Load() {
         (modernPlanetsChosen(services) ? optModern : optClassic)->setChecked(true);
     }
     location_ = currentLocation(services);
+    // The year's events in the computer's dates and the calendar's hemisphere.
+    almanac_.setDates(zoneDates(services.timeZone()));
+    almanac_.setSouthern(southernChosen(services));
     goToToday();
     clock->start();
 }
@@ -333,19 +336,11 @@ void frmMagickHours::showYearToday(const QTimeZone& zone, const QDate& shown) {
     // The day's sabbat, eclipse, stations and named moon, and a retrograde Mercury, from the almanac.
     const Place& p = location_.place;
     almanac_.setPlace(almanac::Place{p.latitude, p.longitude});
-    almanac_.setDates(zoneDates(zone));
-    almanac_.setSouthern(host().services().settings().value(QString::fromLatin1(kHemisphereKey)).toString() ==
-                         QLatin1String("Southern"));
     const std::int64_t from = startOfLocalDay(shown, zone);
     const std::int64_t to = startOfLocalDay(shown.addDays(1), zone);
-    const std::vector<almanac::Event> events = almanac_.events(from - 86400, to + 86400, kYearKinds);
-    QStringList texts = dayEventTexts(events, from, to, zone, placeName(p));
-    const bool mercury = std::any_of(events.begin(), events.end(), [&](const almanac::Event& e) {
-        return e.kind == almanac::Kind::Retrograde && e.planet == sky::Planet::Mercury && e.start < to && e.end > from;
-    });
-    if (mercury && !texts.join(u' ').contains(QStringLiteral("Mercury turns"))) {
-        texts << QStringLiteral("Mercury is retrograde");
-    }
+    const QStringList texts =
+        eventsOfDay(almanac_.events(from - 86400, to + 86400, almanac::kYearKinds), from, to, zone, placeName(p))
+            .withMercury();
     setLabelText(lblHoursYear, texts.join(QStringLiteral(";\n")));
     lblHoursYear->setVisible(!texts.isEmpty());
 }

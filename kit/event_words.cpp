@@ -12,7 +12,6 @@ namespace lunara {
 namespace {
 
 int dateNumber(const QDate& d) { return d.year() * 10000 + d.month() * 100 + d.day(); }
-QDate fromNumber(int n) { return {n / 10000, n / 100 % 100, n % 100}; }
 
 QDate shownDate(std::int64_t t, const QTimeZone& zone) { return roundedLocal(t, zone).date(); }
 
@@ -22,28 +21,8 @@ QString dayAndTime(std::int64_t t, const QTimeZone& zone) {
            localTimeText(t, zone);
 }
 
-// "15° Aquarius": the sun at a cross-quarter point.
-QString sunPlace(std::int64_t t) {
-    const double longitude = sky::SunPosition(sky::UnixToJde(t)).longitude;
-    const int degrees = static_cast<int>(std::lround(longitude)) % 360;
-    return QStringLiteral("%1° %2").arg(degrees % 30).arg(qs(sky::kSigns[std::size_t(degrees / 30)]));
-}
-
-QString kindName(sky::EclipseKind kind) {
-    switch (kind) {
-    case sky::EclipseKind::Penumbral:
-        return QStringLiteral("penumbral");
-    case sky::EclipseKind::Partial:
-        return QStringLiteral("partial");
-    case sky::EclipseKind::Annular:
-        return QStringLiteral("annular");
-    case sky::EclipseKind::Total:
-        return QStringLiteral("total");
-    case sky::EclipseKind::Hybrid:
-        return QStringLiteral("hybrid");
-    }
-    return {};
-}
+// "15° Aquarius": the sun at a cross-quarter point, half-way through its sign.
+QString sunPlace(const almanac::Event& sabbat) { return QStringLiteral("15° ") + qs(sabbat.sign); }
 
 QString magnitude(double m) { return english().toString(m, 'f', 3); }
 
@@ -53,7 +32,8 @@ QString eclipseLine(const almanac::Event& e, const QTimeZone& zone, const QStrin
                    QStringLiteral(", magnitude ") + magnitude(f.magnitude) + QStringLiteral(": ") +
                    eclipseSeenText(f, placeName);
     if (f.seen && f.solar && f.localKind) {
-        line += QStringLiteral(", %1 there, magnitude %2").arg(kindName(*f.localKind), magnitude(f.localMagnitude));
+        line += QStringLiteral(", %1 there, magnitude %2")
+                    .arg(qs(almanac::EclipseKindName(*f.localKind)).toLower(), magnitude(f.localMagnitude));
     }
     return line;
 }
@@ -70,7 +50,13 @@ QString distance(double km) { return english().toString(qRound64(km)) + QStringL
 
 almanac::Dates zoneDates(const QTimeZone& zone) {
     return {[zone](std::int64_t t) { return dateNumber(QDateTime::fromSecsSinceEpoch(t, zone).date()); },
-            [zone](int date) { return startOfLocalDay(fromNumber(date), zone); }};
+            [zone](int date) { return startOfLocalDay(dateOfNumber(date), zone); }};
+}
+
+QDate dateOfNumber(int date) { return {date / 10000, date / 100 % 100, date % 100}; }
+
+int shownDateNumber(std::int64_t unixSeconds, const QTimeZone& zone) {
+    return dateNumber(shownDate(unixSeconds, zone));
 }
 
 QString eclipseSeenText(const almanac::EclipseFacts& facts, const QString& placeName) {
@@ -82,44 +68,12 @@ QStringList eclipseMoments(const almanac::EclipseFacts& facts, const QTimeZone& 
     const QString body = facts.solar ? QStringLiteral("the sun") : QStringLiteral("the moon");
     for (const almanac::Contact& c : facts.contacts) {
         const int height = static_cast<int>(std::lround(c.altitude));
-        const QString where = c.altitude > 0 ? QStringLiteral("%1 %2° up").arg(body).arg(std::max(height, 0))
-                                             : QStringLiteral("%1 below the horizon").arg(body);
+        const QString where = c.altitude > sky::kHorizonAltitude
+                                  ? QStringLiteral("%1 %2° up").arg(body).arg(std::max(height, 0))
+                                  : QStringLiteral("%1 below the horizon").arg(body);
         out << QStringLiteral("%1 %2, %3").arg(qs(c.what), dayAndTime(c.at, zone), where);
     }
     return out;
-}
-
-QString eventOnDay(const almanac::Event& e, std::int64_t dayStart, std::int64_t dayEnd, const QTimeZone& zone,
-                   const QString& placeName) {
-    const QDate day = QDateTime::fromSecsSinceEpoch(dayStart + (dayEnd - dayStart) / 2, zone).date();
-    const auto on = [&](std::int64_t t) { return shownDate(t, zone) == day; };
-    using almanac::Kind;
-    switch (e.kind) {
-    case Kind::Sabbat:
-        if (e.date != 0) {
-            if (e.date == dateNumber(day)) {
-                return qs(e.words) + QStringLiteral(" (its point: ") + dayAndTime(e.exact, zone) + u')';
-            }
-            if (on(e.exact)) {
-                return QStringLiteral("The sun at %1 at %2: astronomical %3")
-                    .arg(sunPlace(e.exact), localTimeText(e.exact, zone), qs(e.words));
-            }
-            return {};
-        }
-        return on(e.start) ? qs(e.words) + QStringLiteral(" at ") + localTimeText(e.start, zone) : QString();
-    case Kind::Eclipse:
-        return on(e.start) ? eclipseLine(e, zone, placeName) : QString();
-    case Kind::Retrograde:
-        return on(e.start) ? retrogradeStation(e, true, zone)
-               : on(e.end) ? retrogradeStation(e, false, zone)
-                           : QString();
-    case Kind::MoonName:
-        return on(e.start) ? qs(e.words) : QString();
-    case Kind::Supermoon:
-        return on(e.start) ? QStringLiteral("%1, %2 away").arg(qs(e.words), distance(e.distanceKm)) : QString();
-    default:
-        return on(e.start) ? qs(e.words) + QStringLiteral(" at ") + localTimeText(e.start, zone) : QString();
-    }
 }
 
 QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString& placeName) {
@@ -128,7 +82,7 @@ QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString&
     case Kind::Sabbat:
         if (e.date != 0) {
             return qs(e.words) + QStringLiteral(" (its point: ") + dayAndTime(e.exact, zone) +
-                   QStringLiteral(", the sun at ") + sunPlace(e.exact) + u')';
+                   QStringLiteral(", the sun at ") + sunPlace(e) + u')';
         }
         return qs(e.words) + QStringLiteral(" at ") + localTimeText(e.start, zone);
     case Kind::Eclipse:
@@ -136,6 +90,13 @@ QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString&
     case Kind::Retrograde:
         return QStringLiteral("%1 from %2 in %3 until %4 in %5")
             .arg(qs(e.words), localTimeText(e.start, zone), qs(e.sign), dayAndTime(e.end, zone), qs(e.endSign));
+    case Kind::MoonName:
+        if (e.id.starts_with("moonname-")) {
+            return QStringLiteral("%1 at %2, in %3").arg(qs(e.words), localTimeText(e.start, zone), qs(e.sign));
+        }
+        return QStringLiteral("%1: the month's second %2 moon, at %3")
+            .arg(qs(e.words), e.quarter == sky::Quarter::Full ? QStringLiteral("full") : QStringLiteral("new"),
+                 localTimeText(e.start, zone));
     case Kind::Supermoon:
         return QStringLiteral("%1 at %2, %3 away")
             .arg(qs(e.words), localTimeText(e.start, zone), distance(e.distanceKm));
@@ -144,20 +105,57 @@ QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString&
     }
 }
 
-QStringList dayEventTexts(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
-                          const QTimeZone& zone, const QString& placeName) {
-    // In the order of what the day shows: a retrograde by its station that day, a date by its start.
+QStringList DayEvents::withMercury() const {
+    QStringList out = texts;
+    if (mercuryRetrograde && !mercuryStation) {
+        out << QStringLiteral("Mercury is retrograde");
+    }
+    return out;
+}
+
+DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
+                      const QTimeZone& zone, const QString& placeName) {
+    const QDate day = QDateTime::fromSecsSinceEpoch(dayStart + (dayEnd - dayStart) / 2, zone).date();
+    const auto on = [&](std::int64_t t) { return shownDate(t, zone) == day; };
+    DayEvents out;
+    // Each text with the instant it is shown by, for the day's order.
     std::vector<std::pair<std::int64_t, QString>> shown;
     for (const almanac::Event& e : events) {
-        if (QString text = eventOnDay(e, dayStart, dayEnd, zone, placeName); !text.isEmpty()) {
-            const bool endsToday = e.kind == almanac::Kind::Retrograde && (e.start < dayStart || e.start >= dayEnd);
-            shown.emplace_back(endsToday ? e.end : e.start, std::move(text));
+        using almanac::Kind;
+        const bool mercury = e.kind == Kind::Retrograde && e.planet == sky::Planet::Mercury;
+        out.mercuryRetrograde |= mercury && e.start < dayEnd && e.end > dayStart;
+        if (e.kind == Kind::Retrograde) {
+            for (const bool retrograde : {true, false}) {
+                const std::int64_t at = retrograde ? e.start : e.end;
+                if (on(at)) {
+                    shown.emplace_back(at, retrogradeStation(e, retrograde, zone));
+                    out.station = true;
+                    out.mercuryStation |= mercury;
+                }
+            }
+            continue;
         }
+        if (e.kind == Kind::Sabbat && e.date != 0 && e.date != dateNumber(day)) {
+            // Away from its traditional day, a cross-quarter day shows on the day of its point.
+            if (on(e.exact)) {
+                shown.emplace_back(e.exact, QStringLiteral("The sun at %1 at %2: astronomical %3")
+                                                .arg(sunPlace(e), localTimeText(e.exact, zone), qs(e.words)));
+                out.sabbat = true;
+            }
+            continue;
+        }
+        if (e.date == 0 && !on(e.start)) {
+            continue;
+        }
+        // A full moon's name beside the quarter the day already shows with its time.
+        shown.emplace_back(e.start, e.kind == Kind::MoonName ? qs(e.words) : eventLine(e, zone, placeName));
+        out.sabbat |= e.kind == Kind::Sabbat;
+        out.eclipse |= e.kind == Kind::Eclipse;
+        out.supermoon |= e.kind == Kind::Supermoon;
     }
     std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList out;
     for (auto& [at, text] : shown) {
-        out << std::move(text);
+        out.texts << std::move(text);
     }
     return out;
 }

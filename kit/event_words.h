@@ -16,30 +16,38 @@ namespace lunara {
 
 // The zone's dates for the almanac: which day an instant falls on and where a date starts.
 almanac::Dates zoneDates(const QTimeZone& zone);
+// 20261224 as a date, and the date an instant is shown on (its rounded minute's) as such a number.
+QDate dateOfNumber(int date);
+int shownDateNumber(std::int64_t unixSeconds, const QTimeZone& zone);
 
-// The kinds the year brings, beside the moon's own quarters, ingresses and void of course.
-inline constexpr almanac::Kinds kYearKinds{almanac::Kind::Sabbat, almanac::Kind::Eclipse, almanac::Kind::Retrograde,
-                                           almanac::Kind::MoonName, almanac::Kind::Supermoon};
-
-// What of an event a local day shows: a cross-quarter day on its date, an instant on the day its
-// rounded minute falls on, a retrograde on the days of its stations. [dayStart, dayEnd) are the
-// day's bounds; empty when the day shows nothing of it.
-QString eventOnDay(const almanac::Event& event, std::int64_t dayStart, std::int64_t dayEnd, const QTimeZone& zone,
-                   const QString& placeName);
-
-// An event as a line of a year's list: "Yule, the winter solstice at 21:50",
-// "Imbolc; the sun's cross-quarter point Tuesday 3 February 21:02", "Mercury retrograde in Pisces
-// until 20 March (direct in Pisces)", "Total lunar eclipse, magnitude 1.16: not seen from Berlin".
+// An event as a line of a year's list or a day's details: "Yule, the winter solstice at 21:50",
+// "Imbolc (its point: Tuesday 3 February at 21:02, the sun at 15° Aquarius)", "Mercury retrograde
+// from 07:48 in Pisces until Friday 20 March at 20:33 in Pisces", "Total lunar eclipse at 12:34,
+// magnitude 1.156: not seen from Berlin", "Wolf Moon at 11:03, in Cancer".
 QString eventLine(const almanac::Event& event, const QTimeZone& zone, const QString& placeName);
 
-// An eclipse's moments at the place: "Partial eclipse begins 06:09, the moon 2° up".
+// An eclipse's moments at the place: "Partial eclipse begins Tuesday 3 March at 10:50, the moon 2° up".
 QStringList eclipseMoments(const almanac::EclipseFacts& facts, const QTimeZone& zone);
 
 // "seen from Berlin" / "not seen from Berlin" (a solar eclipse whose shadow misses the place too).
 QString eclipseSeenText(const almanac::EclipseFacts& facts, const QString& placeName);
 
-// The day's events of the year's kinds, each in the words of eventOnDay, in time order.
-QStringList dayEventTexts(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
-                          const QTimeZone& zone, const QString& placeName);
+// What of the year's events a local day [dayStart, dayEnd) shows: a cross-quarter day on its date
+// (and its point on the day the sun reaches it), an instant on the day its rounded minute falls on, a
+// retrograde on the days of its stations; in the order the day shows them. Read once per day by the
+// calendar's cell, details and print, and by Magick Hours.
+struct DayEvents {
+    QStringList texts;
+    bool sabbat = false;
+    bool eclipse = false;
+    bool station = false;   // a planet turns retrograde or direct
+    bool supermoon = false; // a supermoon or micromoon
+    bool mercuryRetrograde = false;
+    bool mercuryStation = false;
+    // The texts, and "Mercury is retrograde" on a day between its stations.
+    QStringList withMercury() const;
+};
+DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
+                      const QTimeZone& zone, const QString& placeName);
 
 } // namespace lunara

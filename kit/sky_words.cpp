@@ -10,6 +10,10 @@ bool modernPlanetsChosen(Services& services) {
     return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
 }
 
+bool southernChosen(Services& services) {
+    return services.settings().value(QString::fromLatin1(kHemisphereKey)).toString() == QLatin1String("Southern");
+}
+
 QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
                          const QTimeZone& zone) {
     const auto when = [&](std::int64_t t) {

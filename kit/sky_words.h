@@ -18,6 +18,8 @@ inline constexpr const char* kVoidPlanetsKey = "MagickHours/Planets";
 inline constexpr const char* kHemisphereKey = "MoonCalendar/Hemisphere";
 // True when the stored choice is the modern planets (anything else, a damaged value too, is classic).
 bool modernPlanetsChosen(Services& services);
+// True when the stored hemisphere is "Southern" (nothing stored, a damaged value: the northern).
+bool southernChosen(Services& services);
 // "Void of course from 10:08 until the moon enters Leo at 19:40", shown for a local day: a time
 // on another day names its weekday ("from Sunday 23:10").
 QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,

@@ -12,8 +12,8 @@ for paper in a4 letter; do
     for want in "December 2026" "Berlin, 52.50° N, 13.37° E" "Tue 1 Dec 07:09 +Last quarter" \
         "Wed 9 Dec 01:52 +New moon" "Thu 17 Dec 06:43 +First quarter" "Thu 24 Dec 02:28 +Full moon" \
         "Wed 30 Dec 19:59 +Last quarter" "Mon 7 Dec 16:07 +Sagittarius" "Mon 7 Dec 10:08 to 16:07" "Full 02:28" \
-        "The year" "Mon 21 Dec 21:50 +Yule, the winter solstice" "Thu 24 Dec 02:28 +Supermoon" \
-        "Fri 11 Dec 00:31 +Saturn turns direct in Aries"; do
+        "The year" "Mon 21 Dec +Yule, the winter solstice at 21:50" "Thu 24 Dec +Supermoon at 02:28, 356,740 km" \
+        "Fri 11 Dec +Saturn turns direct in Aries at 00:31"; do
         grep -qE "$want" <<<"$text" || { echo "$paper: missing \"$want\""; exit 1; }
     done
     pdftoppm -png -r 50 -singlefile "$pdf" "$dir/december-2026-$paper"

@@ -196,7 +196,7 @@ void TestCalendarModel::roles() {
     QCOMPARE(model.indexOf(QDate(2026, 12, 7)).data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("today"));
     QCOMPARE(full.data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("Thursday 24 December 2026, full moon at 01:28, 100 % lit, moon in Cancer; Cold Moon; "
-                            "Supermoon, 356,740 km away"));
+                            "Supermoon at 01:28, 356,740 km away"));
     QCOMPARE(full.data(MoonMonthModel::MarksRole).toString(), QString(QChar(MoonMonthModel::kSupermoonMark)));
     QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Mon"));
     QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::AccessibleTextRole).toString(), QStringLiteral("Sunday"));

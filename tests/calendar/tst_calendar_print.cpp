@@ -76,8 +76,7 @@ private:
 std::vector<TextPage::Text> paint(const MoonMonthModel& model, const QSizeF& page) {
     TextPage device(int(page.width()), int(page.height()));
     QPainter painter(&device);
-    PaintMonth(painter, QRectF(QPointF(0, 0), page),
-               {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E"), QStringLiteral("Tromsø")});
+    PaintMonth(painter, QRectF(QPointF(0, 0), page), {&model, QStringLiteral("Tromsø, 69.65° N, 18.96° E")});
     painter.end();
     return device.texts();
 }

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     lunara::MoonMonthModel model;
     model.setTimeZone(QTimeZone("Europe/Berlin"));
     const lunara::Place berlin = *lunara::zoneCity(QStringLiteral("Europe/Berlin"));
-    model.setPlace(berlin.latitude, berlin.longitude);
+    model.setPlace(berlin.latitude, berlin.longitude, berlin.city);
     model.setSelectedDate(QDate(2026, 12, 7));
     const QString paper = QString::fromLocal8Bit(argv[2]);
     const QPageSize::PageSizeId size = paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4;
@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
                                        lunara::YearSections(almanac, 2026, QTimeZone("Europe/Berlin"), berlin.city)};
         saved = lunara::SaveYearAsPdf(QString::fromLocal8Bit(argv[1]), year, size, &error);
     } else {
-        saved = lunara::SaveMonthAsPdf(QString::fromLocal8Bit(argv[1]),
-                                       {&model, lunara::placeText(berlin), berlin.city}, size, &error);
+        saved =
+            lunara::SaveMonthAsPdf(QString::fromLocal8Bit(argv[1]), {&model, lunara::placeText(berlin)}, size, &error);
     }
     if (!saved) {
         qWarning("%s", qPrintable(error));
