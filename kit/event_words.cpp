@@ -38,10 +38,14 @@ QString eclipseLine(const almanac::Event& e, const QTimeZone& zone, const QStrin
     return line;
 }
 
+QString stationName(const almanac::Event& e, bool start) {
+    return QStringLiteral("%1 turns %2")
+        .arg(qs(sky::PlanetName(e.planet)), start ? QStringLiteral("retrograde") : QStringLiteral("direct"));
+}
+
 QString retrogradeStation(const almanac::Event& e, bool start, const QTimeZone& zone) {
-    return QStringLiteral("%1 turns %2 in %3 at %4")
-        .arg(qs(sky::PlanetName(e.planet)), start ? QStringLiteral("retrograde") : QStringLiteral("direct"),
-             qs(start ? e.sign : e.endSign), localTimeText(start ? e.start : e.end, zone));
+    return QStringLiteral("%1 in %2 at %3")
+        .arg(stationName(e, start), qs(start ? e.sign : e.endSign), localTimeText(start ? e.start : e.end, zone));
 }
 
 QString distance(double km) { return english().toString(qRound64(km)) + QStringLiteral(" km"); }
@@ -105,12 +109,15 @@ QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString&
     }
 }
 
-QStringList DayEvents::withMercury() const {
-    QStringList out = texts;
+QStringList DayEvents::withMercury() const { return addMercury(texts); }
+
+QStringList DayEvents::namesWithMercury() const { return addMercury(names); }
+
+QStringList DayEvents::addMercury(QStringList list) const {
     if (mercuryRetrograde && !mercuryStation) {
-        out << QStringLiteral("Mercury is retrograde");
+        list << QStringLiteral("Mercury is retrograde");
     }
-    return out;
+    return list;
 }
 
 DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
@@ -118,8 +125,13 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
     const QDate day = QDateTime::fromSecsSinceEpoch(dayStart + (dayEnd - dayStart) / 2, zone).date();
     const auto on = [&](std::int64_t t) { return shownDate(t, zone) == day; };
     DayEvents out;
-    // Each text with the instant it is shown by, for the day's order.
-    std::vector<std::pair<std::int64_t, QString>> shown;
+    // Each text and name with the instant it is shown by, for the day's order.
+    struct Shown {
+        std::int64_t at;
+        QString text;
+        QString name;
+    };
+    std::vector<Shown> shown;
     for (const almanac::Event& e : events) {
         using almanac::Kind;
         const bool mercury = e.kind == Kind::Retrograde && e.planet == sky::Planet::Mercury;
@@ -128,7 +140,7 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
             for (const bool retrograde : {true, false}) {
                 const std::int64_t at = retrograde ? e.start : e.end;
                 if (on(at)) {
-                    shown.emplace_back(at, retrogradeStation(e, retrograde, zone));
+                    shown.push_back({at, retrogradeStation(e, retrograde, zone), stationName(e, retrograde)});
                     out.station = true;
                     out.mercuryStation |= mercury;
                 }
@@ -138,8 +150,10 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
         if (e.kind == Kind::Sabbat && e.date != 0 && e.date != dateNumber(day)) {
             // Away from its traditional day, a cross-quarter day shows on the day of its point.
             if (on(e.exact)) {
-                shown.emplace_back(e.exact, QStringLiteral("The sun at %1 at %2: astronomical %3")
-                                                .arg(sunPlace(e), localTimeText(e.exact, zone), qs(e.words)));
+                shown.push_back({e.exact,
+                                 QStringLiteral("The sun at %1 at %2: astronomical %3")
+                                     .arg(sunPlace(e), localTimeText(e.exact, zone), qs(e.words)),
+                                 QStringLiteral("Astronomical %1").arg(qs(e.words))});
                 out.sabbat = true;
             }
             continue;
@@ -148,14 +162,18 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
             continue;
         }
         // A full moon's name beside the quarter the day already shows with its time.
-        shown.emplace_back(e.start, e.kind == Kind::MoonName ? qs(e.words) : eventLine(e, zone, placeName));
+        shown.push_back({e.start, e.kind == Kind::MoonName ? qs(e.words) : eventLine(e, zone, placeName),
+                         e.kind == Kind::Eclipse && e.eclipse
+                             ? QStringLiteral("%1, %2").arg(qs(e.words), eclipseSeenText(*e.eclipse, placeName))
+                             : qs(e.words)});
         out.sabbat |= e.kind == Kind::Sabbat;
         out.eclipse |= e.kind == Kind::Eclipse;
         out.supermoon |= e.kind == Kind::Supermoon;
     }
-    std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [at, text] : shown) {
-        out.texts << std::move(text);
+    std::stable_sort(shown.begin(), shown.end(), [](const Shown& a, const Shown& b) { return a.at < b.at; });
+    for (Shown& s : shown) {
+        out.texts << std::move(s.text);
+        out.names << std::move(s.name);
     }
     return out;
 }

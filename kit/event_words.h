@@ -38,14 +38,21 @@ QString eclipseSeenText(const almanac::EclipseFacts& facts, const QString& place
 // calendar's cell, details and print, and by Magick Hours.
 struct DayEvents {
     QStringList texts;
+    // Each text's event named without its times, for a line that only says what today is:
+    // "Imbolc", "Total lunar eclipse, not seen from Berlin", "Mercury turns retrograde".
+    QStringList names;
     bool sabbat = false;
     bool eclipse = false;
     bool station = false;   // a planet turns retrograde or direct
     bool supermoon = false; // a supermoon or micromoon
     bool mercuryRetrograde = false;
     bool mercuryStation = false;
-    // The texts, and "Mercury is retrograde" on a day between its stations.
+    // The texts (or the names), and "Mercury is retrograde" on a day between its stations.
     QStringList withMercury() const;
+    QStringList namesWithMercury() const;
+
+private:
+    QStringList addMercury(QStringList list) const;
 };
 DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
                       const QTimeZone& zone, const QString& placeName);

@@ -1,15 +1,19 @@
 #include "moon/main_window.h"
 
+#include "kit/event_words.h"
 #include "kit/form.h"
+#include "kit/local_time.h"
 #include "kit/menus.h"
 #include "kit/orange_looks.h"
 #include "kit/services.h"
+#include "kit/sky_words.h"
 #include "kit/text.h"
 #include "kit/web_links.h"
 #include "moon/age.h"
 #include "moon/display_window.h"
 #include "moon/sign.h"
 #include "moon/texts.h"
+#include "place/location_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,6 +57,7 @@ constexpr Control kControls[] = {
     {"Frame3", Kind::GroupBox, "Frame1", 120, 2880, 4935, 2295, "Today's Moon Phase", kOrangeText},
     {"lblCurrentMoonPhaseName", Kind::Label, "Frame3", 240, 360, 1890, 195, nullptr, kOrangeText},
     {"PicCurrentMoonPhase", Kind::Picture, "Frame3", 3960, 240, 780, 780, nullptr, {}},
+    {"lblTodayYear", Kind::Label, "Frame3", 240, 585, 3660, 480, nullptr, {.fg = 0xFFD700, .points = 7, .bold = true}},
     {"lblCurrentMoonPhaseDesc", Kind::Label, "Frame3", 240, 1080, 4485, 855, nullptr, kOrangeText},
     {"Label3", Kind::Label, "Frame3", 120, 1920, 855, 195, "Today Is", kOrangeUnderlined},
     {"lblCurrentDateTime", Kind::Label, "Frame3", 1080, 1920, 2595, 210, nullptr,
@@ -107,6 +112,7 @@ void frmMoonMagickMain::bindControls(const Form& form) {
     LUNARA_BIND(form, lblCurrentMoonPhaseName);
     LUNARA_BIND(form, PicCurrentMoonPhase);
     LUNARA_BIND(form, lblCurrentMoonPhaseDesc);
+    LUNARA_BIND(form, lblTodayYear);
     LUNARA_BIND(form, lblCurrentDateTime);
     LUNARA_BIND(form, lblCurrentMoonInSunsign);
     LUNARA_BIND(form, lblCurrentMoonInSunsignKeywords);
@@ -180,6 +186,7 @@ void frmMoonMagickMain::FillTodayPanel() {
         setLabelText(lblCurrentMoonPhaseDesc, qs(phase->description));
     }
     setLabelText(lblCurrentDateTime, clockText(services));
+    showYearToday();
     const auto sign = CalculateSunSign(day, month);
     if (!sign) {
         return;
@@ -196,6 +203,32 @@ void frmMoonMagickMain::FillTodayPanel() {
     if (const ElementText* text = FindElementText(*element)) {
         setLabelText(lblCurrentMoonInElement, qs(text->name));
         setLabelText(lblCurrentMoonInElementDesc, qs(text->description(Screen::Today)));
+    }
+}
+
+void frmMoonMagickMain::showYearToday() {
+    // Today in the real sky where the user is: the wheel's sabbat, an eclipse, a station, and a
+    // retrograde Mercury, named; the tooltip gives their times.
+    Services& services = host().services();
+    const QTimeZone zone = services.timeZone();
+    const Location location = currentLocation(services);
+    almanac_.setDates(zoneDates(zone));
+    almanac_.setSouthern(southernChosen(services));
+    almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
+    const std::int64_t from = startOfLocalDay(todayShown_, zone);
+    const std::int64_t to = startOfLocalDay(todayShown_.addDays(1), zone);
+    const DayEvents today = eventsOfDay(almanac_.events(from - 86400, to + 86400, almanac::kYearKinds), from, to, zone,
+                                        placeName(location.place));
+    const QStringList names = today.namesWithMercury();
+    setLabelText(lblTodayYear, names.join(QStringLiteral("; ")));
+    lblTodayYear->setToolTip(today.withMercury().join(u'\n'));
+    lblTodayYear->setVisible(!names.isEmpty());
+}
+
+void frmMoonMagickMain::showEvent(QShowEvent* event) {
+    FeatureWindow::showEvent(event);
+    if (todayShown_.isValid()) {
+        showYearToday();
     }
 }
 

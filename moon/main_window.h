@@ -1,5 +1,6 @@
 #pragma once
 
+#include "almanac/almanac.h"
 #include "moon/moon_host.h"
 
 #include <QDate>
@@ -39,6 +40,7 @@ public:
     QLabel* lblCurrentMoonPhaseName;
     QLabel* PicCurrentMoonPhase;
     QLabel* lblCurrentMoonPhaseDesc;
+    QLabel* lblTodayYear; // today's sabbat, eclipse, stations and retrograde Mercury
     QLabel* lblCurrentDateTime;
     QLabel* lblCurrentMoonInSunsign;
     QLabel* lblCurrentMoonInSunsignKeywords;
@@ -50,14 +52,20 @@ public:
     QPushButton* cmdExit;
     QTimer* Timer1;
 
+protected:
+    // The place or hemisphere may have changed in the calendar while this window was away.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void bindControls(const Form& form);
     void buildMenus();
     void connectControls();
     void Form_Load();
+    void showYearToday();
 
     MoonHost& moonHost_;
     QDate todayShown_; // the date the today panel was computed for
+    almanac::Almanac almanac_;
 };
 
 } // namespace lunara

@@ -1,4 +1,5 @@
 #include "kit/form.h"
+#include "kit/sky_words.h"
 #include "kit/text.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
@@ -23,6 +24,8 @@ private slots:
     void cleanup();
     void todayPanel_data();
     void todayPanel();
+    void todaysSkyWhereTheUserIs_data();
+    void todaysSkyWhereTheUserIs();
     void opensWithTheFirstEntries();
     void readings_data();
     void readings();
@@ -140,6 +143,48 @@ void TestMoonWindows::todayPanel() {
              QLocale(QLocale::English, QLocale::UnitedStates).toString(today, "M/d/yyyy").prepend("12:06:31 PM ; "));
     // Reaching the picture list created the result window, hidden.
     QVERIFY(!launcher->moonDisplay().isShownToUser());
+}
+
+void TestMoonWindows::todaysSkyWhereTheUserIs_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("firstInFull");
+    // The names in the panel, the first event in full (with its times) in the tooltip.
+    QTest::newRow("equinox and Mercury's station")
+        << QByteArray("Europe/Berlin") << QDate(2026, 3, 20) << "Ostara, the spring equinox; Mercury turns direct"
+        << "Ostara, the spring equinox at 15:46";
+    QTest::newRow("an eclipse the place cannot see")
+        << QByteArray("Europe/Berlin") << QDate(2026, 3, 3)
+        << "Total lunar eclipse, not seen from Berlin; Worm Moon; Mercury is retrograde"
+        << "Total lunar eclipse at 12:34, magnitude 1.156: not seen from Berlin";
+    QTest::newRow("Imbolc on its day, the point later")
+        << QByteArray("Europe/Berlin") << QDate(2026, 2, 1) << "Imbolc; Snow Moon"
+        << "Imbolc (its point: Tuesday 3 February at 21:02, the sun at 15° Aquarius)";
+    QTest::newRow("Samhain in the south") << QByteArray("Australia/Sydney") << QDate(2026, 4, 30) << "Samhain"
+                                          << "Samhain (its point: Tuesday 5 May at 21:49, the sun at 15° Taurus)";
+    QTest::newRow("a plain day") << QByteArray("Europe/Berlin") << QDate(2026, 12, 7) << ""
+                                 << "";
+}
+
+void TestMoonWindows::todaysSkyWhereTheUserIs() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, today);
+    QFETCH(QString, named);
+    QFETCH(QString, firstInFull);
+    session = std::make_unique<LauncherSession>();
+    services = &session->fixture.services;
+    services->zone = QTimeZone(zone);
+    services->clock = QDateTime(today, QTime(12, 0), services->zone);
+    if (zone.startsWith("Australia")) {
+        services->settings().setValue(QString::fromLatin1(kHemisphereKey), QStringLiteral("Southern"));
+    }
+    click(session->launcher->cmdSelectOption[1]);
+    main = session->launcher->moonMain();
+    QVERIFY(main);
+    QCOMPARE(main->lblTodayYear->text(), named);
+    QCOMPARE(main->lblTodayYear->isHidden(), named.isEmpty());
+    QCOMPARE(main->lblTodayYear->toolTip().section(u'\n', 0, 0), firstInFull);
 }
 
 void TestMoonWindows::opensWithTheFirstEntries() {
