@@ -1,0 +1,118 @@
+#include "reminders/autostart.h"
+
+#include "kit/save_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace lunara {
+
+namespace {
+
+constexpr const char* kRunKey = R"(HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run)";
+
+// An argument of an Exec line: quoted, with the characters the quoting reserves escaped, and each
+// backslash doubled once more for the file's own string escapes.
+QString execArgument(const QString& argument) {
+    QString quoted;
+    for (const QChar c : argument) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') {
+            quoted += QStringLiteral("\\\\");
+        }
+        quoted += c == u'%' ? QStringLiteral("%%") : QString(c);
+    }
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+QString autostartPath() {
+#if defined(Q_OS_LINUX)
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return config.isEmpty() ? QString() : config + QStringLiteral("/autostart/example.lunara.Lunara.desktop");
+#else
+    return {};
+#endif
+}
+
+QByteArray autostartEntry(const QString& program) {
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Lunara Reminders\n"
+                          "Comment=Reminders of the moon's phases, the sabbats and eclipses\n"
+                          "Exec=%1 --background\n"
+                          "Icon=example.lunara.Lunara\n"
+                          "Terminal=false\n"
+                          "NoDisplay=true\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(execArgument(program))
+        .toUtf8();
+}
+
+bool startsWithSession() {
+#ifdef Q_OS_WIN
+    return QSettings(QString::fromLatin1(kRunKey), QSettings::NativeFormat).contains(QStringLiteral("Lunara"));
+#else
+    const QString path = autostartPath();
+    return !path.isEmpty() && !QFileInfo(path).isSymLink() && QFileInfo(path).isFile();
+#endif
+}
+
+bool setStartWithSession(bool on, const QString& program, QString* error) {
+#ifdef Q_OS_WIN
+    QSettings run(QString::fromLatin1(kRunKey), QSettings::NativeFormat);
+    if (on) {
+        run.setValue(QStringLiteral("Lunara"),
+                     QStringLiteral("\"%1\" --background").arg(QDir::toNativeSeparators(program)));
+    } else {
+        run.remove(QStringLiteral("Lunara"));
+    }
+    run.sync();
+    if (run.status() != QSettings::NoError && error) {
+        *error = QStringLiteral("The Run key of the current user could not be written.");
+    }
+    return run.status() == QSettings::NoError;
+#else
+    const QString path = autostartPath();
+    if (path.isEmpty()) {
+        if (error) {
+            *error = QStringLiteral("This system offers no way to start programs with the session.");
+        }
+        return !on;
+    }
+    const QFileInfo entry(path);
+    if (entry.isSymLink()) {
+        // Not ours: neither followed nor replaced.
+        if (error) {
+            *error = QStringLiteral("%1 is a link, which Lunara leaves as it is.").arg(QDir::toNativeSeparators(path));
+        }
+        return false;
+    }
+    if (!on) {
+        if (entry.exists() && !QFile::remove(path)) {
+            if (error) {
+                *error = QStringLiteral("%1 could not be removed.").arg(QDir::toNativeSeparators(path));
+            }
+            return false;
+        }
+        return true;
+    }
+    // A folder of the user's own, made for it when missing.
+    if (!QDir().mkpath(entry.absolutePath())) {
+        if (error) {
+            *error = QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(entry.absolutePath()));
+        }
+        return false;
+    }
+    const QByteArray text = autostartEntry(program);
+    return SaveWhole(
+        path, QStringLiteral("The autostart entry"),
+        [&text](QIODevice& file) { return file.write(text) == text.size(); }, error);
+#endif
+}
+
+} // namespace lunara

@@ -1,0 +1,113 @@
+#include "reminders/reminder_rules.h"
+
+#include <algorithm>
+
+namespace lunara::reminders {
+
+namespace {
+
+struct TopicWords {
+    std::string_view name;
+    std::string_view key;
+};
+
+constexpr std::array<TopicWords, kTopicCount> kTopicWords{{
+    {"New moon", "NewMoon"},
+    {"Full moon", "FullMoon"},
+    {"First and last quarters", "Quarters"},
+    {"The moon entering a sign", "Ingress"},
+    {"The void-of-course moon starting", "VoidOfCourse"},
+    {"Sabbats", "Sabbats"},
+    {"Eclipses seen from here", "Eclipses"},
+    {"A planet turning retrograde or direct", "Stations"},
+    {"A planetary hour starting", "PlanetaryHour"},
+}};
+
+} // namespace
+
+std::string_view TopicName(Topic topic) { return kTopicWords[static_cast<std::size_t>(topic)].name; }
+std::string_view TopicKey(Topic topic) { return kTopicWords[static_cast<std::size_t>(topic)].key; }
+
+std::string_view LeadName(int minutes) {
+    switch (minutes) {
+    case 0:
+        return "At the moment";
+    case 15:
+        return "15 minutes before";
+    case 60:
+        return "1 hour before";
+    case 180:
+        return "3 hours before";
+    case 1440:
+        return "1 day before";
+    case 4320:
+        return "3 days before";
+    default:
+        return {};
+    }
+}
+
+bool Choice::any() const {
+    return std::any_of(lead.begin(), lead.end(), [](const std::optional<int>& l) { return l.has_value(); });
+}
+
+std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events) {
+    using almanac::Kind;
+    std::vector<Occurrence> out;
+    for (const almanac::Event& e : events) {
+        switch (e.kind) {
+        case Kind::Quarter:
+            out.push_back({e.quarter == sky::Quarter::New    ? Topic::NewMoon
+                           : e.quarter == sky::Quarter::Full ? Topic::FullMoon
+                                                             : Topic::Quarter,
+                           e.start, e.id, e.words});
+            break;
+        case Kind::Ingress:
+            out.push_back({Topic::Ingress, e.start, e.id, e.words});
+            break;
+        case Kind::VoidOfCourse:
+            out.push_back({Topic::VoidOfCourse, e.start, e.id, "The moon is void of course"});
+            break;
+        case Kind::Sabbat:
+            out.push_back({Topic::Sabbat, e.start, e.id, e.words});
+            break;
+        case Kind::Eclipse:
+            if (e.eclipse && e.eclipse->seen) {
+                out.push_back({Topic::Eclipse, e.start, e.id, e.words});
+            }
+            break;
+        case Kind::Retrograde: {
+            const std::string planet(sky::PlanetName(e.planet));
+            out.push_back({Topic::Station, e.start, e.id, planet + " turns retrograde in " + std::string(e.sign)});
+            out.push_back(
+                {Topic::Station, e.end, e.id + "-direct", planet + " turns direct in " + std::string(e.endSign)});
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return out;
+}
+
+std::vector<Due> DueBetween(const std::vector<Occurrence>& occurrences, const Choice& choice, std::int64_t after,
+                            std::int64_t now) {
+    std::vector<Due> out;
+    for (const Occurrence& o : occurrences) {
+        const std::optional<int>& lead = choice.of(o.topic);
+        if (!lead) {
+            continue;
+        }
+        const std::int64_t dueAt = o.at - std::int64_t{*lead} * 60;
+        // Once its event has passed a reminder is no use; a reminder "at the moment" is shown
+        // within the minute the event falls in.
+        const bool passed = *lead == 0 ? o.at + kLateSeconds < now : o.at < now;
+        if (dueAt > after && dueAt <= now && !passed) {
+            out.push_back({o, dueAt, *lead, now - dueAt > kLateSeconds});
+        }
+    }
+    std::stable_sort(out.begin(), out.end(), [](const Due& a, const Due& b) { return a.dueAt < b.dueAt; });
+    return out;
+}
+
+} // namespace lunara::reminders
