@@ -196,6 +196,19 @@ QString singleInstanceLockPath(const QString& executablePath) {
                          : QDir(dir).filePath(QStringLiteral("lunara-%1.lock").arg(QString::fromLatin1(hash)));
 }
 
+QString singleInstanceSocketName(const QString& executablePath) {
+    QString lock = singleInstanceLockPath(executablePath);
+    if (lock.isEmpty()) {
+        return {};
+    }
+    lock.chop(int(sizeof(".lock")) - 1);
+#ifdef Q_OS_UNIX
+    return lock + QStringLiteral(".socket");
+#else
+    return QFileInfo(lock).fileName();
+#endif
+}
+
 QString storeLockPath(const QString& storeName) {
     // The registry (Windows' native store) has no file to lock, and a relative name is no file of ours.
     if (storeName.startsWith(QLatin1String("\\HKEY_")) || storeName.startsWith(QLatin1String("/HKEY_")) ||

@@ -73,6 +73,10 @@ private:
 // because its process no longer exists.
 QString singleInstanceLockPath(const QString& executablePath);
 
+// Where the copy that holds that lock listens for a second start: beside the lock in its private
+// folder (on Windows, where local sockets are named pipes, the lock's name); empty without a lock.
+QString singleInstanceSocketName(const QString& executablePath);
+
 // The lock file QSettings keeps beside a store of this name; empty for a store that is no file
 // (the Windows registry).
 QString storeLockPath(const QString& storeName);

@@ -20,12 +20,13 @@ class Notifier : public QObject {
     Q_OBJECT
 public:
     // The tray icon may be null (a desktop without a tray).
-    explicit Notifier(QSystemTrayIcon* tray, QObject* parent = nullptr);
+    explicit Notifier(QSystemTrayIcon* tray = nullptr, QObject* parent = nullptr);
     ~Notifier() override;
     Notifier(const Notifier&) = delete;
     Notifier& operator=(const Notifier&) = delete;
 
     void notify(const Reminder& reminder);
+    void setTray(QSystemTrayIcon* tray) { tray_ = tray; }
     // Lunara's own window of reminders; null until a reminder needed it.
     frmReminder* window() const { return window_; }
 

@@ -133,6 +133,7 @@ std::vector<reminders::Occurrence> Reminders::occurrencesAround(std::int64_t now
 }
 
 void Reminders::check() {
+    emit minute();
     if (!active()) {
         return;
     }

@@ -55,6 +55,8 @@ public:
 
 signals:
     void remind(const lunara::Reminder& reminder);
+    // Each minute's check, before anything is shown (the tray's tooltip follows it).
+    void minute();
 
 private:
     std::vector<reminders::Occurrence> occurrencesAround(std::int64_t now);

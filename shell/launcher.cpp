@@ -9,6 +9,7 @@
 #include "kit/web_links.h"
 #include "moon/display_window.h"
 #include "moon/main_window.h"
+#include "reminders/reminders_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedLayout>
+#include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
 namespace lunara {
@@ -74,7 +76,7 @@ constexpr int kExitMarginTwips = 120;
 
 } // namespace
 
-frmMDI::frmMDI(Services& services) : services_(services) {
+frmMDI::frmMDI(Services& services) : services_(services), reminders_(services) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Lunara v1.20"));
     setFont(verdana(8.25));
@@ -158,7 +160,11 @@ void frmMDI::buildMenus() {
                [this] { openFeature(Feature::Calendar); });
     addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { showMagickHours(); });
     addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { showYear(); });
+    addCommand(file, "mnuReminders", QStringLiteral("&Reminders..."), this, [this] { showReminders(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
+    mnuStopAndQuit = addCommand(file, "mnuStopAndQuit", QStringLiteral("&Stop Reminders and Quit"), this,
+                                [this] { quitLunara(); });
+    mnuStopAndQuit->setVisible(false);
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
     ownMenus_ = menuBar()->actions();
@@ -219,7 +225,94 @@ double frmMDI::screenWidthTwips() const {
     return s ? toTwips(s->geometry().width()) : 11880.0;
 }
 
-void frmMDI::Form_Load() { layoutForScreenWidth(screenWidthTwips()); }
+void frmMDI::Form_Load() {
+    layoutForScreenWidth(screenWidthTwips());
+    connect(&reminders_, &Reminders::remind, &notifier_, &Notifier::notify);
+    connect(&notifier_, &Notifier::dayRequested, this, [this](const QDate& day) {
+        showLauncher();
+        showCalendarDay(day);
+    });
+    reminders_.restart();
+    updateTray();
+}
+
+void frmMDI::setBackground(bool background) {
+    background_ = background;
+    updateTray();
+}
+
+void frmMDI::showLauncher() {
+    if (!isVisible()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            // Without a window manager "maximized" means nothing; start at the full work area anyway.
+            setGeometry(screen->availableGeometry());
+        }
+        showMaximized();
+    }
+    raise();
+    activateWindow();
+}
+
+void frmMDI::showReminders() {
+    frmReminders dialog(services_, tray_ != nullptr || QSystemTrayIcon::isSystemTrayAvailable(),
+                        isVisible() ? this : nullptr);
+    if (dialog.exec() == QDialog::Accepted) {
+        reminders_.restart();
+        updateTray();
+    }
+}
+
+bool frmMDI::keepsRunningWhenClosed() const { return background_ || (reminders_.active() && tray_ != nullptr); }
+
+void frmMDI::quitLunara() {
+    quitting_ = true;
+    close();
+}
+
+void frmMDI::updateTray() {
+    // Without a tray, a copy in the background still says how to end it.
+    const bool wanted = (reminders_.active() || background_) && QSystemTrayIcon::isSystemTrayAvailable();
+    mnuStopAndQuit->setVisible(background_ && !wanted);
+    if (!wanted) {
+        delete std::exchange(tray_, nullptr);
+        notifier_.setTray(nullptr);
+        return;
+    }
+    if (tray_) {
+        return;
+    }
+    tray_ = new QSystemTrayIcon(programIcon(), this);
+    tray_->setObjectName(QStringLiteral("trayIcon"));
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuTray"));
+    addCommand(menu, "mnuTrayOpen", QStringLiteral("&Open Lunara"), this, [this] { showLauncher(); });
+    addCommand(menu, "mnuTrayCalendar", QStringLiteral("Moon &Calendar"), this, [this] {
+        showLauncher();
+        openFeature(Feature::Calendar);
+    });
+    addCommand(menu, "mnuTrayHours", QStringLiteral("Magick &Hours"), this, [this] {
+        showLauncher();
+        showMagickHours();
+    });
+    addCommand(menu, "mnuTrayYear", QStringLiteral("The &Year"), this, [this] {
+        showLauncher();
+        showYear();
+    });
+    addCommand(menu, "mnuTrayReminders", QStringLiteral("&Reminders..."), this, [this] { showReminders(); });
+    menu->addSeparator();
+    addCommand(menu, "mnuTrayQuit", QStringLiteral("&Quit"), this, [this] { quitLunara(); });
+    tray_->setContextMenu(menu);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+            showLauncher();
+        }
+    });
+    const auto tip = [this] { tray_->setToolTip(QStringLiteral("Lunara\n") + reminders_.moonNow()); };
+    connect(&reminders_, &Reminders::minute, tray_, tip);
+    tip();
+    notifier_.setTray(tray_);
+    tray_->show();
+}
 
 void frmMDI::layoutForScreenWidth(double w) {
     const auto centre = [w](QWidget* control) {
@@ -413,9 +506,18 @@ void frmMDI::showPlanetCandle(const QString& planetOption) {
 frmMoonMagickMain* frmMDI::moonMain() { return moonMain_ && !moonMain_->isClosing() ? moonMain_.data() : nullptr; }
 
 void frmMDI::closeEvent(QCloseEvent* event) {
-    // No question: every feature window closes with its own handling, then the program ends.
+    // No question: every feature window closes with its own handling, then the program ends,
+    // unless it stays to remind (in the tray, or in the background it was started in).
     closeFeatureWindows();
+    if (!quitting_ && keepsRunningWhenClosed()) {
+        hide();
+        showWelcomePanel();
+        event->ignore();
+        return;
+    }
+    delete std::exchange(tray_, nullptr);
     event->accept();
+    emit closed();
 }
 
 void QuitAll() { QApplication::closeAllWindows(); }

@@ -7,6 +7,8 @@
 #include "moon/display_window.h"
 #include "moon/main_window.h"
 #include "moon/moon_host.h"
+#include "reminders/notifier.h"
+#include "reminders/reminders.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +17,7 @@
 class QLabel;
 class QMdiArea;
 class QPushButton;
+class QSystemTrayIcon;
 
 namespace lunara {
 
@@ -57,6 +60,25 @@ public:
     void showMagickHours();
     void showPlanetCandle(const QString& planetOption);
 
+    // Reminders, the tray and running without a window.
+    // Started with the session: no window until asked, and closing the launcher hides it.
+    void setBackground(bool background);
+    bool background() const { return background_; }
+    // Shows the launcher (maximized on the work area), over other windows.
+    void showLauncher();
+    // Reminders...: the choice, kept; the reminders and the tray follow it.
+    void showReminders();
+    // Ends Lunara whatever keeps it running (the tray's Quit).
+    void quitLunara();
+    // Whether closing the launcher leaves Lunara running: reminders on and a tray to come back
+    // from, or a copy started in the background.
+    bool keepsRunningWhenClosed() const;
+    Reminders& reminders() { return reminders_; }
+    Notifier& notifier() { return notifier_; }
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QAction* mnuStopAndQuit = nullptr;
+
+
     QWidget* Picture6;
     QLabel* lblVelmoraBanner;
     QWidget* Picture1;
@@ -70,6 +92,10 @@ public:
     QWidget* PicCoBrand;
     QPushButton* cmdMdiExit;
     QLabel* Label7;
+
+signals:
+    // The launcher closed for good: the program ends.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +116,8 @@ private:
     FeatureWindow* visibleFeatureWindow() const;
     void updateMenuBar();
     void updateAccessKeys(QWidget* focus);
+    // The tray icon while reminders are on or Lunara runs in the background, where there is a tray.
+    void updateTray();
 
     Services& services_;
     QMdiArea* mdiArea_ = nullptr;
@@ -100,6 +128,11 @@ private:
     QPointer<frmMoonCalendar> calendar_;
     QPointer<frmMagickHours> hours_;
     QPointer<frmYear> year_;
+    Reminders reminders_;
+    Notifier notifier_;
+    QSystemTrayIcon* tray_ = nullptr;
+    bool background_ = false;
+    bool quitting_ = false;
 };
 
 // Closes every open window, each through its own close handling; the caller then ends the program.

@@ -1,11 +1,11 @@
 #include "assets/assets.h"
 #include "kit/services.h"
+#include "shell/instance_channel.h"
 #include "shell/launcher.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -62,16 +62,24 @@ void duringConnect(QtMsgType type, const QMessageLogContext& context, const QStr
 } // namespace
 
 int main(int argc, char** argv) {
-    // No options; the two every program answers are answered before any window or lock.
+    // One option of its own; the two every program answers are answered before any window or lock.
+    bool background = false;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--background") == 0) {
+            background = true;
+            continue;
+        }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("lunara 1.20");
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("Usage: lunara [--help | --version]\n"
+            std::puts("Usage: lunara [--background | --help | --version]\n"
                       "A reference on moon and candle magick: Moon Magick, the Moon Calendar and Candle Magick.\n"
-                      "Lunara takes no options; start it without any to open its window. See lunara(1).");
+                      "Start it without options to open its window.\n"
+                      "  --background  start with no window, only the tray and the reminders (as the session\n"
+                      "                starts it when \"Start with my session\" is chosen)\n"
+                      "See lunara(1).");
             return 0;
         }
         // Plain writes: the hardened build has no unchecked formatted output.
@@ -107,19 +115,36 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(lunara::programIcon());
 
     lunara::Services services;
+    const QString channelName = lunara::singleInstanceSocketName(QCoreApplication::applicationFilePath());
     if (services.anotherCopyRunning()) {
-        // The running copy is left alone; this one shows the message and ends.
-        services.information(nullptr, QStringLiteral("Application is already running"));
+        // A copy that shows no window shows its launcher and this one ends quietly; a copy in use is
+        // left alone, and this one shows the message and ends.
+        constexpr int kAnswerMs = 3000;
+        if (lunara::askRunningCopyToShow(channelName, kAnswerMs) != lunara::RunningCopy::ShowedItsLauncher) {
+            services.information(nullptr, QStringLiteral("Application is already running"));
+        }
         lunara::QuitAll();
         return 0;
     }
-    lunara::UpdateReminder(services);
-
-    lunara::frmMDI launcher(services);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // Without a window manager "maximized" means nothing; start at the full work area anyway.
-        launcher.setGeometry(screen->availableGeometry());
+    if (!background) {
+        lunara::UpdateReminder(services);
     }
-    launcher.showMaximized();
+
+    // The program ends when the launcher closes for good, not when its last window is hidden (a
+    // dialog from the tray, the reminders' own window).
+    QApplication::setQuitOnLastWindowClosed(false);
+    lunara::frmMDI launcher(services);
+    launcher.setBackground(background);
+    QObject::connect(&launcher, &lunara::frmMDI::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    const lunara::InstanceChannel channel(channelName, [&launcher] {
+        if (launcher.isVisible()) {
+            return false;
+        }
+        launcher.showLauncher();
+        return true;
+    });
+    if (!background) {
+        launcher.showLauncher();
+    }
     return QApplication::exec();
 }
