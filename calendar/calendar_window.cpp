@@ -178,6 +178,7 @@ void frmMoonCalendar::buildMenus() {
         addCommand(file, "mnuExport", QStringLiteral("&Export to Calendar..."), this, [this] { exportCalendar(); });
     mnuLocation = addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
     addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { emit yearRequested(); });
+    addCommand(file, "mnuReminders", QStringLiteral("&Reminders..."), this, [this] { emit remindersRequested(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
     // The month keys act wherever the focus is in the window, the lists included.

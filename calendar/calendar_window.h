@@ -55,6 +55,7 @@ public:
 signals:
     // File, The Year: the launcher opens it.
     void yearRequested();
+    void remindersRequested();
 
 public:
     QLabel* Label61;

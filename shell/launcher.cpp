@@ -409,6 +409,8 @@ void frmMDI::openFeature(Feature feature) {
         calendar_ = new frmMoonCalendar(*this);
         connect(
             calendar_, &frmMoonCalendar::yearRequested, this, [this] { showYear(); }, Qt::QueuedConnection);
+        connect(
+            calendar_, &frmMoonCalendar::remindersRequested, this, [this] { showReminders(); }, Qt::QueuedConnection);
         window = calendar_;
     } else if (feature == Feature::Year) {
         year_ = new frmYear(*this);
