@@ -37,6 +37,28 @@ single_instance() {
     [ "$(count_windows "$BOX")" -eq 0 ] || fail "the message stayed"
 }
 
+# Started in the background (as the session starts it): no window; a second start shows its
+# launcher and ends quietly; once the launcher is shown, a third start is refused as usual.
+background() {
+    "$LUNARA" --background >>"$E2E_TMP/lunara.log" 2>&1 &
+    local bg=$!
+    E2E_PIDS+=("$bg")
+    # Ready when it listens beside its lock.
+    eventually "compgen -G '$XDG_RUNTIME_DIR/lunara-*.socket' >/dev/null" || fail "the background copy never listened"
+    running "$bg" || fail "the background copy ended"
+    [ -z "$(xdotool search --onlyvisible --pid "$bg" 2>/dev/null)" ] || fail "the background copy showed a window"
+    launch second
+    wait_exit "$second" || fail "the second start did not end cleanly"
+    wait_window "$LAUNCHER" >/dev/null
+    [ "$(count_windows "$BOX")" -eq 0 ] || fail "the second start said something"
+    launch third
+    local box
+    box=$(wait_window "$BOX")
+    press "$box" Return
+    wait_exit "$third" || fail "the refused copy did not end cleanly"
+    running "$bg" || fail "the background copy ended"
+}
+
 reminder() {
     # First start: nothing asked, the date stored.
     launch first
