@@ -98,7 +98,9 @@ std::vector<Due> DueBetween(const std::vector<Occurrence>& occurrences, const Ch
         if (!lead) {
             continue;
         }
-        const std::int64_t dueAt = o.at - std::int64_t{*lead} * 60;
+        // Counted from the minute the event is shown at, so "1 hour before 02:28" comes at 01:28.
+        const std::int64_t shownAt = (o.at + 30 - ((o.at + 30) % 60 + 60) % 60);
+        const std::int64_t dueAt = shownAt - std::int64_t{*lead} * 60;
         // Once its event has passed a reminder is no use; a reminder "at the moment" is shown
         // within the minute the event falls in.
         const bool passed = *lead == 0 ? o.at + kLateSeconds < now : o.at < now;

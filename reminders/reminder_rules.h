@@ -71,7 +71,7 @@ std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events)
 
 struct Due {
     Occurrence what;
-    std::int64_t dueAt = 0;
+    std::int64_t dueAt = 0; // the lead before the event's rounded minute
     int leadMinutes = 0;
     bool late = false; // it fell due while nobody could be told (asleep, not running)
 };
