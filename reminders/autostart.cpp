@@ -13,7 +13,9 @@ namespace lunara {
 
 namespace {
 
+#ifdef Q_OS_WIN
 constexpr const char* kRunKey = R"(HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run)";
+#endif
 
 // An argument of an Exec line: quoted, with the characters the quoting reserves escaped, and each
 // backslash doubled once more for the file's own string escapes.
@@ -104,7 +106,8 @@ bool setStartWithSession(bool on, const QString& program, QString* error) {
     // A folder of the user's own, made for it when missing.
     if (!QDir().mkpath(entry.absolutePath())) {
         if (error) {
-            *error = QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(entry.absolutePath()));
+            *error =
+                QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(entry.absolutePath()));
         }
         return false;
     }

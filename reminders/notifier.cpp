@@ -1,6 +1,5 @@
 #include "reminders/notifier.h"
 
-
 namespace lunara {
 
 Notifier::Notifier(QSystemTrayIcon* tray, QObject* parent) : QObject(parent), tray_(tray) {}

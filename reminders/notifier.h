@@ -15,7 +15,6 @@ class QSystemTrayIcon;
 
 namespace lunara {
 
-
 class Notifier : public QObject {
     Q_OBJECT
 public:

@@ -43,8 +43,9 @@ inline constexpr std::array<int, 6> kLeadMinutes{0, 15, 60, 180, 1440, 4320};
 std::string_view LeadName(int minutes);
 
 // The seven planets that rule the hours.
-inline constexpr std::array kHourPlanets{sky::Planet::Sun,  sky::Planet::Moon,    sky::Planet::Mercury, sky::Planet::Venus,
-                                         sky::Planet::Mars, sky::Planet::Jupiter, sky::Planet::Saturn};
+inline constexpr std::array kHourPlanets{sky::Planet::Sun,   sky::Planet::Moon, sky::Planet::Mercury,
+                                         sky::Planet::Venus, sky::Planet::Mars, sky::Planet::Jupiter,
+                                         sky::Planet::Saturn};
 
 // What the user asked to be reminded of: for each topic its lead in minutes, or nothing (off).
 struct Choice {

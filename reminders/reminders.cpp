@@ -22,8 +22,8 @@ constexpr std::int64_t kDay = 86400;
 // clock change: what fell due meanwhile is shown now.
 constexpr int kMinuteMs = 60 * 1000;
 
-constexpr almanac::Kinds kReminderKinds{almanac::Kind::Quarter, almanac::Kind::Ingress,    almanac::Kind::VoidOfCourse,
-                                        almanac::Kind::Sabbat,  almanac::Kind::Eclipse,    almanac::Kind::Retrograde};
+constexpr almanac::Kinds kReminderKinds{almanac::Kind::Quarter, almanac::Kind::Ingress, almanac::Kind::VoidOfCourse,
+                                        almanac::Kind::Sabbat,  almanac::Kind::Eclipse, almanac::Kind::Retrograde};
 
 QString leadText(int minutes) {
     switch (minutes) {
@@ -70,8 +70,8 @@ bool storeReminderChoice(Services& services, const reminders::Choice& choice) {
     bool stored = true;
     for (const Topic topic : reminders::kTopics) {
         const std::optional<int>& lead = choice.of(topic);
-        stored &= services.storeSetting(reminderKey(topic), lead ? QVariant(QString::number(*lead))
-                                                                  : QVariant(QStringLiteral("off")));
+        stored &= services.storeSetting(reminderKey(topic),
+                                        lead ? QVariant(QString::number(*lead)) : QVariant(QStringLiteral("off")));
     }
     stored &= services.storeSetting(QString::fromLatin1(kHourPlanetKey), qs(sky::PlanetName(choice.hourPlanet)));
     // From now on: a reminder the new choice would have given earlier is not caught up on.
@@ -167,8 +167,8 @@ Reminder Reminders::reminderOf(const reminders::Due& due, std::int64_t now) cons
     } else {
         when = leadText(due.leadMinutes);
     }
-    const QString date =
-        at.date() == today.date() ? QStringLiteral("today") : english().toString(at.date(), QStringLiteral("dddd d MMMM"));
+    const QString date = at.date() == today.date() ? QStringLiteral("today")
+                                                   : english().toString(at.date(), QStringLiteral("dddd d MMMM"));
     Reminder r;
     r.id = qs(due.what.id) + u'-' + QString::number(due.leadMinutes);
     r.summary = qs(due.what.words);
@@ -185,8 +185,9 @@ QString Reminders::moonNow() {
     const QDate today = localDate(QDateTime::fromSecsSinceEpoch(now, QTimeZone::utc()), zone);
     std::optional<sky::Quarter> quarter;
     std::optional<almanac::Event> voidNow;
-    for (const almanac::Event& e : almanac_.events(startOfLocalDay(today, zone), startOfLocalDay(today.addDays(1), zone),
-                                                   {almanac::Kind::Quarter, almanac::Kind::VoidOfCourse})) {
+    for (const almanac::Event& e :
+         almanac_.events(startOfLocalDay(today, zone), startOfLocalDay(today.addDays(1), zone),
+                         {almanac::Kind::Quarter, almanac::Kind::VoidOfCourse})) {
         if (e.kind == almanac::Kind::Quarter) {
             quarter = e.quarter;
         } else if (e.start <= now && now < e.end) {

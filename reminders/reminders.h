@@ -12,8 +12,8 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QTimeZone>
+#include <QTimer>
 #include <vector>
 
 namespace lunara {

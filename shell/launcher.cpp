@@ -162,8 +162,8 @@ void frmMDI::buildMenus() {
     addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { showYear(); });
     addCommand(file, "mnuReminders", QStringLiteral("&Reminders..."), this, [this] { showReminders(); });
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
-    mnuStopAndQuit = addCommand(file, "mnuStopAndQuit", QStringLiteral("&Stop Reminders and Quit"), this,
-                                [this] { quitLunara(); });
+    mnuStopAndQuit =
+        addCommand(file, "mnuStopAndQuit", QStringLiteral("&Stop Reminders and Quit"), this, [this] { quitLunara(); });
     mnuStopAndQuit->setVisible(false);
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);

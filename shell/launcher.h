@@ -78,7 +78,6 @@ public:
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QAction* mnuStopAndQuit = nullptr;
 
-
     QWidget* Picture6;
     QLabel* lblVelmoraBanner;
     QWidget* Picture1;

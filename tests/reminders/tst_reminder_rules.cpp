@@ -35,7 +35,7 @@ void TestReminderRules::whatFallsDue_data() {
     QTest::newRow("two minutes behind is not late") << 60 << hourBefore - kMinute << hourBefore + 120 << 0;
     QTest::newRow("at the moment, within its minute") << 0 << kFull - kMinute << kFull + 59 << 0;
     QTest::newRow("at the moment, long past") << 0 << kFull - kMinute << kFull + 600 << -1;
-    QTest::newRow("three days ahead") << 4320 << kFull - 3 * 86400 - kMinute << kFull - 3 * 86400 << 0;
+    QTest::newRow("three days ahead") << 4320 << kFull - 3LL * 86400 - kMinute << kFull - 3LL * 86400 << 0;
     QTest::newRow("a clock set back shows nothing twice") << 60 << hourBefore << hourBefore - 3600 << -1;
     // Its reminder comes at 01:28, not 01:29.
     QTest::newRow("from the rounded minute") << 60 << hourBefore - kMinute << hourBefore << 0;

@@ -104,8 +104,9 @@ void TestReminders::init() {
     services->zone = QTimeZone("Europe/Berlin");
     fake.calls.clear();
     handed.clear();
-    connect(&session->launcher->reminders(), &Reminders::remind, this,
-            [this](const Reminder& r) { handed.append({services->clock, r}); });
+    connect(&session->launcher->reminders(), &Reminders::remind, this, [this](const Reminder& r) {
+        handed.append({services->clock, r});
+    });
 }
 
 void TestReminders::cleanup() { session.reset(); }
@@ -178,7 +179,7 @@ void TestReminders::nothingTwiceAcrossARestartAndLateAfterASleep() {
     QVERIFY(storeReminderChoice(*services, choice));
     session->launcher->reminders().restart();
     // Asleep from 01:00 to 02:10: on waking, the reminder that fell due at 01:28, marked late.
-    at(before.addSecs(70 * 60));
+    at(before.addSecs(70LL * 60));
     session->launcher->reminders().check();
     QCOMPARE(summaries(), QStringList{"Thu 02:10 Full moon in Cancer"});
     QVERIFY(handed.front().second.late);
@@ -186,12 +187,12 @@ void TestReminders::nothingTwiceAcrossARestartAndLateAfterASleep() {
     // Started again a minute later: the kept mark says it was shown.
     Reminders again(*services);
     connect(&again, &Reminders::remind, this, [this](const Reminder& r) { handed.append({services->clock, r}); });
-    at(before.addSecs(71 * 60));
+    at(before.addSecs(71LL * 60));
     again.restart();
     QCOMPARE(handed.size(), 1);
     // A sleep past the event: nothing; its reminder is no use any more.
     QVERIFY(services->storeSetting(QString::fromLatin1(kShownUntilKey), before.toSecsSinceEpoch()));
-    at(before.addSecs(2 * 3600));
+    at(before.addSecs(2LL * 3600));
     again.check();
     QCOMPARE(handed.size(), 1);
     QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == 1; }));
