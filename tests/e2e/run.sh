@@ -59,6 +59,36 @@ background() {
     running "$bg" || fail "the background copy ended"
 }
 
+# Reminders on, and one that fell due while Lunara was not running (the moon enters a sign within
+# three days, reminded three days before): started in the background with no notification service,
+# it shows in Lunara's own window, and "Show in Calendar" opens the launcher at the Moon Calendar.
+reminders() {
+    mkdir -p "$(dirname "$SETTINGS")"
+    local since=$(($(date +%s) - 3 * 86400))
+    printf '[Reminders]\nIngress=4320\nShownUntil=%s\n' "$since" >"$SETTINGS"
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-bus" "$LUNARA" --background >>"$E2E_TMP/lunara.log" 2>&1 &
+    local bg=$!
+    E2E_PIDS+=("$bg")
+    local win
+    win=$(wait_window "Lunara Reminders")
+    settled_shot reminder-window
+    [ "$(count_windows "$LAUNCHER")" -eq 0 ] || fail "the launcher showed with the reminder"
+    # Kept as shown at once: a restart will not show it again.
+    eventually "grep -q 'ShownUntil=' '$SETTINGS' && ! grep -q 'ShownUntil=$since\$' '$SETTINGS'" ||
+        fail "the reminder was not kept"
+    press "$win" Return
+    wait_window "$LAUNCHER" >/dev/null
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $CALENDAR_WIDTH ]" || fail "Show in Calendar opened no calendar"
+    # Reminders... from the calendar's File menu shows the kept choice.
+    press "$(windows_named "$LAUNCHER" | head -n 1)" alt+f r
+    local dialog
+    dialog=$(wait_window "Reminders")
+    settled_shot reminders-dialog
+    import -window "$dialog" "$SHOTS_DIR/reminders-dialog-alone.png"
+    press "$dialog" Escape
+    eventually "[ -z \"\$(windows_named 'Reminders')\" ]" || fail "Esc did not close Reminders"
+}
+
 reminder() {
     # First start: nothing asked, the date stored.
     launch first
