@@ -2,12 +2,16 @@
 // connection, a notification service that records each Notify and can send ActionInvoked.
 #include "reminders/autostart.h"
 #include "reminders/reminders.h"
+#include "reminders/reminders_dialog.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QSet>
@@ -64,6 +68,7 @@ private slots:
     void aDamagedChoiceIsOff_data();
     void aDamagedChoiceIsOff();
     void theAutostartEntry();
+    void theDialogKeepsWhatTheUserChose();
 
 private:
     void at(const QDateTime& berlin) { services->clock = berlin; }
@@ -276,6 +281,36 @@ void TestReminders::theAutostartEntry() {
     QVERIFY(QFileInfo(path).isSymLink());
     QVERIFY(!QFileInfo::exists(config.filePath(QStringLiteral("elsewhere"))));
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+void TestReminders::theDialogKeepsWhatTheUserChose() {
+    at(QDateTime(QDate(2026, 12, 24), QTime(9, 0), services->zone));
+    {
+        frmReminders dialog(*services, false);
+        // Off at first, each lead waiting at an hour.
+        QCOMPARE(dialog.choice(), reminders::Choice{});
+        const auto sabbats = std::size_t(Topic::Sabbat);
+        QVERIFY(!dialog.cboLead[sabbats]->isEnabled());
+        dialog.chkTopic[sabbats]->setFocus();
+        QTest::keyClick(dialog.chkTopic[sabbats], Qt::Key_Space);
+        QVERIFY(dialog.cboLead[sabbats]->isEnabled());
+        QTest::keyClick(dialog.cboLead[sabbats], Qt::Key_End); // 3 days before
+        const auto hours = std::size_t(Topic::PlanetaryHour);
+        QTest::keyClick(dialog.chkTopic[hours], Qt::Key_Space);
+        dialog.cboHourPlanet->setCurrentIndex(dialog.cboHourPlanet->findText(QStringLiteral("Venus")));
+        QVERIFY(dialog.lblTrayNote->text().contains(QLatin1String("Stop Reminders and Quit")));
+        dialog.accept();
+    }
+    const reminders::Choice kept = storedReminderChoice(*services);
+    QCOMPARE(kept.of(Topic::Sabbat).value_or(-1), 4320);
+    QCOMPARE(kept.of(Topic::PlanetaryHour).value_or(-1), 60);
+    QCOMPARE(kept.hourPlanet, sky::Planet::Venus);
+    QCOMPARE(services->settings().value(QString::fromLatin1(kShownUntilKey)).toLongLong(),
+             services->clock.toSecsSinceEpoch());
+    // Opened again, it shows what was kept.
+    const frmReminders again(*services, true);
+    QCOMPARE(again.choice(), kept);
+    QVERIFY(again.lblTrayNote->text().contains(QLatin1String("tray")));
 }
 
 QTEST_MAIN(TestReminders)
