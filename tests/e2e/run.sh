@@ -57,6 +57,18 @@ background() {
     press "$box" Return
     wait_exit "$third" || fail "the refused copy did not end cleanly"
     running "$bg" || fail "the background copy ended"
+    # Closing its launcher hides it (it was started in the background); the next start shows it
+    # again; with no tray its File menu ends it.
+    local win
+    win=$(wait_window "$LAUNCHER")
+    press "$win" alt+e
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 0 ]" || fail "Exit did not hide the launcher"
+    running "$bg" || fail "closing the launcher ended the background copy"
+    launch fourth
+    wait_exit "$fourth" || fail "the fourth start did not end cleanly"
+    win=$(wait_window "$LAUNCHER")
+    press "$win" alt+f s
+    wait_exit "$bg" || fail "Stop Reminders and Quit did not end it"
 }
 
 # Reminders on, and one that fell due while Lunara was not running (the moon enters a sign within

@@ -21,7 +21,8 @@ void TestCommandLine::answers_data() {
     QTest::addColumn<QString>("absent"); // text that must not be printed
     const QString noDisplay = QStringLiteral("no graphical display");
     QTest::newRow("--version") << QStringList{"--version"} << "xcb" << 0 << "lunara 1.20" << noDisplay;
-    QTest::newRow("--help") << QStringList{"--help"} << "xcb" << 0 << "Usage: lunara [--help | --version]" << noDisplay;
+    QTest::newRow("--help") << QStringList{"--help"} << "xcb" << 0
+                            << "Usage: lunara [--background | --help | --version]" << noDisplay;
     QTest::newRow("an unknown option") << QStringList{"--bogus"} << "xcb" << 2 << "lunara: unknown option '--bogus'"
                                        << noDisplay;
     QTest::newRow("an argument") << QStringList{"notes.txt"} << "xcb" << 2 << "lunara: unknown option 'notes.txt'"
@@ -30,6 +31,11 @@ void TestCommandLine::answers_data() {
                                 << "lunara: cannot start: no graphical display could be opened (is DISPLAY or "
                                    "WAYLAND_DISPLAY set to a running display?)"
                                 << "Aborted";
+    QTest::newRow("in the background, no display")
+        << QStringList{"--background"} << "xcb" << 1
+        << "lunara: cannot start: no graphical display could be opened (is DISPLAY or "
+           "WAYLAND_DISPLAY set to a running display?)"
+        << "Aborted";
     QTest::newRow("a platform that does not exist")
         << QStringList{} << "bogus" << 1
         << "lunara: cannot start: Could not find the Qt platform plugin \"bogus\" in \"\"" << noDisplay;
