@@ -317,18 +317,10 @@ void frmMagickHours::showMoonNow() {
     // belong to the day before), else at the noon of the date shown.
     const bool holdsNow = (now >= day_.dateStart && now < day_.dateEnd) || (now >= day_.start() && now < day_.end());
     const std::int64_t at = followsNow_ || holdsNow ? now : day_.dateStart + (day_.dateEnd - day_.dateStart) / 2;
-    // The quarter of the place's date the instant falls on names the phase that day.
-    const QTimeZone there = placeZone(location_.place);
-    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()), there);
-    std::optional<sky::Quarter> quarter;
-    for (const almanac::Event& e : almanac_.events(startOfLocalDay(date, there),
-                                                   startOfLocalDay(date.addDays(1), there), {almanac::Kind::Quarter})) {
-        quarter = e.quarter;
-    }
     moonAt_ = at;
     moonMinute_ = now / 60;
     setLabelText(lblMoonNow, QStringLiteral("%1, in %2 (%3)")
-                                 .arg(qs(sky::EightPhaseName(at, quarter)), qs(sky::MoonSignAt(at)),
+                                 .arg(phaseNameAt(almanac_, at, placeZone(location_.place)), qs(sky::MoonSignAt(at)),
                                       at == now ? QStringLiteral("now") : QStringLiteral("at noon")));
 }
 

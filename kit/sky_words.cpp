@@ -3,6 +3,7 @@
 #include "kit/local_time.h"
 #include "kit/services.h"
 #include "kit/text.h"
+#include "sky/sky.h"
 
 namespace lunara {
 
@@ -23,6 +24,16 @@ QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& si
     };
     return QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
         .arg(when(start), signEntered, when(end));
+}
+
+QString phaseNameAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone) {
+    const QDate date = localDate(QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()), zone);
+    std::optional<sky::Quarter> quarter;
+    for (const almanac::Event& e : almanac.events(startOfLocalDay(date, zone), startOfLocalDay(date.addDays(1), zone),
+                                                  {almanac::Kind::Quarter})) {
+        quarter = e.quarter;
+    }
+    return qs(sky::EightPhaseName(at, quarter));
 }
 
 } // namespace lunara

@@ -3,6 +3,8 @@
 // What the windows that show the sky share of its words and settings: the choice of planets for
 // the void of course, and the void-of-course sentence of a local day.
 
+#include "almanac/almanac.h"
+
 #include <QDate>
 #include <QString>
 #include <QTimeZone>
@@ -24,5 +26,9 @@ bool southernChosen(Services& services);
 // on another day names its weekday ("from Sunday 23:10").
 QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
                          const QTimeZone& zone);
+
+// The moon's phase at an instant, named by the quarter that falls on the instant's local date in
+// `zone` (a full moon's date is "Full Moon" all day): "Waxing Gibbous", "Full Moon".
+QString phaseNameAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone);
 
 } // namespace lunara

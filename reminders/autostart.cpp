@@ -60,7 +60,8 @@ bool startsWithSession() {
     return QSettings(QString::fromLatin1(kRunKey), QSettings::NativeFormat).contains(QStringLiteral("Lunara"));
 #else
     const QString path = autostartPath();
-    return !path.isEmpty() && !QFileInfo(path).isSymLink() && QFileInfo(path).isFile();
+    const QFileInfo entry(path);
+    return !path.isEmpty() && !entry.isSymLink() && entry.isFile();
 #endif
 }
 

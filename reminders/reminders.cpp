@@ -18,8 +18,6 @@ using reminders::Topic;
 namespace {
 
 constexpr std::int64_t kDay = 86400;
-// A check that comes this much later than the minute it was due was held up by a sleep or a
-// clock change: what fell due meanwhile is shown now.
 constexpr int kMinuteMs = 60 * 1000;
 
 constexpr almanac::Kinds kReminderKinds{almanac::Kind::Quarter, almanac::Kind::Ingress, almanac::Kind::VoidOfCourse,
@@ -103,27 +101,34 @@ void Reminders::restart() {
     check();
 }
 
-std::vector<reminders::Occurrence> Reminders::occurrencesAround(std::int64_t now) {
+bool Reminders::followZone() {
     const QTimeZone zone = services_.timeZone();
+    if (zone == zone_) {
+        return false;
+    }
+    // Set only when it changes: new dates drop what the almanac kept.
+    zone_ = zone;
+    almanac_.setDates(zoneDates(zone));
+    return true;
+}
+
+const std::vector<reminders::Occurrence>& Reminders::occurrencesAround(std::int64_t now) {
     // A new zone, or a clock that left the range found: look again, a day back to five ahead.
-    if (zone != zone_ || now < from_ || now + reminders::kLongestLeadSeconds + kDay / 2 > to_) {
-        zone_ = zone;
-        almanac_.setDates(zoneDates(zone));
+    if (followZone() || now < from_ || now + reminders::kLongestLeadSeconds + kDay / 2 > to_) {
         from_ = now - kDay;
         to_ = now + 5 * kDay;
         found_ = reminders::OccurrencesOf(almanac_.events(from_, to_, kReminderKinds));
         if (choice_.of(Topic::PlanetaryHour)) {
             const Location location = currentLocation(services_);
             const QTimeZone there = placeZone(location.place);
-            QDate date = planetaryDayAt(location.place, from_, zone).date;
+            QDate date = planetaryDayAt(location.place, from_, zone_).date;
             for (; startOfLocalDay(date, there) < to_; date = date.addDays(1)) {
-                for (const sky::PlanetaryHour& h : planetaryDay(location.place, date, zone).hours) {
+                for (const sky::PlanetaryHour& h : planetaryDay(location.place, date, zone_).hours) {
                     if (h.planet == choice_.hourPlanet) {
-                        const std::string name(sky::PlanetName(h.planet));
+                        const QString name = qs(sky::PlanetName(h.planet));
                         found_.push_back({Topic::PlanetaryHour, h.start,
-                                          "hour-" + QString::fromStdString(name).toLower().toStdString() + "-" +
-                                              std::to_string(h.start),
-                                          "The hour of " + name + " begins"});
+                                          QStringLiteral("hour-%1-%2").arg(name.toLower()).arg(h.start).toStdString(),
+                                          "The hour of " + name.toStdString() + " begins"});
                     }
                 }
             }
@@ -138,7 +143,6 @@ void Reminders::check() {
         return;
     }
     const std::int64_t now = services_.now().toSecsSinceEpoch();
-    lastCheck_ = now;
     const QString key = QString::fromLatin1(kShownUntilKey);
     bool known = false;
     std::int64_t after = services_.settings().value(key).toLongLong(&known);
@@ -161,12 +165,7 @@ void Reminders::check() {
 Reminder Reminders::reminderOf(const reminders::Due& due, std::int64_t now) const {
     const QDateTime at = roundedLocal(due.what.at, zone_);
     const QDateTime today = QDateTime::fromSecsSinceEpoch(now, zone_);
-    QString when;
-    if (due.late) {
-        when = QStringLiteral("Late reminder");
-    } else {
-        when = leadText(due.leadMinutes);
-    }
+    const QString when = due.late ? QStringLiteral("Late reminder") : leadText(due.leadMinutes);
     const QString date = at.date() == today.date() ? QStringLiteral("today")
                                                    : english().toString(at.date(), QStringLiteral("dddd d MMMM"));
     Reminder r;
@@ -180,21 +179,13 @@ Reminder Reminders::reminderOf(const reminders::Due& due, std::int64_t now) cons
 
 QString Reminders::moonNow() {
     const std::int64_t now = services_.now().toSecsSinceEpoch();
-    const QTimeZone zone = services_.timeZone();
-    almanac_.setDates(zoneDates(zone));
-    const QDate today = localDate(QDateTime::fromSecsSinceEpoch(now, QTimeZone::utc()), zone);
-    std::optional<sky::Quarter> quarter;
+    followZone();
+    const QTimeZone& zone = zone_;
     std::optional<almanac::Event> voidNow;
-    for (const almanac::Event& e :
-         almanac_.events(startOfLocalDay(today, zone), startOfLocalDay(today.addDays(1), zone),
-                         {almanac::Kind::Quarter, almanac::Kind::VoidOfCourse})) {
-        if (e.kind == almanac::Kind::Quarter) {
-            quarter = e.quarter;
-        } else if (e.start <= now && now < e.end) {
-            voidNow = e;
-        }
+    for (const almanac::Event& e : almanac_.events(now, now + 1, {almanac::Kind::VoidOfCourse})) {
+        voidNow = e;
     }
-    QString text = QStringLiteral("%1 in %2").arg(qs(sky::EightPhaseName(now, quarter)), qs(sky::MoonSignAt(now)));
+    QString text = QStringLiteral("%1 in %2").arg(phaseNameAt(almanac_, now, zone), qs(sky::MoonSignAt(now)));
     if (voidNow) {
         text += QStringLiteral(", void of course until %1").arg(localTimeText(voidNow->end, zone));
     }

@@ -59,7 +59,9 @@ signals:
     void minute();
 
 private:
-    std::vector<reminders::Occurrence> occurrencesAround(std::int64_t now);
+    // Gives the almanac the zone's dates when the computer's zone changed; true when it did.
+    bool followZone();
+    const std::vector<reminders::Occurrence>& occurrencesAround(std::int64_t now);
     Reminder reminderOf(const reminders::Due& due, std::int64_t now) const;
 
     Services& services_;
@@ -72,7 +74,6 @@ private:
     std::vector<reminders::Occurrence> found_;
     std::int64_t from_ = 0;
     std::int64_t to_ = 0;
-    std::int64_t lastCheck_ = 0;
 };
 
 } // namespace lunara

@@ -517,7 +517,6 @@ void frmMDI::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    delete std::exchange(tray_, nullptr);
     event->accept();
     emit closed();
 }
