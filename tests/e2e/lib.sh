@@ -46,6 +46,15 @@ start_x() {
     SETTINGS="$XDG_CONFIG_HOME/Lunara/Lunara.conf"
 }
 
+# A private session bus for this test alone: the desktop's services it starts talk over it.
+start_session_bus() {
+    dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus" --print-address=3 \
+        3>"$E2E_TMP/bus.address" >/dev/null 2>&1 &
+    eventually "[ -s '$E2E_TMP/bus.address' ]" || fail "the session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_TMP/bus.address")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
 # launch VAR: starts lunara and stores its process id in VAR.
 launch() {
     "$LUNARA" >>"$E2E_TMP/lunara.log" 2>&1 &

@@ -13,6 +13,7 @@ readonly LAUNCHER="Lunara v1.20"
 readonly BOX="Lunara"
 readonly DARK_GREEN="rgb(10,100,20)"
 readonly ORANGE="rgb(255,128,0)"
+readonly WHITE="rgb(255,255,255)" TOOLTIP_YELLOW="rgb(255,255,220)"
 
 # Client sizes in pixels of the feature windows, as drawn.
 readonly CANDLE_WIDTH=545 MOON_MAIN_WIDTH=681 MOON_RESULT_WIDTH=569 CALENDAR_WIDTH=780 HOURS_WIDTH=780
@@ -99,6 +100,81 @@ reminders() {
     import -window "$dialog" "$SHOTS_DIR/reminders-dialog-alone.png"
     press "$dialog" Escape
     eventually "[ -z \"\$(windows_named 'Reminders')\" ]" || fail "Esc did not close Reminders"
+}
+
+# A desktop with a tray and a notification service, both Debian's own (a stand-alone tray and a
+# notification daemon), on a private session bus: a reminder missed while Lunara was not running
+# shows as the desktop's notification, its action opens the calendar; the tray's icon opens the
+# launcher, shows the moon now as its tooltip, its menu opens a feature and quits; closing the
+# launcher with reminders on keeps Lunara in the tray.
+tray() {
+    start_session_bus
+    # The notification stays until acted on (a loaded machine may take longer than its timeout),
+    # and shows the program's icon by the name Lunara gives.
+    mkdir -p "$XDG_CONFIG_HOME/dunst" "$E2E_TMP/icons"
+    cp "$(dirname "${BASH_SOURCE[0]}")/../../assets/icons/lunara-32.png" "$E2E_TMP/icons/example.lunara.Lunara.png"
+    printf '[global]\nicon_path = %s\n[urgency_normal]\ntimeout = 0\n' "$E2E_TMP/icons" >"$XDG_CONFIG_HOME/dunst/dunstrc"
+    dunst >>"$E2E_TMP/desktop.log" 2>&1 &
+    trayer --edge top --align right --widthtype request --height 24 --transparent false --tint 0x202020 \
+        >>"$E2E_TMP/desktop.log" 2>&1 &
+    local panel
+    panel=$(wait_window panel)
+    eventually "dunstctl count displayed >/dev/null 2>&1" || fail "the notification daemon did not start"
+    mkdir -p "$(dirname "$SETTINGS")"
+    printf '[Reminders]\nIngress=4320\nShownUntil=%s\n' "$(($(date +%s) - 3 * 86400))" >"$SETTINGS"
+    launch first
+    local win
+    win=$(wait_window "$LAUNCHER")
+    eventually "[ \"\$(dunstctl count displayed)\" = 1 ]" || fail "no notification on the desktop"
+    # The icon in the tray: the tray's only one, at its centre.
+    local x y
+    eval "$(xdotool getwindowgeometry --shell "$panel")"
+    x=$((X + WIDTH / 2)) y=$((Y + HEIGHT / 2))
+    eventually "[ -n \"\$(xdotool search --class lunara | while read -r w; do xdotool getwindowgeometry \$w; done | grep -x '  Geometry: 22x22')\" ]" ||
+        fail "no icon in the tray"
+    press "$win" alt+f x
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 0 ]" || fail "Exit did not hide the launcher"
+    running "$first" || fail "closing the launcher ended Lunara though it reminds"
+    # The moon now, as the icon's tooltip (a pointer that moves over it, as a hand does).
+    local i
+    xdotool mousemove $((x - 200)) $((y + 200))
+    for i in -8 -6 -4 -2 0; do xdotool mousemove $((x + i)) "$y" && sleep 0.1; done
+    # (Tooltips and menus are found by their colours: xdotool does not list such windows.)
+    eventually "[ -n \"\$(bbox '$TOOLTIP_YELLOW')\" ]" || fail "no tooltip over the icon"
+    settled_shot tray
+    # The notification's action: the calendar at the day.
+    dunstctl action 0
+    win=$(wait_window "$LAUNCHER")
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $CALENDAR_WIDTH ]" || fail "the notification's action opened no calendar"
+    # Closed, the daemon keeps it in its history, as shown.
+    dunstctl close
+    eventually "[ \"\$(dunstctl count history)\" = 1 ]" || fail "the notification did not close"
+    local shown
+    shown=$(dunstctl history | python3 -c 'import json, sys
+n = json.load(sys.stdin)["data"][0][0]
+print(n["appname"]["data"], "|", n["summary"]["data"], "|", n["body"]["data"])')
+    grep -Eq '^Lunara \| Moon enters [A-Z][a-z]+ \| Late reminder: [A-Z][a-z]+day [0-9]+ [A-Z][a-z]+ at [0-9]{2}:[0-9]{2} \(' <<<"$shown" ||
+        fail "the notification said: $shown"
+    # A click on the icon shows the hidden launcher; its menu opens Magick Hours, and quits.
+    press "$win" alt+f x
+    eventually "[ -z \"\$(bbox '$ORANGE')\" ]" || fail "the calendar's Exit did not close it"
+    press "$win" alt+f x
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 0 ]" || fail "Exit did not hide the launcher"
+    xdotool mousemove "$x" "$y" click 1
+    win=$(wait_window "$LAUNCHER")
+    press "$win" alt+f x
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 0 ]" || fail "Exit did not hide the launcher"
+    xdotool mousemove "$x" "$y" click 3
+    eventually "[ -n \"\$(bbox '$WHITE')\" ]" || fail "no menu from the icon"
+    xdotool key h
+    win=$(wait_window "$LAUNCHER")
+    eventually "[ \"\$(feature_width '$ORANGE')\" = $HOURS_WIDTH ]" || fail "the tray's Magick Hours opened nothing"
+    press "$win" alt+f x
+    eventually "[ \$(count_windows '$LAUNCHER') -eq 0 ]" || fail "Exit did not hide the launcher"
+    xdotool mousemove "$x" "$y" click 3
+    eventually "[ -n \"\$(bbox '$WHITE')\" ]" || fail "no menu from the icon"
+    xdotool key q
+    wait_exit "$first" || fail "the tray's Quit did not end Lunara"
 }
 
 reminder() {
