@@ -77,8 +77,12 @@ void fitCaption(QWidget* w, const Control& c) {
     }
     const QFontMetrics fm(w->font());
     if (auto* label = qobject_cast<QLabel*>(w)) {
+        // A label two lines high wraps its words: nothing to measure.
+        if (w->height() >= 2 * fm.height()) {
+            return;
+        }
         const int need = fm.horizontalAdvance(label->text()) + 2;
-        if (need > w->width() && w->height() < 2 * fm.height()) {
+        if (need > w->width()) {
             const int grow = need - w->width();
             w->setGeometry(c.look.align == AlignCenter ? w->x() - grow / 2 : w->x(), w->y(), need, w->height());
         }

@@ -169,6 +169,7 @@ void frmMoonMagickMain::Form_Load() {
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
     optMoonPhase->setChecked(true);
+    lblTodayYear->hide(); // until today's sky is known
     FillTodayPanel();
     Timer1->start();
 }
@@ -186,7 +187,7 @@ void frmMoonMagickMain::FillTodayPanel() {
         setLabelText(lblCurrentMoonPhaseDesc, qs(phase->description));
     }
     setLabelText(lblCurrentDateTime, clockText(services));
-    showYearToday();
+    scheduleYearToday();
     const auto sign = CalculateSunSign(day, month);
     if (!sign) {
         return;
@@ -206,13 +207,30 @@ void frmMoonMagickMain::FillTodayPanel() {
     }
 }
 
+void frmMoonMagickMain::scheduleYearToday() {
+    // The year's searches take longer than a frame: the window shows first, the line a moment
+    // later (it is hidden on most days anyway). Opening and showing ask once between them.
+    if (yearTodayPending_) {
+        return;
+    }
+    yearTodayPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        yearTodayPending_ = false;
+        showYearToday();
+    });
+}
+
 void frmMoonMagickMain::showYearToday() {
     // Today in the real sky where the user is: the wheel's sabbat, an eclipse, a station, and a
     // retrograde Mercury, named; the tooltip gives their times.
     Services& services = host().services();
     const QTimeZone zone = services.timeZone();
     const Location location = currentLocation(services);
-    almanac_.setDates(zoneDates(zone));
+    if (zone != yearTodayZone_) {
+        // New dates drop the sabbats the almanac kept: only when the zone changed.
+        yearTodayZone_ = zone;
+        almanac_.setDates(zoneDates(zone));
+    }
     almanac_.setSouthern(southernChosen(services));
     almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
     const std::int64_t from = startOfLocalDay(todayShown_, zone);
@@ -228,7 +246,7 @@ void frmMoonMagickMain::showYearToday() {
 void frmMoonMagickMain::showEvent(QShowEvent* event) {
     FeatureWindow::showEvent(event);
     if (todayShown_.isValid()) {
-        showYearToday();
+        scheduleYearToday();
     }
 }
 

@@ -4,6 +4,7 @@
 #include "moon/moon_host.h"
 
 #include <QDate>
+#include <QTimeZone>
 
 class QComboBox;
 class QLabel;
@@ -61,11 +62,14 @@ private:
     void buildMenus();
     void connectControls();
     void Form_Load();
+    void scheduleYearToday();
     void showYearToday();
 
     MoonHost& moonHost_;
     QDate todayShown_; // the date the today panel was computed for
     almanac::Almanac almanac_;
+    QTimeZone yearTodayZone_; // the zone whose dates the almanac has
+    bool yearTodayPending_ = false;
 };
 
 } // namespace lunara

@@ -86,11 +86,7 @@ Reminders::Reminders(Services& services, QObject* parent) : QObject(parent), ser
 
 void Reminders::restart() {
     choice_ = storedReminderChoice(services_);
-    const Location location = currentLocation(services_);
-    almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
-    almanac_.setSouthern(southernChosen(services_));
-    almanac_.setModernPlanets(modernPlanetsChosen(services_));
-    placeName_ = placeName(location.place);
+    placeRead_ = false;
     found_.clear();
     from_ = to_ = 0;
     if (!active()) {
@@ -99,6 +95,18 @@ void Reminders::restart() {
     }
     clock_.start();
     check();
+}
+
+void Reminders::followPlace() {
+    if (placeRead_) {
+        return;
+    }
+    placeRead_ = true;
+    const Location location = currentLocation(services_);
+    almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
+    almanac_.setSouthern(southernChosen(services_));
+    almanac_.setModernPlanets(modernPlanetsChosen(services_));
+    placeName_ = placeName(location.place);
 }
 
 bool Reminders::followZone() {
@@ -114,6 +122,7 @@ bool Reminders::followZone() {
 
 const std::vector<reminders::Occurrence>& Reminders::occurrencesAround(std::int64_t now) {
     // A new zone, or a clock that left the range found: look again, a day back to five ahead.
+    followPlace();
     if (followZone() || now < from_ || now + reminders::kLongestLeadSeconds + kDay / 2 > to_) {
         from_ = now - kDay;
         to_ = now + 5 * kDay;
@@ -179,6 +188,7 @@ Reminder Reminders::reminderOf(const reminders::Due& due, std::int64_t now) cons
 
 QString Reminders::moonNow() {
     const std::int64_t now = services_.now().toSecsSinceEpoch();
+    followPlace();
     followZone();
     const QTimeZone& zone = zone_;
     std::optional<almanac::Event> voidNow;

@@ -59,6 +59,9 @@ signals:
     void minute();
 
 private:
+    // Gives the almanac the stored place, once after each restart: finding it reads the zone table,
+    // which a start with every reminder off need not pay for.
+    void followPlace();
     // Gives the almanac the zone's dates when the computer's zone changed; true when it did.
     bool followZone();
     const std::vector<reminders::Occurrence>& occurrencesAround(std::int64_t now);
@@ -69,6 +72,7 @@ private:
     reminders::Choice choice_;
     almanac::Almanac almanac_;
     QString placeName_;
+    bool placeRead_ = false;
     QTimeZone zone_;
     // The occurrences found for [from_, to_): looked for again only when the clock leaves them.
     std::vector<reminders::Occurrence> found_;

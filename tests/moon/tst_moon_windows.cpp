@@ -182,9 +182,10 @@ void TestMoonWindows::todaysSkyWhereTheUserIs() {
     click(session->launcher->cmdSelectOption[1]);
     main = session->launcher->moonMain();
     QVERIFY(main);
+    // Filled once the window has shown.
+    QTRY_COMPARE(main->lblTodayYear->toolTip().section(u'\n', 0, 0), firstInFull);
     QCOMPARE(main->lblTodayYear->text(), named);
     QCOMPARE(main->lblTodayYear->isHidden(), named.isEmpty());
-    QCOMPARE(main->lblTodayYear->toolTip().section(u'\n', 0, 0), firstInFull);
 }
 
 void TestMoonWindows::opensWithTheFirstEntries() {
