@@ -5,11 +5,11 @@
 // the background or in the tray) shows it and the second ends quietly; a copy that shows a window
 // changes nothing, and the second says that Lunara is already running.
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
-
-class QLocalServer;
+#include <memory>
 
 namespace lunara {
 
@@ -27,11 +27,29 @@ class InstanceChannel : public QObject {
 public:
     // `showIfHidden` shows the launcher if no window is shown and says whether it did.
     InstanceChannel(const QString& name, std::function<bool()> showIfHidden, QObject* parent = nullptr);
+    ~InstanceChannel() override;
     bool listening() const;
 
 private:
-    QLocalServer* server_;
+    // The platform's end: a Unix domain socket, or on Windows a named pipe through Qt Network.
+    struct Listener;
+    // The answer to one request line; empty for a line that asks nothing.
+    QByteArray answer(const QByteArray& line) const;
+
     std::function<bool()> showIfHidden_;
+    std::unique_ptr<Listener> listener_;
 };
+
+namespace channel {
+
+// What the two copies say: one line each way, at most kLineLimit bytes.
+inline constexpr char kShow[] = "show\n";
+inline constexpr char kShown[] = "shown\n";
+inline constexpr char kBusy[] = "busy\n";
+inline constexpr int kLineLimit = 16;
+
+RunningCopy fromAnswer(const QByteArray& line);
+
+} // namespace channel
 
 } // namespace lunara
