@@ -25,6 +25,7 @@
 #include <QStackedLayout>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace lunara {
 
@@ -249,8 +250,12 @@ void frmMDI::showLauncher() {
         }
         showMaximized();
     }
-    raise();
-    activateWindow();
+    // Asked again (a second start, the tray): bring it to the front. A window mapped the first time
+    // is put there by the desktop, and asking as well makes the X server expose it twice at start.
+    if (std::exchange(shownBefore_, true)) {
+        raise();
+        activateWindow();
+    }
 }
 
 void frmMDI::showReminders() {

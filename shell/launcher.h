@@ -130,6 +130,7 @@ private:
     Reminders reminders_;
     Notifier notifier_;
     QSystemTrayIcon* tray_ = nullptr;
+    bool shownBefore_ = false;
     bool background_ = false;
     bool quitting_ = false;
 };
