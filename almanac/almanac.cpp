@@ -141,6 +141,9 @@ void Almanac::setSouthern(bool southern) {
 }
 
 void Almanac::setDates(Dates dates) {
+    if (!dates.name.empty() && dates.name == dates_.name) {
+        return;
+    }
     dates_ = std::move(dates);
     kept_[Sabbats] = {};
     kept_[MoonNames] = {};

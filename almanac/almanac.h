@@ -123,6 +123,9 @@ struct Place {
 struct Dates {
     std::function<int(std::int64_t)> dateOf;
     std::function<std::int64_t(int)> startOf;
+    // Which dates these are (a zone's name): setting dates of the same name again keeps what the
+    // almanac found; empty names none.
+    std::string name;
 };
 
 // Events from elsewhere, of kind Other: every one of [from, to) (a period: overlapping it).

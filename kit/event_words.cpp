@@ -54,7 +54,7 @@ QString distance(double km) { return english().toString(qRound64(km)) + QStringL
 
 almanac::Dates zoneDates(const QTimeZone& zone) {
     return {[zone](std::int64_t t) { return dateNumber(QDateTime::fromSecsSinceEpoch(t, zone).date()); },
-            [zone](int date) { return startOfLocalDay(dateOfNumber(date), zone); }};
+            [zone](int date) { return startOfLocalDay(dateOfNumber(date), zone); }, zone.id().toStdString()};
 }
 
 QDate dateOfNumber(int date) { return {date / 10000, date / 100 % 100, date % 100}; }

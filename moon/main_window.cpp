@@ -226,11 +226,7 @@ void frmMoonMagickMain::showYearToday() {
     Services& services = host().services();
     const QTimeZone zone = services.timeZone();
     const Location location = currentLocation(services);
-    if (zone != yearTodayZone_) {
-        // New dates drop the sabbats the almanac kept: only when the zone changed.
-        yearTodayZone_ = zone;
-        almanac_.setDates(zoneDates(zone));
-    }
+    almanac_.setDates(zoneDates(zone));
     almanac_.setSouthern(southernChosen(services));
     almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
     const std::int64_t from = startOfLocalDay(todayShown_, zone);

@@ -4,7 +4,6 @@
 #include "moon/moon_host.h"
 
 #include <QDate>
-#include <QTimeZone>
 
 class QComboBox;
 class QLabel;
@@ -68,7 +67,6 @@ private:
     MoonHost& moonHost_;
     QDate todayShown_; // the date the today panel was computed for
     almanac::Almanac almanac_;
-    QTimeZone yearTodayZone_; // the zone whose dates the almanac has
     bool yearTodayPending_ = false;
 };
 

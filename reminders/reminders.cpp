@@ -114,7 +114,6 @@ bool Reminders::followZone() {
     if (zone == zone_) {
         return false;
     }
-    // Set only when it changes: new dates drop what the almanac kept.
     zone_ = zone;
     almanac_.setDates(zoneDates(zone));
     return true;

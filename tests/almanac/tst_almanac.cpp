@@ -183,6 +183,21 @@ void TestAlmanac::whatIsKeptIsNotSearchedAgain() {
     almanac.setSouthern(true);
     almanac.events(kDecember2026, kJanuary2027, all);
     QCOMPARE(almanac.searches(), 2 * month + 3);
+    // Dates of the same name given again keep them; dates of another name, or of none, do not.
+    const auto named = [](std::string name) { return Dates{nullptr, nullptr, std::move(name)}; };
+    almanac.setDates(named("Europe/Berlin"));
+    almanac.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(almanac.searches(), 2 * month + 5);
+    almanac.setDates(named("Europe/Berlin"));
+    almanac.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(almanac.searches(), 2 * month + 5);
+    almanac.setDates(named("Australia/Sydney"));
+    almanac.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(almanac.searches(), 2 * month + 7);
+    almanac.setDates(named(""));
+    almanac.setDates(named(""));
+    almanac.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(almanac.searches(), 2 * month + 9);
 }
 
 // What an almanac kept from earlier ranges, joined at their seams, is what a fresh one finds.

@@ -31,7 +31,7 @@ const Event* find(const std::vector<Event>& events, std::string_view words, int 
 Dates tenHoursEast() {
     constexpr std::int64_t kOffset = 10LL * 3600;
     return {[](std::int64_t t) { return UtcDateNumber(t + kOffset); },
-            [](int date) { return UtcStartOf(date) - kOffset; }};
+            [](int date) { return UtcStartOf(date) - kOffset; }, "ten hours east"};
 }
 
 const Place kBerlin{52.52, 13.40};
