@@ -1,4 +1,5 @@
 #include "assets/assets.h"
+#include "kit/deferred_icon_style.h"
 #include "kit/services.h"
 #include "shell/instance_channel.h"
 #include "shell/launcher.h"
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Lunara"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.lunara.Lunara"));
+    QApplication::setStyle(new lunara::DeferredIconStyle);
     QApplication::setWindowIcon(lunara::programIcon());
 
     lunara::Services services;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -296,8 +297,16 @@ QImage drawCandles(int size) {
     return img;
 }
 
-bool save(const QImage& img, const QString& path) {
-    if (!img.save(path, "PNG")) {
+// The pictures the launcher shows at start-up are stored without compression: inflating them cost
+// more than everything else in reading them, and they are a few kilobytes each.
+enum class Stored { Compressed, Plain };
+
+bool save(const QImage& img, const QString& path, Stored stored = Stored::Compressed) {
+    QImageWriter writer(path, "png");
+    if (stored == Stored::Plain) {
+        writer.setQuality(100); // zlib level 0
+    }
+    if (!writer.write(img)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -396,7 +405,8 @@ int main(int argc, char** argv) {
     std::vector<QImage> icons;
     for (int size : {16, 32, 48, 256}) {
         icons.push_back(drawMoon(size, size, kPi, false));
-        ok &= save(icons.back(), out.filePath(QString("icons/lunara-%1.png").arg(size)));
+        ok &= save(icons.back(), out.filePath(QString("icons/lunara-%1.png").arg(size)),
+                   size <= 48 ? Stored::Plain : Stored::Compressed);
     }
     ok &= saveIco(icons, out.filePath("icons/lunara.ico"));
     ok &= saveIcns({{"icp4", icons[0]},
@@ -405,9 +415,9 @@ int main(int argc, char** argv) {
                     {"ic08", icons[3]},
                     {"ic09", drawMoon(512, 512, kPi, false)}},
                    out.filePath("icons/lunara.icns"));
-    ok &= save(drawMoon(32, 32, kPi, false), out.filePath("icons/full-moon.png"));
+    ok &= save(drawMoon(32, 32, kPi, false), out.filePath("icons/full-moon.png"), Stored::Plain);
     ok &= save(drawMoon(64, 64, kPi, false), out.filePath("icons/full-moon@2x.png"));
-    ok &= save(drawCandles(32), out.filePath("icons/candles.png"));
+    ok &= save(drawCandles(32), out.filePath("icons/candles.png"), Stored::Plain);
     ok &= save(drawCandles(64), out.filePath("icons/candles@2x.png"));
     return ok ? 0 : 1;
 }
