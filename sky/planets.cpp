@@ -222,17 +222,9 @@ std::vector<MoonAspect> MoonAspectsBetween(std::int64_t fromUnix, std::int64_t t
         times.push_back(t);
     }
     times.push_back(toUnix);
-    // Places unwrapped so a cubic never meets the jump at 360: the moon's twelve hours apart (within
-    // 0.1", a fifth of a second of its motion against a planet), the inner planets' a day apart,
-    // the slow outer ones' four days (within 0.05": their loops take months).
-    const auto unwrapped = [](auto&& longitude) {
-        return [longitude, previous = 0.0, first = true](double t) mutable {
-            const double l = longitude(t);
-            previous = first ? l : previous + wrap180(l - previous);
-            first = false;
-            return previous;
-        };
-    };
+    // Places on cubic tracks: the moon's twelve hours apart (within 0.1", a fifth of a second of its
+    // motion against a planet), the inner planets' a day apart, the slow outer ones' four days
+    // (within 0.05": their loops take months).
     const CubicTrack<double> moonTrack(
         static_cast<double>(start), static_cast<double>(toUnix), 2.0 * static_cast<double>(kStep),
         unwrapped([](double t) { return MoonPosition(julianEphemerisDay(t)).longitude; }));

@@ -308,69 +308,41 @@ std::string_view MoonSignAt(std::int64_t unixSeconds) {
 
 namespace {
 
-int bandOf(double longitude) { return static_cast<int>(longitude / 30.0) % 12; }
-
-// The first second at which the moon stands in band bandB, between a (in another band) and b (in
-// bandB), less than 30 degrees of motion apart. The secant on the longitude past the boundary
-// finds it in a few steps; halving keeps it safe.
-std::int64_t ingressBetween(std::int64_t a, double la, std::int64_t b, double lb, int bandB) {
-    const double boundary = bandB * 30.0;
-    // Degrees past the boundary, continuous across 360.
-    const auto past = [boundary](double longitude) {
-        double d = longitude - boundary;
-        while (d > 180) {
-            d -= 360;
-        }
-        while (d < -180) {
-            d += 360;
-        }
-        return d;
-    };
-    double pa = past(la);
-    double pb = past(lb);
-    std::int64_t lo = a;
-    std::int64_t hi = b;
-    for (int step = 0; hi - lo > 1 && step < 60; ++step) {
-        std::int64_t t = lo + static_cast<std::int64_t>(std::llround(double(hi - lo) * (-pa / (pb - pa))));
-        if (step % 3 == 2 || t <= lo || t >= hi) {
-            t = lo + (hi - lo) / 2;
-        }
-        const double pt = past(MoonEclipticLongitude(t));
-        if (pt < 0) {
-            lo = t;
-            pa = pt;
-        } else {
-            hi = t;
-            pb = pt;
-        }
-        // Within a second of the root on the side still behind it: the next second is past it.
-        if (pa < 0 && -pa < 0.0002 && pb - pa > 0) {
-            const std::int64_t next = lo + 1;
-            if (past(MoonEclipticLongitude(next)) >= 0) {
-                return next;
-            }
-        }
-    }
-    return hi;
-}
+int bandOf(double longitude) { return static_cast<int>(norm360(longitude) / 30.0) % 12; }
 
 } // namespace
 
 std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_t toUnix) {
     requireCovered("SignIngressesBetween", fromUnix, toUnix);
     std::vector<SignIngress> out;
-    // The moon moves at most some 8 degrees in twelve hours: never past a whole sign in a step.
-    constexpr std::int64_t kStep = 12LL * 3600;
+    if (toUnix <= fromUnix) {
+        return out;
+    }
+    // The moon's place every twelve hours (it moves at most some 8 degrees in that time: never
+    // past a whole sign) and a cubic through those places, within 0.1" or a fifth of a second of
+    // its motion. The ingress is found on the cubic; the theory is asked only at the second found
+    // and its neighbour, for the first second in the new sign.
+    constexpr double kSpacing = 12.0 * 3600;
     // From the second before the range: an ingress at its very start is one of its own.
-    std::int64_t a = fromUnix - 1;
-    double la = MoonEclipticLongitude(a);
-    while (a < toUnix) {
-        const std::int64_t b = std::min(a + kStep, toUnix);
-        const double lb = MoonEclipticLongitude(b);
-        if (bandOf(lb) != bandOf(la)) {
-            const std::int64_t at = ingressBetween(a, la, b, lb, bandOf(lb));
-            if (at < toUnix) {
-                out.push_back({at, kSigns[static_cast<std::size_t>(bandOf(lb))]});
+    const double start = static_cast<double>(fromUnix - 1);
+    const CubicTrack<double> track(start, static_cast<double>(toUnix), kSpacing,
+                                   unwrapped([](double t) { return MoonPosition(julianEphemerisDay(t)).longitude; }));
+    double a = std::floor(start / kSpacing) * kSpacing;
+    double la = track.at(a);
+    while (a < static_cast<double>(toUnix)) {
+        const double b = a + kSpacing;
+        const double lb = track.at(b);
+        const int band = bandOf(lb);
+        if (band != bandOf(la)) {
+            const double boundary = band * 30.0;
+            const auto onTrack = [&](double t) { return wrap180(track.at(t) - boundary); };
+            const auto exact = [boundary](double t) {
+                return wrap180(MoonPosition(julianEphemerisDay(t)).longitude - boundary);
+            };
+            const std::int64_t at =
+                firstSecondPast(rootBetween({a, onTrack(a)}, {b, onTrack(b)}, onTrack), true, exact);
+            if (at >= fromUnix && at < toUnix) {
+                out.push_back({at, kSigns[static_cast<std::size_t>(band)]});
             }
         }
         a = b;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lunara::sky::detail {
@@ -233,6 +234,17 @@ inline constexpr double kSunRadiusKm = 696000.0;
 inline double wrap180(double degrees) {
     const double d = norm360(degrees);
     return d > 180 ? d - 360 : d;
+}
+
+// A longitude asked in time order (degrees), made continuous by whole turns so that a cubic
+// through its places never meets the jump from 360 back to 0.
+template <typename F> auto unwrapped(F&& longitude) {
+    return [longitude = std::forward<F>(longitude), previous = 0.0, first = true](double t) mutable {
+        const double l = longitude(t);
+        previous = first ? l : previous + wrap180(l - previous);
+        first = false;
+        return previous;
+    };
 }
 
 // The highest (or lowest) point of f between a and b, by golden section to a second.
