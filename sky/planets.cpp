@@ -225,9 +225,8 @@ std::vector<MoonAspect> MoonAspectsBetween(std::int64_t fromUnix, std::int64_t t
     // Places on cubic tracks: the moon's twelve hours apart (within 0.1", a fifth of a second of its
     // motion against a planet), the inner planets' a day apart, the slow outer ones' four days
     // (within 0.05": their loops take months).
-    const CubicTrack<double> moonTrack(
-        static_cast<double>(start), static_cast<double>(toUnix), 2.0 * static_cast<double>(kStep),
-        unwrapped([](double t) { return MoonPosition(julianEphemerisDay(t)).longitude; }));
+    const CubicTrack<double> moonTrack(static_cast<double>(start), static_cast<double>(toUnix),
+                                       2.0 * static_cast<double>(kStep), unwrapped(moonLongitudeAt));
     // The earth's place at each node (whole days since 1970), shared by every planet's track.
     std::map<double, Helio> earth;
     for (const Planet planet : aspectPlanets(modern)) {

@@ -325,8 +325,7 @@ std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_
     constexpr double kSpacing = 12.0 * 3600;
     // From the second before the range: an ingress at its very start is one of its own.
     const double start = static_cast<double>(fromUnix - 1);
-    const CubicTrack<double> track(start, static_cast<double>(toUnix), kSpacing,
-                                   unwrapped([](double t) { return MoonPosition(julianEphemerisDay(t)).longitude; }));
+    const CubicTrack<double> track(start, static_cast<double>(toUnix), kSpacing, unwrapped(moonLongitudeAt));
     double a = std::floor(start / kSpacing) * kSpacing;
     double la = track.at(a);
     while (a < static_cast<double>(toUnix)) {
@@ -336,9 +335,7 @@ std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_
         if (band != bandOf(la)) {
             const double boundary = band * 30.0;
             const auto onTrack = [&](double t) { return wrap180(track.at(t) - boundary); };
-            const auto exact = [boundary](double t) {
-                return wrap180(MoonPosition(julianEphemerisDay(t)).longitude - boundary);
-            };
+            const auto exact = [boundary](double t) { return wrap180(moonLongitudeAt(t) - boundary); };
             const std::int64_t at =
                 firstSecondPast(rootBetween({a, onTrack(a)}, {b, onTrack(b)}, onTrack), true, exact);
             if (at >= fromUnix && at < toUnix) {

@@ -101,6 +101,9 @@ inline double julianEphemerisDay(double unixSeconds) {
     return jd + DeltaT(2000.0 + (jd - 2451544.5) / 365.25) / 86400.0;
 }
 
+// The moon's apparent longitude at an instant in Unix seconds (fractions kept), degrees.
+inline double moonLongitudeAt(double unixSeconds) { return MoonPosition(julianEphemerisDay(unixSeconds)).longitude; }
+
 // A place that changes smoothly over the spacing of its nodes, from a cubic through four of them:
 // a small fraction of an arc second for the moon six hours apart or a planet a day apart, at a
 // fraction of the theory's cost, since the searches ask for many instants. T needs + and * double.
