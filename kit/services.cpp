@@ -7,19 +7,25 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -59,6 +65,8 @@ Services::~Services() {
 }
 
 Services* Services::current() { return currentServices; }
+
+bool Services::trayAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 namespace {
 // The texts keep the carriage return they were written with; a label breaks lines on '\n'.
@@ -394,12 +402,115 @@ bool Services::storeSetting(const QString& key, const QVariant& value) {
     // pending changes; a left-over one (a folder, an empty file) would hang the program. Judge or
     // clear it first, and change nothing when it cannot be had.
     if (!storeLockFree(settings_->fileName())) {
+        storeProblem_ = QStringLiteral("%1: its lock %2 is held and cannot be cleared")
+                            .arg(QDir::toNativeSeparators(settings_->fileName()),
+                                 QDir::toNativeSeparators(storeLockPath(settings_->fileName())));
         return false;
     }
     settings_->setValue(key, value);
     // Written at once: the program may be ended without a clean exit.
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() != QSettings::NoError || !readsBack()) {
+        storeProblem_ = diagnoseStore();
+        return false;
+    }
+    emit settingStored(key);
+    return true;
+}
+
+namespace {
+
+// What a file in the settings' own format holds, read without QSettings (whose cache of the file
+// within this process would answer from memory): every key with its value as written, for the
+// keys and values of plain printable ASCII, the only ones Lunara writes.
+std::optional<QHash<QString, QString>> plainIniValues(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QHash<QString, QString> values;
+    QString section;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0) {
+            continue;
+        }
+        QString value = line.mid(eq + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')) {
+            value = value.mid(1, value.size() - 2);
+        }
+        value.replace(QLatin1String("\\\""), QLatin1String("\"")).replace(QLatin1String("\\\\"), QLatin1String("\\"));
+        const QString name = line.left(eq).trimmed();
+        values.insert(section == QLatin1String("General") ? name : section + u'/' + name, value);
+    }
+    return values;
+}
+
+bool plainAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+}
+
+} // namespace
+
+bool Services::readsBack() const {
+    // QSettings reports success for a file cut short by a full disk or a size limit (a write that
+    // stops part-way is not an error to it), which loses every key after the cut: a store that is
+    // a file is read again, whole, to be sure.
+    const QString path = settings_->fileName();
+    bool ini = settings_->format() == QSettings::IniFormat;
+#ifndef Q_OS_DARWIN
+    ini = ini || settings_->format() == QSettings::NativeFormat; // an INI file, or the registry (no path)
+#endif
+    if (!ini || storeLockPath(path).isEmpty()) {
+        return true;
+    }
+    const std::optional<QHash<QString, QString>> written = plainIniValues(path);
+    if (!written) {
+        return false;
+    }
+    const QStringList keys = settings_->allKeys();
+    return std::all_of(keys.begin(), keys.end(), [&](const QString& key) {
+        const QVariant value = settings_->value(key);
+        const QString text = value.toString();
+        const bool checkable = plainAscii(key) && !key.contains(u'%') && value.typeId() != QMetaType::QStringList &&
+                               plainAscii(text) && !text.startsWith(u'@') && !text.contains(u'\\');
+        return !checkable || written->value(key) == text;
+    });
+}
+
+QString Services::diagnoseStore() const {
+    // QSettings says only that it could not write; writing the same bytes beside the file (never
+    // kept) finds the system's own words for why.
+    const QString name = settings_->fileName();
+    const QString shown = QDir::toNativeSeparators(name);
+    if (storeLockPath(name).isEmpty()) {
+        return shown;
+    }
+    QFile current(name);
+    QByteArray bytes = current.open(QIODevice::ReadOnly) ? current.readAll() : QByteArray();
+    // What QSettings tried to add, roughly: enough to meet a limit the old size still fits.
+    bytes.append(QByteArray(4096, ' '));
+    QSaveFile probe(name);
+    probe.setDirectWriteFallback(false);
+    QString why;
+    // Unbuffered, so that a write that stops part-way is asked again and gives its reason.
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        why = probe.errorString();
+    }
+    for (qint64 done = 0; why.isEmpty() && done < bytes.size();) {
+        const qint64 n = probe.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            why = probe.errorString();
+        }
+        done += std::max<qint64>(n, 0);
+    }
+    probe.cancelWriting();
+    return why.isEmpty() ? shown : QStringLiteral("%1: %2").arg(shown, why);
 }
 
 QString clockText(const QDateTime& now, const QLocale& locale) {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QLockFile>
+#include <QObject>
 #include <QSettings>
 #include <QString>
 #include <QTimeZone>
@@ -16,7 +17,8 @@ inline constexpr const char* kAppTitle = "Lunara";
 
 // Everything that touches the operating system, in one object created by main() and passed on by
 // reference. Tests derive from it to answer message boxes, catch web addresses and fix the clock.
-class Services {
+class Services : public QObject {
+    Q_OBJECT
 public:
     // Without a settings object the per-user store of the platform is used.
     explicit Services(std::unique_ptr<QSettings> settings = nullptr);
@@ -52,6 +54,9 @@ public:
     // The zone local times are shown in: the system's.
     virtual QTimeZone timeZone() const;
 
+    // Whether the desktop shows a tray for Lunara's icon now (a panel may come and go).
+    virtual bool trayAvailable() const;
+
     // True when another copy of this executable holds the lock; otherwise this copy takes it and
     // keeps it for its life.
     virtual bool anotherCopyRunning();
@@ -61,9 +66,20 @@ public:
     // Writes one value to the store now; false when the store cannot be locked or written (a
     // read-only folder, a full disk, a lock that is not released), in which case nothing changes.
     bool storeSetting(const QString& key, const QVariant& value);
+    // Why the last store that failed did: the file and the system's own words ("/home/ann/.config/
+    // Lunara/Lunara.conf: No space left on device").
+    QString storeProblem() const { return storeProblem_; }
+
+signals:
+    // A value was written to the store: every part that reads it can follow at once.
+    void settingStored(const QString& key);
 
 private:
+    bool readsBack() const;
+    QString diagnoseStore() const;
+
     std::unique_ptr<QSettings> settings_;
+    QString storeProblem_;
     std::unique_ptr<QLockFile> lock_;
     Services* previous_;
 };

@@ -17,17 +17,39 @@ namespace {
 constexpr const char* kRunKey = R"(HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run)";
 #endif
 
-// An argument of an Exec line: quoted, with the characters the quoting reserves escaped, and each
-// backslash doubled once more for the file's own string escapes.
+// An argument of an Exec line, in the two steps a reader undoes: quoted whole, with the characters
+// the quoting reserves escaped by a backslash and a percent sign doubled (it starts a field code);
+// then written as a string value, whose own escapes double every backslash and spell out the
+// line breaks and tabs that a value on one line cannot hold.
 QString execArgument(const QString& argument) {
-    QString quoted;
+    QString quoted(u'"');
     for (const QChar c : argument) {
         if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') {
-            quoted += QStringLiteral("\\\\");
+            quoted += u'\\';
         }
         quoted += c == u'%' ? QStringLiteral("%%") : QString(c);
     }
-    return u'"' + quoted + u'"';
+    quoted += u'"';
+    QString value;
+    for (const QChar c : quoted) {
+        switch (c.unicode()) {
+        case u'\\':
+            value += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            value += QStringLiteral("\\n");
+            break;
+        case u'\t':
+            value += QStringLiteral("\\t");
+            break;
+        case u'\r':
+            value += QStringLiteral("\\r");
+            break;
+        default:
+            value += c;
+        }
+    }
+    return value;
 }
 
 } // namespace
@@ -39,6 +61,18 @@ QString autostartPath() {
 #else
     return {};
 #endif
+}
+
+bool writableInEntry(const QString& program) {
+    // An entry is UTF-8 text: other control characters have no escape, and a name the system
+    // could not decode would not name the same file again.
+    for (const QChar c : program) {
+        if ((c.category() == QChar::Other_Control && c != u'\n' && c != u'\t' && c != u'\r') ||
+            c == QChar::ReplacementCharacter) {
+            return false;
+        }
+    }
+    return !program.isEmpty();
 }
 
 QByteArray autostartEntry(const QString& program) {
@@ -109,6 +143,13 @@ bool setStartWithSession(bool on, const QString& program, QString* error) {
         if (error) {
             *error =
                 QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(entry.absolutePath()));
+        }
+        return false;
+    }
+    if (!writableInEntry(program)) {
+        if (error) {
+            *error = QStringLiteral("Lunara's path %1 cannot be written in an autostart entry.")
+                         .arg(QDir::toNativeSeparators(program));
         }
         return false;
     }

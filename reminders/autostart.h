@@ -12,6 +12,8 @@ namespace lunara {
 QString autostartPath();
 // The entry for the program at this path.
 QByteArray autostartEntry(const QString& program);
+// Whether an entry can name this path (UTF-8 text with no control characters but line breaks and tabs).
+bool writableInEntry(const QString& program);
 // Whether the session starts Lunara now.
 bool startsWithSession();
 // Adds (whole, by temporary file and rename) or removes the entry; false with the reason when it cannot.

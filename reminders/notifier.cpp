@@ -8,6 +8,13 @@ Notifier::~Notifier() { delete window_; }
 
 void Notifier::notify(const Reminder& reminder) { sendToDesktop(reminder); }
 
+void Notifier::tell(const QString& summary, const QString& body) {
+    Reminder notice;
+    notice.summary = summary;
+    notice.body = body;
+    showInWindow(notice);
+}
+
 void Notifier::showInWindow(const Reminder& reminder) {
     if (!window_) {
         window_ = new frmReminder;

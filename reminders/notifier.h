@@ -25,6 +25,9 @@ public:
     Notifier& operator=(const Notifier&) = delete;
 
     void notify(const Reminder& reminder);
+    // Something the user must know about the reminders themselves: always in Lunara's own window,
+    // which stays until closed (a notification may vanish unread).
+    void tell(const QString& summary, const QString& body);
     void setTray(QSystemTrayIcon* tray) { tray_ = tray; }
     // Lunara's own window of reminders; null until a reminder needed it.
     frmReminder* window() const { return window_; }

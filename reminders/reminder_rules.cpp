@@ -28,23 +28,39 @@ constexpr std::array<TopicWords, kTopicCount> kTopicWords{{
 std::string_view TopicName(Topic topic) { return kTopicWords[static_cast<std::size_t>(topic)].name; }
 std::string_view TopicKey(Topic topic) { return kTopicWords[static_cast<std::size_t>(topic)].key; }
 
+namespace {
+
+// Each lead as the choice names it and as a reminder says it.
+struct LeadWords {
+    int minutes;
+    std::string_view name;
+    std::string_view ahead;
+};
+constexpr std::array<LeadWords, kLeadMinutes.size()> kLeadWords{{
+    {0, "At the moment", "Now"},
+    {15, "15 minutes before", "In 15 minutes"},
+    {60, "1 hour before", "In 1 hour"},
+    {180, "3 hours before", "In 3 hours"},
+    {1440, "1 day before", "Tomorrow"},
+    {4320, "3 days before", "In 3 days"},
+}};
+
+const LeadWords* leadWords(int minutes) {
+    const auto* found = std::find_if(kLeadWords.begin(), kLeadWords.end(),
+                                     [minutes](const LeadWords& w) { return w.minutes == minutes; });
+    return found == kLeadWords.end() ? nullptr : found;
+}
+
+} // namespace
+
 std::string_view LeadName(int minutes) {
-    switch (minutes) {
-    case 0:
-        return "At the moment";
-    case 15:
-        return "15 minutes before";
-    case 60:
-        return "1 hour before";
-    case 180:
-        return "3 hours before";
-    case 1440:
-        return "1 day before";
-    case 4320:
-        return "3 days before";
-    default:
-        return {};
-    }
+    const LeadWords* w = leadWords(minutes);
+    return w ? w->name : std::string_view{};
+}
+
+std::string_view LeadAhead(int minutes) {
+    const LeadWords* w = leadWords(minutes);
+    return w ? w->ahead : std::string_view{};
 }
 
 bool Choice::any() const {
@@ -68,12 +84,21 @@ std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events)
         case Kind::VoidOfCourse:
             out.push_back({Topic::VoidOfCourse, e.start, e.id, "The moon is void of course"});
             break;
-        case Kind::Sabbat:
-            out.push_back({Topic::Sabbat, e.start, e.id, e.words});
+        case Kind::Sabbat: {
+            // A cross-quarter day is the whole of its local date; a solstice or equinox an instant.
+            Occurrence o{Topic::Sabbat, e.start, e.id, e.words};
+            if (e.date != 0) {
+                o.until = e.end;
+                o.wholeDay = true;
+            }
+            out.push_back(std::move(o));
             break;
+        }
         case Kind::Eclipse:
             if (e.eclipse && e.eclipse->seen) {
-                out.push_back({Topic::Eclipse, e.start, e.id, e.words});
+                Occurrence o{Topic::Eclipse, e.start, e.id, e.words};
+                o.eclipse = e.eclipse;
+                out.push_back(std::move(o));
             }
             break;
         case Kind::Retrograde: {
@@ -102,8 +127,8 @@ std::vector<Due> DueBetween(const std::vector<Occurrence>& occurrences, const Ch
         const std::int64_t shownAt = (o.at + 30 - ((o.at + 30) % 60 + 60) % 60);
         const std::int64_t dueAt = shownAt - std::int64_t{*lead} * 60;
         // Once its event has passed a reminder is no use; a reminder "at the moment" is shown
-        // within the minute the event falls in.
-        const bool passed = *lead == 0 ? o.at + kLateSeconds < now : o.at < now;
+        // within the minute the event falls in; an event that lasts is of use until it ends.
+        const bool passed = o.until > o.at ? o.until <= now : *lead == 0 ? o.at + kLateSeconds < now : o.at < now;
         if (dueAt > after && dueAt <= now && !passed) {
             out.push_back({o, dueAt, *lead, now - dueAt > kLateSeconds});
         }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lunara::reminders {
@@ -39,8 +40,11 @@ std::string_view TopicKey(Topic topic);
 
 // How long before an event its reminder comes: at the moment, 15 minutes, 1 hour, 3 hours, 1 day, 3 days.
 inline constexpr std::array<int, 6> kLeadMinutes{0, 15, 60, 180, 1440, 4320};
-// "At the moment", "15 minutes before", ..., "3 days before".
+// As the choice names a lead: "At the moment", "15 minutes before", ..., "3 days before"; empty for
+// a lead not offered.
 std::string_view LeadName(int minutes);
+// As a reminder says when its event comes: "Now", "In 15 minutes", ..., "Tomorrow", "In 3 days".
+std::string_view LeadAhead(int minutes);
 
 // The seven planets that rule the hours.
 inline constexpr std::array kHourPlanets{sky::Planet::Sun,   sky::Planet::Moon, sky::Planet::Mercury,
@@ -59,15 +63,23 @@ struct Choice {
 
 // One event a reminder can be about.
 struct Occurrence {
+    Occurrence() = default;
+    Occurrence(Topic t, std::int64_t instant, std::string identity, std::string text)
+        : topic(t), at(instant), id(std::move(identity)), words(std::move(text)) {}
     Topic topic = Topic::NewMoon;
-    std::int64_t at = 0; // Unix seconds
+    std::int64_t at = 0; // Unix seconds: what a reminder's lead counts from
     std::string id;      // the same event, the same id, in any range
     std::string words;   // "Full moon in Cancer", "Mercury turns retrograde in Pisces"
+    // For an event that lasts (a whole day, an eclipse as seen from the place): its end, until
+    // which a reminder is still of use; 0 for an instant.
+    std::int64_t until = 0;
+    bool wholeDay = false;                        // a cross-quarter day: `at` and `until` are its local bounds
+    std::optional<almanac::EclipseFacts> eclipse; // an eclipse's moments at the place
 };
 
 // The occurrences among the almanac's events: the quarters, ingresses, the start of each void, the
-// sabbats (a cross-quarter day at the start of its date), the eclipses seen from the place, and
-// both stations of each retrograde.
+// sabbats (a cross-quarter day as the whole local day), the eclipses seen from the place (from
+// their first moment seen there to their end), and both stations of each retrograde.
 std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events);
 
 struct Due {
@@ -81,7 +93,10 @@ struct Due {
 inline constexpr std::int64_t kLateSeconds = 120;
 
 // The reminders that fell due in (after, now] for events that have not yet passed, in the order
-// they fell due. `after` is where the last showing stopped: nothing is shown twice.
+// they fell due. `after` is where the last showing stopped: nothing is shown twice. An instant
+// passes with its minute for a reminder at the moment (two minutes' grace) and at once for one
+// with a lead; an event that lasts passes when it ends, so a whole day's reminder stays due (late)
+// through its day.
 std::vector<Due> DueBetween(const std::vector<Occurrence>& occurrences, const Choice& choice, std::int64_t after,
                             std::int64_t now);
 

@@ -35,12 +35,17 @@ frmReminder::frmReminder() {
     resize(440, 220);
     connect(cmdShowInCalendar, &QPushButton::clicked, this, &frmReminder::showChosenDay);
     connect(lstReminders, &QListWidget::itemActivated, this, &frmReminder::showChosenDay);
+    // A notice about the reminders themselves has no day to show.
+    connect(lstReminders, &QListWidget::currentRowChanged, this, [this](int row) {
+        cmdShowInCalendar->setEnabled(row >= 0 && row < static_cast<int>(days_.size()) &&
+                                      days_[static_cast<std::size_t>(row)].isValid());
+    });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmReminder::add(const Reminder& reminder) {
-    lstReminders->insertItem(0, reminder.summary + QStringLiteral("\n") + reminder.body);
     days_.insert(days_.begin(), reminder.day);
+    lstReminders->insertItem(0, reminder.summary + QStringLiteral("\n") + reminder.body);
     lstReminders->setCurrentRow(0);
     show();
     raise();
@@ -50,7 +55,7 @@ void frmReminder::add(const Reminder& reminder) {
 
 void frmReminder::showChosenDay() {
     const int row = lstReminders->currentRow();
-    if (row >= 0 && row < static_cast<int>(days_.size())) {
+    if (row >= 0 && row < static_cast<int>(days_.size()) && days_[static_cast<std::size_t>(row)].isValid()) {
         emit dayRequested(days_[static_cast<std::size_t>(row)]);
     }
 }

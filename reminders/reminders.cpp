@@ -10,6 +10,7 @@
 #include "sky/sky.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lunara {
 
@@ -23,22 +24,14 @@ constexpr int kMinuteMs = 60 * 1000;
 constexpr almanac::Kinds kReminderKinds{almanac::Kind::Quarter, almanac::Kind::Ingress, almanac::Kind::VoidOfCourse,
                                         almanac::Kind::Sabbat,  almanac::Kind::Eclipse, almanac::Kind::Retrograde};
 
-QString leadText(int minutes) {
-    switch (minutes) {
-    case 0:
-        return QStringLiteral("Now");
-    case 15:
-        return QStringLiteral("In 15 minutes");
-    case 60:
-        return QStringLiteral("In 1 hour");
-    case 180:
-        return QStringLiteral("In 3 hours");
-    case 1440:
-        return QStringLiteral("Tomorrow");
-    default:
-        return QStringLiteral("In %1 days").arg(minutes / 1440);
-    }
-}
+// What this run showed is forgotten a week after its event: a clock set back further than that
+// may show it again.
+constexpr std::int64_t kRememberShown = 7 * kDay;
+// The moon's words are looked at again at least this often, so a sleep or a clock set by hand is
+// caught up with within the hour.
+constexpr std::int64_t kLongestMoonWait = 3600;
+
+std::string shownKey(const reminders::Due& due) { return due.what.id + '-' + std::to_string(due.leadMinutes); }
 
 } // namespace
 
@@ -82,13 +75,18 @@ Reminders::Reminders(Services& services, QObject* parent) : QObject(parent), ser
     clock_.setTimerType(Qt::VeryCoarseTimer);
     clock_.setInterval(kMinuteMs);
     connect(&clock_, &QTimer::timeout, this, &Reminders::check);
+    // The moon's words change at a given second ("void of course until 19:40" must go at 19:40).
+    moonClock_.setSingleShot(true);
+    moonClock_.setTimerType(Qt::PreciseTimer);
+    connect(&moonClock_, &QTimer::timeout, this, &Reminders::moonTick);
+    connect(&services_, &Services::settingStored, this, &Reminders::settingStored);
 }
 
 void Reminders::restart() {
     choice_ = storedReminderChoice(services_);
-    placeRead_ = false;
-    found_.clear();
-    from_ = to_ = 0;
+    // The stored mark is read again (a new choice starts from now); what this run showed stays.
+    after_.reset();
+    forgetFound();
     if (!active()) {
         clock_.stop();
         return;
@@ -97,16 +95,33 @@ void Reminders::restart() {
     check();
 }
 
+void Reminders::settingStored(const QString& key) {
+    if (key != QLatin1String(kLocationKey) && key != QLatin1String(kHemisphereKey) &&
+        key != QLatin1String(kVoidPlanetsKey)) {
+        return;
+    }
+    placeRead_ = false;
+    forgetFound();
+    if (moonClock_.isActive()) {
+        moonTick();
+    }
+}
+
+void Reminders::forgetFound() {
+    found_.clear();
+    from_ = to_ = 0;
+}
+
 void Reminders::followPlace() {
     if (placeRead_) {
         return;
     }
     placeRead_ = true;
-    const Location location = currentLocation(services_);
-    almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
+    // The one reading of the place for everything the reminders say and find.
+    location_ = currentLocation(services_);
+    almanac_.setPlace(almanac::Place{location_.place.latitude, location_.place.longitude});
     almanac_.setSouthern(southernChosen(services_));
     almanac_.setModernPlanets(modernPlanetsChosen(services_));
-    placeName_ = placeName(location.place);
 }
 
 bool Reminders::followZone() {
@@ -116,22 +131,27 @@ bool Reminders::followZone() {
     }
     zone_ = zone;
     almanac_.setDates(zoneDates(zone));
+    // The default place is the new zone's city.
+    if (!location_.chosen) {
+        placeRead_ = false;
+    }
     return true;
 }
 
 const std::vector<reminders::Occurrence>& Reminders::occurrencesAround(std::int64_t now) {
     // A new zone, or a clock that left the range found: look again, a day back to five ahead.
+    const bool newZone = followZone();
     followPlace();
-    if (followZone() || now < from_ || now + reminders::kLongestLeadSeconds + kDay / 2 > to_) {
+    if (newZone || found_.empty() || now < from_ || now + reminders::kLongestLeadSeconds + kDay / 2 > to_) {
         from_ = now - kDay;
         to_ = now + 5 * kDay;
         found_ = reminders::OccurrencesOf(almanac_.events(from_, to_, kReminderKinds));
         if (choice_.of(Topic::PlanetaryHour)) {
-            const Location location = currentLocation(services_);
-            const QTimeZone there = placeZone(location.place);
-            QDate date = planetaryDayAt(location.place, from_, zone_).date;
+            const Place& place = location_.place;
+            const QTimeZone there = placeZone(place);
+            QDate date = planetaryDayAt(place, from_, zone_).date;
             for (; startOfLocalDay(date, there) < to_; date = date.addDays(1)) {
-                for (const sky::PlanetaryHour& h : planetaryDay(location.place, date, zone_).hours) {
+                for (const sky::PlanetaryHour& h : planetaryDay(place, date, zone_).hours) {
                     if (h.planet == choice_.hourPlanet) {
                         const QString name = qs(sky::PlanetName(h.planet));
                         found_.push_back({Topic::PlanetaryHour, h.start,
@@ -145,60 +165,128 @@ const std::vector<reminders::Occurrence>& Reminders::occurrencesAround(std::int6
     return found_;
 }
 
+std::int64_t Reminders::storedMark(std::int64_t now) {
+    bool known = false;
+    const std::int64_t stored = services_.settings().value(QString::fromLatin1(kShownUntilKey)).toLongLong(&known);
+    // None (switched on by hand in the store): from now. One ahead of the clock (a clock that was
+    // wrong and has been put right) would silence everything until then: taken as now.
+    if (!known || stored > now) {
+        keepMark(now);
+        return now;
+    }
+    return stored;
+}
+
+void Reminders::keepMark(std::int64_t mark) {
+    if (!services_.storeSetting(QString::fromLatin1(kShownUntilKey), static_cast<qint64>(mark)) &&
+        !std::exchange(toldCannotRemember_, true)) {
+        emit cannotRemember(services_.storeProblem());
+    }
+}
+
 void Reminders::check() {
     emit minute();
     if (!active()) {
         return;
     }
     const std::int64_t now = services_.now().toSecsSinceEpoch();
-    const QString key = QString::fromLatin1(kShownUntilKey);
-    bool known = false;
-    std::int64_t after = services_.settings().value(key).toLongLong(&known);
-    if (!known) {
-        // Switched on by hand in the store: from now.
-        services_.storeSetting(key, static_cast<qint64>(now));
-        after = now;
-    }
-    const std::vector<reminders::Due> due = reminders::DueBetween(occurrencesAround(now), choice_, after, now);
+    const std::int64_t after = std::min(after_ ? *after_ : storedMark(now), now);
+    after_ = now;
+    std::vector<reminders::Due> due = reminders::DueBetween(occurrencesAround(now), choice_, after, now);
+    // Shown in this run already (the clock was set back, or the store lost the mark): not again.
+    std::erase_if(due, [this](const reminders::Due& d) { return shown_.contains(shownKey(d)); });
+    std::erase_if(shown_, [now](const auto& kept) { return kept.second < now - kRememberShown; });
     if (due.empty()) {
         return;
     }
+    for (const reminders::Due& d : due) {
+        shown_[shownKey(d)] = std::max(d.what.at, d.what.until);
+    }
     // Kept before they are shown: a crash while showing loses one reminder rather than repeating all.
-    services_.storeSetting(key, static_cast<qint64>(due.back().dueAt));
+    keepMark(due.back().dueAt);
     for (const reminders::Due& d : due) {
         emit remind(reminderOf(d, now));
     }
 }
 
 Reminder Reminders::reminderOf(const reminders::Due& due, std::int64_t now) const {
-    const QDateTime at = roundedLocal(due.what.at, zone_);
-    const QDateTime today = QDateTime::fromSecsSinceEpoch(now, zone_);
-    const QString when = due.late ? QStringLiteral("Late reminder") : leadText(due.leadMinutes);
-    const QString date = at.date() == today.date() ? QStringLiteral("today")
-                                                   : english().toString(at.date(), QStringLiteral("dddd d MMMM"));
+    const reminders::Occurrence& o = due.what;
+    const QDateTime at = roundedLocal(o.at, zone_);
+    const QDate today = QDateTime::fromSecsSinceEpoch(now, zone_).date();
+    const QDate day = o.wholeDay ? QDateTime::fromSecsSinceEpoch(o.at, zone_).date() : at.date();
+    const QString date =
+        day == today ? QStringLiteral("today") : english().toString(day, QStringLiteral("dddd d MMMM"));
+    const QString place = placeName(location_.place);
     Reminder r;
-    r.id = qs(due.what.id) + u'-' + QString::number(due.leadMinutes);
-    r.summary = qs(due.what.words);
-    r.body = QStringLiteral("%1: %2 at %3 (%4)").arg(when, date, localTimeText(due.what.at, zone_), placeName_);
-    r.day = at.date();
+    r.id = qs(o.id) + u'-' + QString::number(due.leadMinutes);
+    r.summary = qs(o.words);
+    const QString when = due.late ? QStringLiteral("Late reminder") : qs(reminders::LeadAhead(due.leadMinutes));
+    if (!o.wholeDay) {
+        r.body = QStringLiteral("%1: %2 at %3 (%4)").arg(when, date, localTimeText(o.at, zone_), place);
+    } else if (!due.late && day == today) {
+        // A day has no time: on the day itself the reminder says so.
+        r.body = QStringLiteral("Today, all day (%1)").arg(place);
+    } else {
+        r.body = QStringLiteral("%1: %2, all day (%3)").arg(when, date, place);
+    }
+    if (o.eclipse) {
+        for (const QString& moment : eclipseMoments(*o.eclipse, zone_)) {
+            r.body += u'\n' + moment;
+        }
+    }
+    r.day = day;
     r.late = due.late;
     return r;
 }
 
-QString Reminders::moonNow() {
+MoonNow Reminders::moonNow() {
     const std::int64_t now = services_.now().toSecsSinceEpoch();
-    followPlace();
     followZone();
+    followPlace();
     const QTimeZone& zone = zone_;
+    // The words change at the next local midnight (the day's quarter names the phase), quarter,
+    // ingress, or start or end of a void.
+    const QDate today = QDateTime::fromSecsSinceEpoch(now, zone).date();
+    MoonNow out;
+    out.changes = startOfLocalDay(today.addDays(1), zone);
     std::optional<almanac::Event> voidNow;
-    for (const almanac::Event& e : almanac_.events(now, now + 1, {almanac::Kind::VoidOfCourse})) {
-        voidNow = e;
+    for (const almanac::Event& e : almanac_.events(
+             now, now + 3 * kDay, {almanac::Kind::Quarter, almanac::Kind::Ingress, almanac::Kind::VoidOfCourse})) {
+        if (e.kind == almanac::Kind::VoidOfCourse && e.start <= now) {
+            voidNow = e;
+        }
+        for (const std::int64_t t : {e.start, e.end}) {
+            if (t > now) {
+                out.changes = std::min(out.changes, t);
+            }
+        }
     }
-    QString text = QStringLiteral("%1 in %2").arg(phaseNameAt(almanac_, now, zone), qs(sky::MoonSignAt(now)));
+    out.text = QStringLiteral("%1 in %2").arg(phaseNameAt(almanac_, now, zone), qs(sky::MoonSignAt(now)));
     if (voidNow) {
-        text += QStringLiteral(", void of course until %1").arg(localTimeText(voidNow->end, zone));
+        out.text += QStringLiteral(", void of course until %1").arg(localTimeText(voidNow->end, zone));
     }
-    return text;
+    return out;
 }
+
+void Reminders::watchMoon(bool on) {
+    if (!on) {
+        moonClock_.stop();
+        return;
+    }
+    if (!moonClock_.isActive()) {
+        moonTick();
+    }
+}
+
+void Reminders::moonTick() {
+    const MoonNow moon = moonNow();
+    const std::int64_t wait =
+        std::clamp<std::int64_t>(moon.changes - services_.now().toSecsSinceEpoch(), 1, kLongestMoonWait);
+    // A second past the change: the words are those after it.
+    moonClock_.start(static_cast<int>(wait * 1000 + 1000));
+    emit moonChanged(moon.text);
+}
+
+int Reminders::msToMoonTick() const { return moonClock_.isActive() ? moonClock_.remainingTime() : -1; }
 
 } // namespace lunara

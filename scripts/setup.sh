@@ -34,6 +34,7 @@ LUNARA_NEEDS=(
     "dbus-daemon cmd:dbus-run-session"
     "at-spi2-core file:/usr/libexec/at-spi-bus-launcher"
     "python3-pyatspi file:/usr/lib/python3/dist-packages/pyatspi/__init__.py"
+    "python3-gi file:/usr/lib/python3/dist-packages/gi/__init__.py"
     "trayer cmd:trayer"
     "dunst cmd:dunstctl"
 )

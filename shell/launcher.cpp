@@ -229,6 +229,18 @@ double frmMDI::screenWidthTwips() const {
 void frmMDI::Form_Load() {
     layoutForScreenWidth(screenWidthTwips());
     connect(&reminders_, &Reminders::remind, &notifier_, &Notifier::notify);
+    connect(&reminders_, &Reminders::cannotRemember, &notifier_, [this](const QString& why) {
+        notifier_.tell(QStringLiteral("Reminders cannot be remembered"),
+                       QStringLiteral("Lunara cannot write its settings (%1). Until it can, it does not remember "
+                                      "across restarts which reminders it has shown, so one may come again after "
+                                      "Lunara starts anew.")
+                           .arg(why));
+    });
+    // A tray that went away leaves a hidden launcher without a way back.
+    connect(&reminders_, &Reminders::minute, this, [this] {
+        updateTray();
+        settle();
+    });
     connect(&notifier_, &Notifier::dayRequested, this, [this](const QDate& day) {
         showLauncher();
         showCalendarDay(day);
@@ -259,15 +271,28 @@ void frmMDI::showLauncher() {
 }
 
 void frmMDI::showReminders() {
-    frmReminders dialog(services_, tray_ != nullptr || QSystemTrayIcon::isSystemTrayAvailable(),
-                        isVisible() ? this : nullptr);
+    frmReminders dialog(services_, tray_ != nullptr || services_.trayAvailable(), isVisible() ? this : nullptr);
     if (dialog.exec() == QDialog::Accepted) {
         reminders_.restart();
         updateTray();
+        settle();
     }
 }
 
 bool frmMDI::keepsRunningWhenClosed() const { return background_ || (reminders_.active() && tray_ != nullptr); }
+
+void frmMDI::settle() {
+    if (isVisible() || quitting_) {
+        return;
+    }
+    // Hidden, with the last reason to stay so gone: a copy started in the background with nothing
+    // to remind of ends; any other comes back into view rather than run on unseen.
+    if (background_ && !reminders_.active()) {
+        quitLunara();
+    } else if (!keepsRunningWhenClosed()) {
+        showLauncher();
+    }
+}
 
 void frmMDI::quitLunara() {
     quitting_ = true;
@@ -276,9 +301,10 @@ void frmMDI::quitLunara() {
 
 void frmMDI::updateTray() {
     // Without a tray, a copy in the background still says how to end it.
-    const bool wanted = (reminders_.active() || background_) && QSystemTrayIcon::isSystemTrayAvailable();
+    const bool wanted = (reminders_.active() || background_) && services_.trayAvailable();
     mnuStopAndQuit->setVisible(background_ && !wanted);
     if (!wanted) {
+        reminders_.watchMoon(false);
         delete std::exchange(tray_, nullptr);
         notifier_.setTray(nullptr);
         return;
@@ -312,9 +338,10 @@ void frmMDI::updateTray() {
             showLauncher();
         }
     });
-    const auto tip = [this] { tray_->setToolTip(QStringLiteral("Lunara\n") + reminders_.moonNow()); };
-    connect(&reminders_, &Reminders::minute, tray_, tip);
-    tip();
+    // The tooltip follows the moon by itself, with one wake-up at each change of its words.
+    connect(&reminders_, &Reminders::moonChanged, tray_,
+            [this](const QString& moon) { tray_->setToolTip(QStringLiteral("Lunara\n") + moon); });
+    reminders_.watchMoon(true);
     notifier_.setTray(tray_);
     tray_->show();
 }

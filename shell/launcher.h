@@ -73,6 +73,9 @@ public:
     // Whether closing the launcher leaves Lunara running: reminders on and a tray to come back
     // from, or a copy started in the background.
     bool keepsRunningWhenClosed() const;
+    // A hidden launcher whose last reason to stay hidden went (every reminder off, the tray gone)
+    // is shown again; a copy started in the background with no reminder on ends.
+    void settle();
     Reminders& reminders() { return reminders_; }
     Notifier& notifier() { return notifier_; }
     QSystemTrayIcon* trayIcon() const { return tray_; }

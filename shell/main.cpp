@@ -3,6 +3,7 @@
 #include "kit/services.h"
 #include "shell/instance_channel.h"
 #include "shell/launcher.h"
+#include "shell/start.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>
@@ -119,12 +120,8 @@ int main(int argc, char** argv) {
     lunara::Services services;
     const QString channelName = lunara::singleInstanceSocketName(QCoreApplication::applicationFilePath());
     if (services.anotherCopyRunning()) {
-        // A copy that shows no window shows its launcher and this one ends quietly; a copy in use is
-        // left alone, and this one shows the message and ends.
         constexpr int kAnswerMs = 3000;
-        if (lunara::askRunningCopyToShow(channelName, kAnswerMs) != lunara::RunningCopy::ShowedItsLauncher) {
-            services.information(nullptr, QStringLiteral("Application is already running"));
-        }
+        lunara::answerSecondStart(services, channelName, background, kAnswerMs);
         lunara::QuitAll();
         return 0;
     }
@@ -136,17 +133,8 @@ int main(int argc, char** argv) {
     // dialog from the tray, the reminders' own window).
     QApplication::setQuitOnLastWindowClosed(false);
     lunara::frmMDI launcher(services);
-    launcher.setBackground(background);
     QObject::connect(&launcher, &lunara::frmMDI::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    const lunara::InstanceChannel channel(channelName, [&launcher] {
-        if (launcher.isVisible()) {
-            return false;
-        }
-        launcher.showLauncher();
-        return true;
-    });
-    if (!background) {
-        launcher.showLauncher();
-    }
+    const lunara::InstanceChannel channel(channelName, [&launcher] { return lunara::showIfHidden(launcher); });
+    lunara::startLauncher(launcher, background);
     return QApplication::exec();
 }

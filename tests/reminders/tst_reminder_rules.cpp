@@ -15,50 +15,96 @@ private slots:
 
 namespace {
 
-constexpr qint64 kFull = 1798075680; // a full moon, 24 December 2026 01:28 UTC
+// Literal instants (UTC), so that no expectation is worked out by the rule it checks.
+constexpr qint64 kFull = 1798075680;           // full moon, Thursday 24 December 2026 01:28:00
+constexpr qint64 kHourBeforeFull = 1798072080; // 00:28:00
+constexpr qint64 kThreeDaysBeforeFull = 1797816480;
+constexpr qint64 kBeltane = 1777586400;          // 1 May 2026 begins in Berlin (30 April 22:00 UTC)
+constexpr qint64 kAfterBeltane = 1777672800;     // 2 May begins
+constexpr qint64 kDayBeforeBeltane = 1777500000; // 30 April begins
+constexpr qint64 kBeltaneMorning = 1777615200;   // 08:00 in Berlin on the day
+constexpr qint64 kBeltaneLastMinute = 1777672740;
 constexpr qint64 kMinute = 60;
 
 } // namespace
 
 void TestReminderRules::whatFallsDue_data() {
-    QTest::addColumn<int>("lead"); // minutes, -1: off
+    QTest::addColumn<QString>("event"); // "full", "full+29s" (shown at the same minute) or "beltane"
+    QTest::addColumn<int>("lead");      // minutes, -1: off
     QTest::addColumn<qint64>("after");
     QTest::addColumn<qint64>("now");
-    QTest::addColumn<int>("due"); // -1: nothing, 0: on time, 1: late
-    const qint64 hourBefore = kFull - 60 * kMinute;
-    QTest::newRow("the minute it falls due") << 60 << hourBefore - kMinute << hourBefore << 0;
-    QTest::newRow("a minute early") << 60 << hourBefore - 2 * kMinute << hourBefore - kMinute << -1;
-    QTest::newRow("already shown") << 60 << hourBefore << hourBefore + kMinute << -1;
-    QTest::newRow("off") << -1 << hourBefore - kMinute << hourBefore << -1;
-    QTest::newRow("after a sleep, event ahead: late") << 60 << hourBefore - 3600 << kFull - 600 << 1;
-    QTest::newRow("after a sleep, event passed") << 60 << hourBefore - 3600 << kFull + 1 << -1;
-    QTest::newRow("two minutes behind is not late") << 60 << hourBefore - kMinute << hourBefore + 120 << 0;
-    QTest::newRow("at the moment, within its minute") << 0 << kFull - kMinute << kFull + 59 << 0;
-    QTest::newRow("at the moment, long past") << 0 << kFull - kMinute << kFull + 600 << -1;
-    QTest::newRow("three days ahead") << 4320 << kFull - 3LL * 86400 - kMinute << kFull - 3LL * 86400 << 0;
-    QTest::newRow("a clock set back shows nothing twice") << 60 << hourBefore << hourBefore - 3600 << -1;
-    // Its reminder comes at 01:28, not 01:29.
-    QTest::newRow("from the rounded minute") << 60 << hourBefore - kMinute << hourBefore << 0;
+    QTest::addColumn<qint64>("dueAt"); // -1: nothing
+    QTest::addColumn<bool>("late");
+    const QString full = QStringLiteral("full");
+    const QString beltane = QStringLiteral("beltane");
+    QTest::newRow("the minute it falls due")
+        << full << 60 << kHourBeforeFull - kMinute << kHourBeforeFull << kHourBeforeFull << false;
+    QTest::newRow("a minute early") << full << 60 << kHourBeforeFull - 2 * kMinute << kHourBeforeFull - kMinute
+                                    << qint64(-1) << false;
+    QTest::newRow("already shown") << full << 60 << kHourBeforeFull << kHourBeforeFull + kMinute << qint64(-1) << false;
+    QTest::newRow("off") << full << -1 << kHourBeforeFull - kMinute << kHourBeforeFull << qint64(-1) << false;
+    QTest::newRow("after a sleep, event ahead: late")
+        << full << 60 << kHourBeforeFull - 3600 << kFull - 600 << kHourBeforeFull << true;
+    QTest::newRow("after a sleep, event passed")
+        << full << 60 << kHourBeforeFull - 3600 << kFull + 1 << qint64(-1) << false;
+    QTest::newRow("two minutes behind is not late")
+        << full << 60 << kHourBeforeFull - kMinute << kHourBeforeFull + 120 << kHourBeforeFull << false;
+    QTest::newRow("at the moment, within its minute") << full << 0 << kFull - kMinute << kFull + 59 << kFull << false;
+    QTest::newRow("at the moment, long past") << full << 0 << kFull - kMinute << kFull + 600 << qint64(-1) << false;
+    QTest::newRow("three days ahead") << full << 4320 << kThreeDaysBeforeFull - kMinute << kThreeDaysBeforeFull
+                                      << kThreeDaysBeforeFull << false;
+    QTest::newRow("a clock set back shows nothing twice")
+        << full << 60 << kHourBeforeFull << kHourBeforeFull - 3600 << qint64(-1) << false;
+    // An event at 01:28:29 is shown at 01:28: its reminder comes at 00:28, not 00:29.
+    QTest::newRow("from the rounded minute")
+        << QStringLiteral("full+29s") << 60 << kHourBeforeFull - kMinute << kHourBeforeFull << kHourBeforeFull << false;
+    // A cross-quarter day is due the lead before it starts and stays due, late, all through it.
+    QTest::newRow("whole day, at the moment, at midnight")
+        << beltane << 0 << kBeltane - kMinute << kBeltane << kBeltane << false;
+    QTest::newRow("whole day, at the moment, started at 08:00")
+        << beltane << 0 << kBeltane - 3600 << kBeltaneMorning << kBeltane << true;
+    QTest::newRow("whole day, a day before, started at 08:00 on the day")
+        << beltane << 1440 << kDayBeforeBeltane - 3600 << kBeltaneMorning << kDayBeforeBeltane << true;
+    QTest::newRow("whole day, its last minute")
+        << beltane << 180 << kBeltane - 86400 << kBeltaneLastMinute << kBeltane - 3 * 3600 << true;
+    QTest::newRow("whole day, over") << beltane << 0 << kBeltane - 3600 << kAfterBeltane << qint64(-1) << false;
+    QTest::newRow("whole day, shown at midnight, not again at 08:00")
+        << beltane << 0 << kBeltane << kBeltaneMorning << qint64(-1) << false;
 }
 
 void TestReminderRules::whatFallsDue() {
+    QFETCH(QString, event);
     QFETCH(int, lead);
     QFETCH(qint64, after);
     QFETCH(qint64, now);
-    QFETCH(int, due);
+    QFETCH(qint64, dueAt);
+    QFETCH(bool, late);
     Choice choice;
+    const Topic topic = event == QLatin1String("beltane") ? Topic::Sabbat : Topic::FullMoon;
     if (lead >= 0) {
-        choice.of(Topic::FullMoon) = lead;
+        choice.of(topic) = lead;
     }
-    choice.of(Topic::NewMoon) = 60; // another topic on does not bring the full moon
-    // An event at 02:28:29 is shown at 02:28: the rows that say so move it there.
-    const qint64 at = kFull + (QByteArray(QTest::currentDataTag()).startsWith("from the rounded") ? 29 : 0);
-    const std::vector<Occurrence> occurrences{{Topic::FullMoon, at, "quarter-2-20261224", "Full moon in Cancer"}};
+    choice.of(Topic::NewMoon) = 60; // another topic on does not bring this one
+    std::vector<Occurrence> occurrences;
+    if (topic == Topic::Sabbat) {
+        almanac::Event beltaneDay;
+        beltaneDay.kind = almanac::Kind::Sabbat;
+        beltaneDay.start = kBeltane;
+        beltaneDay.end = kAfterBeltane;
+        beltaneDay.date = 20260501;
+        beltaneDay.exact = kBeltane + 4 * 86400; // its point lies days later
+        beltaneDay.id = "sabbat-beltane-20260501";
+        beltaneDay.words = "Beltane";
+        occurrences = OccurrencesOf({beltaneDay});
+    } else {
+        occurrences.emplace_back(Topic::FullMoon, kFull + (event.endsWith(QLatin1String("+29s")) ? 29 : 0),
+                                 "quarter-2-20261224", "Full moon in Cancer");
+    }
     const std::vector<Due> found = DueBetween(occurrences, choice, after, now);
-    QCOMPARE(int(found.size()), due < 0 ? 0 : 1);
-    if (due >= 0) {
-        QCOMPARE(found.front().dueAt, std::int64_t{kFull - lead * kMinute});
-        QCOMPARE(found.front().late, due == 1);
+    QCOMPARE(int(found.size()), dueAt < 0 ? 0 : 1);
+    if (dueAt >= 0) {
+        QCOMPARE(found.front().dueAt, std::int64_t{dueAt});
+        QCOMPARE(found.front().late, late);
     }
 }
 

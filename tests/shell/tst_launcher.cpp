@@ -1,7 +1,9 @@
 #include "kit/about_window.h"
 #include "kit/form.h"
 #include "kit/text.h"
+#include "shell/instance_channel.h"
 #include "shell/launcher.h"
+#include "shell/start.h"
 #include "tests/support/launcher_session.h"
 #include "tests/support/windows.h"
 
@@ -10,6 +12,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 using namespace lunara;
@@ -38,6 +43,10 @@ private slots:
     void accessKeysBelongToTheWindowInUse();
     void aboutIsModalAndClosesWithKeys_data();
     void aboutIsModalAndClosesWithKeys();
+    void howAStartComesUp_data();
+    void howAStartComesUp();
+    void aSecondStart_data();
+    void aSecondStart();
 
 private:
     std::unique_ptr<LauncherSession> session;
@@ -391,6 +400,80 @@ void TestLauncher::aboutIsModalAndClosesWithKeys() {
     QCOMPARE(seenLink, QStringLiteral("Click here to visit https://www.lunara.example"));
     QVERIFY(launcherBlocked);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestLauncher::howAStartComesUp_data() {
+    QTest::addColumn<bool>("background");
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("shown");          // right after the start
+    QTest::addColumn<bool>("endsWhenClosed"); // closing the launcher ends the program
+    QTest::newRow("a plain start") << false << false << true << true;
+    QTest::newRow("a plain start with a tray") << false << true << true << true;
+    QTest::newRow("in the background") << true << false << false << false;
+    QTest::newRow("in the background with a tray") << true << true << false << false;
+}
+
+void TestLauncher::howAStartComesUp() {
+    // A start as main() makes it, every reminder off: a plain start shows the launcher and
+    // closing it ends Lunara; a start in the background shows nothing and stays when closed.
+    QFETCH(bool, background);
+    QFETCH(bool, tray);
+    QFETCH(bool, shown);
+    QFETCH(bool, endsWhenClosed);
+    session.reset();
+    Fixture fixture;
+    fixture.services.tray = tray;
+    frmMDI started(fixture.services);
+    QSignalSpy closed(&started, &frmMDI::closed);
+    startLauncher(started, background);
+    QCOMPARE(started.isVisible(), shown);
+    QCOMPARE(started.trayIcon() != nullptr, background && tray);
+    // Shown by a second start, then closed.
+    QCOMPARE(showIfHidden(started), !shown);
+    QVERIFY(started.isVisible());
+    QVERIFY(!showIfHidden(started));
+    started.close();
+    QCOMPARE(closed.size(), endsWhenClosed ? 1 : 0);
+    QVERIFY(!started.isVisible());
+    flushDeletes();
+}
+
+void TestLauncher::aSecondStart_data() {
+    QTest::addColumn<bool>("background");
+    QTest::addColumn<bool>("firstHidden"); // the running copy shows no window
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("firstShown"); // the running copy showed its launcher
+    const QStringList running{QStringLiteral("Application is already running")};
+    QTest::newRow("plain, the first in use") << false << false << running << false;
+    QTest::newRow("plain, the first hidden") << false << true << QStringList() << true;
+    QTest::newRow("in the background, the first in use") << true << false << QStringList() << false;
+    QTest::newRow("in the background, the first hidden") << true << true << QStringList() << false;
+}
+
+void TestLauncher::aSecondStart() {
+    // The running copy listens on a real channel from another thread's point of view: its answer
+    // is given while the second start waits.
+    QFETCH(bool, background);
+    QFETCH(bool, firstHidden);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, firstShown);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("channel"));
+    bool asked = false;
+    QThread thread;
+    auto* first = new InstanceChannel(name, [&asked, firstHidden] {
+        asked = true;
+        return firstHidden;
+    });
+    first->moveToThread(&thread);
+    thread.start();
+    answerSecondStart(*services, name, background, 5000);
+    thread.quit();
+    thread.wait();
+    delete first;
+    QCOMPARE(services->messages, messages);
+    QCOMPARE(asked, !background);
+    QCOMPARE(asked && firstHidden, firstShown);
 }
 
 QTEST_MAIN(TestLauncher)

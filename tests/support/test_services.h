@@ -33,6 +33,7 @@ public:
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
     bool anotherCopyRunning() override { return otherCopyRuns; }
+    bool trayAvailable() const override { return tray; }
 
     QStringList messages;
     QStringList questions;
@@ -41,6 +42,7 @@ public:
     QStringList saveAnswers; // what the save dialog answers, in turn
     bool answerYes = false;
     bool otherCopyRuns = false;
+    bool tray = false; // offscreen there is none
     QDateTime clock{QDate(2007, 12, 23), QTime(12, 6, 31)};
     QLocale regional{QLocale::English, QLocale::UnitedStates};
     QTimeZone zone{QByteArrayLiteral("UTC")};
