@@ -407,11 +407,22 @@ bool Services::storeSetting(const QString& key, const QVariant& value) {
                                  QDir::toNativeSeparators(storeLockPath(settings_->fileName())));
         return false;
     }
+    // QSettings keeps a file that a full disk or a size limit cut short, and calls it written: a
+    // write that cannot be whole is found first, beside the file, and the file is left as it is.
+    constexpr qsizetype kEscapes = 4; // at worst each character is written as an escape
+    constexpr qsizetype kLines = 256;
+    storeProblem_ = writeProblem((key.size() + value.toString().size()) * kEscapes + kLines);
+    if (!storeProblem_.isEmpty()) {
+        return false;
+    }
     settings_->setValue(key, value);
     // Written at once: the program may be ended without a clean exit.
     settings_->sync();
     if (settings_->status() != QSettings::NoError || !readsBack()) {
-        storeProblem_ = diagnoseStore();
+        storeProblem_ = writeProblem(kLines);
+        if (storeProblem_.isEmpty()) {
+            storeProblem_ = QDir::toNativeSeparators(settings_->fileName());
+        }
         return false;
     }
     emit settingStored(key);
@@ -483,22 +494,19 @@ bool Services::readsBack() const {
     });
 }
 
-QString Services::diagnoseStore() const {
-    // QSettings says only that it could not write; writing the same bytes beside the file (never
-    // kept) finds the system's own words for why.
+QString Services::writeProblem(qsizetype moreBytes) const {
+    // Writes the file's bytes and as many more beside it, unbuffered so that a write that stops
+    // part-way is asked again and gives the system's own words for why; nothing of it is kept.
     const QString name = settings_->fileName();
-    const QString shown = QDir::toNativeSeparators(name);
     if (storeLockPath(name).isEmpty()) {
-        return shown;
+        return {};
     }
     QFile current(name);
     QByteArray bytes = current.open(QIODevice::ReadOnly) ? current.readAll() : QByteArray();
-    // What QSettings tried to add, roughly: enough to meet a limit the old size still fits.
-    bytes.append(QByteArray(4096, ' '));
+    bytes.append(QByteArray(moreBytes, ' '));
     QSaveFile probe(name);
     probe.setDirectWriteFallback(false);
     QString why;
-    // Unbuffered, so that a write that stops part-way is asked again and gives its reason.
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         why = probe.errorString();
     }
@@ -510,7 +518,7 @@ QString Services::diagnoseStore() const {
         done += std::max<qint64>(n, 0);
     }
     probe.cancelWriting();
-    return why.isEmpty() ? shown : QStringLiteral("%1: %2").arg(shown, why);
+    return why.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(name), why);
 }
 
 QString clockText(const QDateTime& now, const QLocale& locale) {

@@ -76,7 +76,8 @@ signals:
 
 private:
     bool readsBack() const;
-    QString diagnoseStore() const;
+    // Why the store's file could not be written whole with this many bytes more; empty when it can.
+    QString writeProblem(qsizetype moreBytes) const;
 
     std::unique_ptr<QSettings> settings_;
     QString storeProblem_;

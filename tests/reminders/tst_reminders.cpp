@@ -363,6 +363,10 @@ void TestReminders::aStoreThatCannotBeWrittenShowsEachOnce() {
     QVERIFY2(notice.startsWith(QLatin1String("Reminders cannot be remembered\n")), qPrintable(notice));
     QVERIFY2(notice.contains(session->fixture.settingsFile + QStringLiteral(": File too large")), qPrintable(notice));
     QVERIFY(!window->cmdShowInCalendar->isEnabled());
+    // What the store held is all still there.
+    QFile file(session->fixture.settingsFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Padding=" + QByteArray(2000, 'x') + '\n'));
 }
 
 void TestReminders::aMarkAheadOfTheClockIsTakenAsNow() {
