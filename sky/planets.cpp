@@ -3,6 +3,7 @@
 #include "sky/horizon.h"
 #include "sky/sky.h"
 #include "sky/sky_math.h"
+#include "sky/vector_state.h"
 
 #include <algorithm>
 #include <array>
@@ -53,6 +54,8 @@ struct Helio {
 };
 
 Helio vsopPlace(const VsopPlanet& planet, double jde) {
+    // Every theory starts from a clean vector state: see vector_state.h.
+    ClearVectorState();
     const double tau = (jde - kJ2000) / 365250.0;
     return {vsop(planet.l, tau), vsop(planet.b, tau), vsop(planet.r, tau)};
 }
@@ -60,6 +63,7 @@ Helio vsopPlace(const VsopPlanet& planet, double jde) {
 // Pluto's periodic series gives J2000 ecliptic coordinates; they are carried to the ecliptic and
 // equinox of date (the rigorous rotation, so its high latitude does not bend the longitude).
 Helio plutoPlace(double jde) {
+    ClearVectorState();
     const double t = (jde - kJ2000) / 36525.0;
     const double j = 34.35 + 3034.9057 * t;
     const double s = 50.08 + 1222.1138 * t;

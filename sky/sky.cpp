@@ -1,6 +1,7 @@
 #include "sky/sky.h"
 
 #include "sky/sky_math.h"
+#include "sky/vector_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -175,6 +176,8 @@ std::int64_t JdeToUnix(double jde) {
 }
 
 MoonPlace MoonPosition(double jde) {
+    // Every theory starts from a clean vector state: see vector_state.h.
+    ClearVectorState();
     const double t = (jde - kJ2000) / 36525.0;
     const double t2 = t * t;
     const double t3 = t2 * t;
