@@ -3,6 +3,7 @@
 #include "assets/assets.h"
 #include "candle/candle_window.h"
 #include "kit/form.h"
+#include "kit/language.h"
 #include "kit/menus.h"
 #include "kit/services.h"
 #include "kit/text.h"
@@ -12,6 +13,7 @@
 #include "reminders/reminders_dialog.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -162,6 +164,7 @@ void frmMDI::buildMenus() {
     addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { showMagickHours(); });
     addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { showYear(); });
     addCommand(file, "mnuReminders", QStringLiteral("&Reminders..."), this, [this] { showReminders(); });
+    buildLanguageMenu(file);
     addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
     mnuStopAndQuit =
         addCommand(file, "mnuStopAndQuit", QStringLiteral("&Stop Reminders and Quit"), this, [this] { quitLunara(); });
@@ -169,6 +172,35 @@ void frmMDI::buildMenus() {
     addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
     ownMenus_ = menuBar()->actions();
+}
+
+void frmMDI::buildLanguageMenu(QMenu* file) {
+    // The languages present, each named in its own language, and the desktop's; the choice is
+    // kept and used from the next start (the windows are not rebuilt under the user's hands).
+    QMenu* menu = file->addMenu(tr("&Language"));
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* group = new QActionGroup(menu);
+    const QString chosen = chosenLanguage(services_);
+    const auto add = [&](const QString& name, const QString& caption, const QString& code) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            if (code == chosenLanguage(services_)) {
+                return;
+            }
+            services_.information(this, storeLanguage(services_, code)
+                                            ? tr("Lunara speaks the language chosen from its next start.")
+                                            : tr("The language could not be kept: the settings cannot be written."));
+        });
+    };
+    add(QStringLiteral("mnuLanguageSystem"), tr("&System default"), QString());
+    menu->addSeparator();
+    for (const Language& language : availableLanguages()) {
+        add(QStringLiteral("mnuLanguage_") + language.code, language.nativeName, language.code);
+    }
 }
 
 void frmMDI::connectControls() {

@@ -15,6 +15,7 @@
 #include <array>
 
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QPushButton;
 class QSystemTrayIcon;
@@ -108,6 +109,7 @@ private:
     void bindControls(const Form& form);
     void buildStrips();
     void buildMenus();
+    void buildLanguageMenu(QMenu* file);
     void connectControls();
     void Form_Load();
     void openFeature(Feature feature);

@@ -1,5 +1,6 @@
 #include "assets/assets.h"
 #include "kit/deferred_icon_style.h"
+#include "kit/language.h"
 #include "kit/services.h"
 #include "shell/instance_channel.h"
 #include "shell/launcher.h"
@@ -118,6 +119,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(lunara::programIcon());
 
     lunara::Services services;
+    // Before any window or message: everything is made in the user's language.
+    lunara::installTranslations(services);
     const QString channelName = lunara::singleInstanceSocketName(QCoreApplication::applicationFilePath());
     if (services.anotherCopyRunning()) {
         constexpr int kAnswerMs = 3000;
