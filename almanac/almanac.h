@@ -73,7 +73,8 @@ struct EclipseFacts {
     sky::EclipseKind kind = sky::EclipseKind::Partial; // as the canons class it
     double magnitude = 0; // lunar: umbral (penumbral for a penumbral eclipse); solar: at greatest
     // At the place (nothing without one): whether the body is up during it, its moments, and
-    // for a solar eclipse its kind and magnitude there (none when the moon's shadow misses it).
+    // for a solar eclipse its kind and magnitude there. A solar eclipse has none of these where the
+    // moon's penumbra does not reach the place while the sun is up there (the night side included).
     bool seen = false;
     std::vector<Contact> contacts;
     std::optional<sky::EclipseKind> localKind;

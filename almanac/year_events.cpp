@@ -15,8 +15,6 @@ namespace {
 // A retrograde lasts at most about 160 days (Pluto's); stations this far outside a range are
 // enough to pair every period that overlaps it.
 constexpr std::int64_t kLongestRetrograde = 175 * kDay;
-// Moments of an eclipse are looked at this often to tell whether any of it is above the horizon.
-constexpr std::int64_t kLookEvery = 120;
 
 // The part of [from, to) the sky's year searches answer for; false when none.
 bool clampToYears(std::int64_t& from, std::int64_t& to) {
@@ -52,15 +50,35 @@ std::string_view signOf(double longitude) {
 }
 
 // True when the body is up (by the almanacs' horizon, refraction included) at some moment of [from, to].
+// An eclipse lasts hours, too short for the body to culminate and pass its lowest point both: it is
+// highest at an end or where it culminates, found to the second by golden section (a graze of
+// seconds at a polar place counts).
 bool upDuring(sky::Body body, const Place& place, std::int64_t from, std::int64_t to) {
-    for (std::int64_t t = from;; t = std::min(t + kLookEvery, to)) {
-        if (sky::UpperLimbAltitude(body, place.latitude, place.longitude, t) > sky::kHorizonAltitude) {
-            return true;
-        }
-        if (t >= to) {
-            return false;
+    const auto altitude = [&](std::int64_t t) {
+        return sky::UpperLimbAltitude(body, place.latitude, place.longitude, t);
+    };
+    const auto up = [](double a) { return a > sky::kHorizonAltitude; };
+    if (up(altitude(from)) || up(altitude(to))) {
+        return true;
+    }
+    constexpr double kGolden = 0.6180339887498949;
+    std::int64_t a = from;
+    std::int64_t b = to;
+    while (b - a > 2) {
+        const auto c = b - static_cast<std::int64_t>(std::llround(kGolden * static_cast<double>(b - a)));
+        const auto d = a + static_cast<std::int64_t>(std::llround(kGolden * static_cast<double>(b - a)));
+        if (altitude(c) > altitude(d)) {
+            b = d;
+        } else {
+            a = c;
         }
     }
+    for (std::int64_t t = a; t <= b; ++t) {
+        if (up(altitude(t))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Adds a moment of the eclipse with the body's altitude there; a phase that does not happen (0) is left out.
@@ -150,7 +168,10 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
         facts.kind = s.kind;
         facts.magnitude = s.magnitude;
         if (place) {
-            if (const auto here = sky::SolarEclipseSeenFrom(s, place->latitude, place->longitude)) {
+            // Taken through the earth, the moon covers the sun for places on the night side too: only
+            // a place the penumbra reaches while it faces the sun has local circumstances.
+            const auto here = sky::SolarEclipseSeenFrom(s, place->latitude, place->longitude);
+            if (here && upDuring(sky::Body::Sun, *place, here->partialStart, here->partialEnd)) {
                 const bool total = here->kind == sky::EclipseKind::Total;
                 const auto add = [&](std::string_view what, std::int64_t at) {
                     addContact(facts, sky::Body::Sun, *place, what, at);
@@ -162,7 +183,7 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
                 add("Eclipse ends", here->partialEnd);
                 facts.localKind = here->kind;
                 facts.localMagnitude = here->magnitude;
-                facts.seen = upDuring(sky::Body::Sun, *place, here->partialStart, here->partialEnd);
+                facts.seen = true;
             }
         }
         out.push_back(eclipseEvent(true, s.kind, s.greatest, std::move(facts)));
@@ -172,11 +193,13 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
 
 std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to) {
     std::vector<Event> out;
-    std::int64_t a = from - kLongestRetrograde;
-    std::int64_t b = to + kLongestRetrograde;
-    if (!clampToYears(a, b)) {
+    // The periods that reach into the years shown, each with both its stations: the one outside
+    // them is searched where the theories still answer.
+    if (!clampToYears(from, to)) {
         return out;
     }
+    const std::int64_t a = std::max(from - kLongestRetrograde, sky::kFirstStationsUnix);
+    const std::int64_t b = std::min(to + kLongestRetrograde, sky::kLastStationsUnix);
     const std::vector<sky::Station> stations = sky::StationsBetween(a, b);
     for (auto s = stations.begin(); s != stations.end(); ++s) {
         if (!s->retrograde) {

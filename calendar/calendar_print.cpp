@@ -53,12 +53,6 @@ void drawMoon(QPainter& p, const QPointF& centre, double r, double fraction, boo
     p.restore();
 }
 
-QString dayAndTime(std::int64_t t, const QTimeZone& zone) {
-    const QDateTime local = roundedLocal(t, zone);
-    return english().toString(local.date(), QStringLiteral("ddd d MMM")) + u' ' +
-           local.toString(QStringLiteral("HH:mm"));
-}
-
 } // namespace
 
 QPageSize::PageSizeId PaperFor(const QLocale& locale) {
@@ -119,11 +113,11 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         first = first ? first : day;
         last = day;
         if (day->sky.quarter) {
-            quarters << dayAndTime(day->sky.quarter->unixSeconds, zone) + QStringLiteral("  ") +
+            quarters << dayAndTime(day->sky.quarter->unixSeconds, zone, DayForm::List) + QStringLiteral("  ") +
                             QLatin1String(kQuarterWords[std::size_t(day->sky.quarter->quarter)]);
         }
         for (const sky::SignIngress& in : day->sky.ingresses) {
-            ingresses << dayAndTime(in.unixSeconds, zone) + QStringLiteral("  ") + qs(in.sign);
+            ingresses << dayAndTime(in.unixSeconds, zone, DayForm::List) + QStringLiteral("  ") + qs(in.sign);
         }
         for (const QString& text : day->year.texts) {
             year << english().toString(d, QStringLiteral("ddd d MMM")) + QStringLiteral("  ") + text;
@@ -137,13 +131,15 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
                                    {almanac::Kind::VoidOfCourse, almanac::Kind::Other});
         for (const almanac::Event& e : events) {
             if (e.kind == almanac::Kind::Other) {
-                also << dayAndTime(e.start, zone) + QStringLiteral("  ") + QString::fromStdString(e.words);
+                also << dayAndTime(e.start, zone, DayForm::List) + QStringLiteral("  ") +
+                            QString::fromStdString(e.words);
                 continue;
             }
             const QDateTime a = roundedLocal(e.start, zone);
             const QDateTime b = roundedLocal(e.end, zone);
-            voids << dayAndTime(e.start, zone) + QStringLiteral(" to ") +
-                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm")) : dayAndTime(e.end, zone));
+            voids << dayAndTime(e.start, zone, DayForm::List) + QStringLiteral(" to ") +
+                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm"))
+                                               : dayAndTime(e.end, zone, DayForm::List));
         }
     }
     std::vector<std::pair<QString, QStringList>> columns{

@@ -183,8 +183,7 @@ void frmMagickHours::Form_Load() {
         (modernPlanetsChosen(services) ? optModern : optClassic)->setChecked(true);
     }
     location_ = currentLocation(services);
-    // The year's events in the computer's dates and the calendar's hemisphere.
-    almanac_.setDates(zoneDates(services.timeZone()));
+    // The year's events in the calendar's hemisphere (and the place's dates, set with the place).
     almanac_.setSouthern(southernChosen(services));
     goToToday();
     clock->start();
@@ -324,15 +323,15 @@ void frmMagickHours::showMoonNow() {
                                       at == now ? QStringLiteral("now") : QStringLiteral("at noon")));
 }
 
-void frmMagickHours::showYearToday(const QTimeZone& zone, const QDate& shown) {
-    // The day's sabbat, eclipse, stations and named moon, and a retrograde Mercury, from the almanac.
+void frmMagickHours::showYearToday(const QTimeZone& zone) {
+    // The sabbat, eclipse, stations and named moon of the place's date shown, and a retrograde
+    // Mercury, from the almanac; the cross-quarter days and months are the place's too, the times
+    // the computer's like the hours'.
     const Place& p = location_.place;
+    const QTimeZone there = placeZone(p);
     almanac_.setPlace(almanac::Place{p.latitude, p.longitude});
-    const std::int64_t from = startOfLocalDay(shown, zone);
-    const std::int64_t to = startOfLocalDay(shown.addDays(1), zone);
-    const QStringList texts =
-        eventsOfDay(almanac_.events(from - 86400, to + 86400, almanac::kYearKinds), from, to, zone, placeName(p))
-            .withMercury();
+    almanac_.setDates(zoneDates(there));
+    const QStringList texts = yearEventsOfDate(almanac_, date_, there, zone, placeName(p)).withMercury();
     setLabelText(lblHoursYear, texts.join(QStringLiteral(";\n")));
     lblHoursYear->setVisible(!texts.isEmpty());
 }
@@ -347,7 +346,7 @@ void frmMagickHours::showMoon() {
     for (const almanac::Event& v : almanac_.events(day_.dateStart, day_.dateEnd, {almanac::Kind::VoidOfCourse})) {
         periods << voidOfCourseText(v.start, v.end, qs(v.sign), shown, zone);
     }
-    showYearToday(zone, shown);
+    showYearToday(zone);
     setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
                                             : periods.join(QStringLiteral(";\n")) + u'.');
 }

@@ -82,7 +82,7 @@ private:
     void showHours();
     void showDay(PlanetaryDay day);
     void showMoon();
-    void showYearToday(const QTimeZone& zone, const QDate& shown);
+    void showYearToday(const QTimeZone& zone);
     void showMoonNow();
     void markCurrentHour();
     QString timeText(std::int64_t unixSeconds) const;

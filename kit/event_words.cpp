@@ -15,12 +15,6 @@ int dateNumber(const QDate& d) { return d.year() * 10000 + d.month() * 100 + d.d
 
 QDate shownDate(std::int64_t t, const QTimeZone& zone) { return roundedLocal(t, zone).date(); }
 
-// "Tuesday 3 February at 21:02"
-QString dayAndTime(std::int64_t t, const QTimeZone& zone) {
-    return english().toString(shownDate(t, zone), QStringLiteral("dddd d MMMM")) + QStringLiteral(" at ") +
-           localTimeText(t, zone);
-}
-
 // "15° Aquarius": the sun at a cross-quarter point, half-way through its sign.
 QString sunPlace(const almanac::Event& sabbat) { return QStringLiteral("15° ") + qs(sabbat.sign); }
 
@@ -61,6 +55,13 @@ QDate dateOfNumber(int date) { return {date / 10000, date / 100 % 100, date % 10
 
 int shownDateNumber(std::int64_t unixSeconds, const QTimeZone& zone) {
     return dateNumber(shownDate(unixSeconds, zone));
+}
+
+QString dayAndTime(std::int64_t unixSeconds, const QTimeZone& zone, DayForm form) {
+    const QDateTime local = roundedLocal(unixSeconds, zone);
+    const bool words = form == DayForm::Words;
+    return english().toString(local.date(), words ? QStringLiteral("dddd d MMMM") : QStringLiteral("ddd d MMM")) +
+           (words ? QStringLiteral(" at ") : QStringLiteral(" ")) + local.toString(QStringLiteral("HH:mm"));
 }
 
 QString eclipseSeenText(const almanac::EclipseFacts& facts, const QString& placeName) {
@@ -121,9 +122,10 @@ QStringList DayEvents::addMercury(QStringList list) const {
 }
 
 DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
-                      const QTimeZone& zone, const QString& placeName) {
-    const QDate day = QDateTime::fromSecsSinceEpoch(dayStart + (dayEnd - dayStart) / 2, zone).date();
-    const auto on = [&](std::int64_t t) { return shownDate(t, zone) == day; };
+                      const QTimeZone& datesZone, const QString& placeName, const QTimeZone* timesIn) {
+    const QDate day = QDateTime::fromSecsSinceEpoch(dayStart + (dayEnd - dayStart) / 2, datesZone).date();
+    const auto on = [&](std::int64_t t) { return shownDate(t, datesZone) == day; };
+    const QTimeZone& zone = timesIn ? *timesIn : datesZone;
     DayEvents out;
     // Each text and name with the instant it is shown by, for the day's order.
     struct Shown {
@@ -176,6 +178,18 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
         out.names << std::move(s.name);
     }
     return out;
+}
+
+DayEvents yearEventsOfDate(const almanac::Almanac& almanac, const QDate& date, const QTimeZone& datesZone,
+                           const QTimeZone& timesIn, const QString& placeName) {
+    // A cross-quarter day's point comes two to eight days after its date; an instant within half a
+    // minute of the day's end is shown on the next.
+    constexpr std::int64_t kPointAfterItsDate = 10LL * 86400;
+    constexpr std::int64_t kRounding = 30;
+    const std::int64_t from = startOfLocalDay(date, datesZone);
+    const std::int64_t to = startOfLocalDay(date.addDays(1), datesZone);
+    return eventsOfDay(almanac.events(from - kPointAfterItsDate, to + kRounding, almanac::kYearKinds), from, to,
+                       datesZone, placeName, &timesIn);
 }
 
 } // namespace lunara

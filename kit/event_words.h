@@ -20,6 +20,11 @@ almanac::Dates zoneDates(const QTimeZone& zone);
 QDate dateOfNumber(int date);
 int shownDateNumber(std::int64_t unixSeconds, const QTimeZone& zone);
 
+// An instant's date and time in the zone, both of its rounded minute: "Tuesday 3 February at 21:02"
+// in a line of words, "Tue 3 Feb 21:02" in a printed list.
+enum class DayForm { Words, List };
+QString dayAndTime(std::int64_t unixSeconds, const QTimeZone& zone, DayForm form = DayForm::Words);
+
 // An event as a line of a year's list or a day's details: "Yule, the winter solstice at 21:50",
 // "Imbolc (its point: Tuesday 3 February at 21:02, the sun at 15° Aquarius)", "Mercury retrograde
 // from 07:48 in Pisces until Friday 20 March at 20:33 in Pisces", "Total lunar eclipse at 12:34,
@@ -54,7 +59,15 @@ struct DayEvents {
 private:
     QStringList addMercury(QStringList list) const;
 };
+// The day's date is the zone's, and so are the times written, unless `timesIn` gives other clocks
+// to write them in (a place's date told in the computer's times).
 DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t dayStart, std::int64_t dayEnd,
-                      const QTimeZone& zone, const QString& placeName);
+                      const QTimeZone& zone, const QString& placeName, const QTimeZone* timesIn = nullptr);
+
+// What a date holds of the year's events, for a window's line of one day (Moon Magick's today, Magick
+// Hours' day): asked of the almanac wide enough that a cross-quarter day's point, days after its
+// date, is named on its own day. The date is counted in `datesZone`, the times written in `timesIn`.
+DayEvents yearEventsOfDate(const almanac::Almanac& almanac, const QDate& date, const QTimeZone& datesZone,
+                           const QTimeZone& timesIn, const QString& placeName);
 
 } // namespace lunara

@@ -2,7 +2,6 @@
 
 #include "kit/event_words.h"
 #include "kit/form.h"
-#include "kit/local_time.h"
 #include "kit/menus.h"
 #include "kit/orange_looks.h"
 #include "kit/services.h"
@@ -229,10 +228,7 @@ void frmMoonMagickMain::showYearToday() {
     almanac_.setDates(zoneDates(zone));
     almanac_.setSouthern(southernChosen(services));
     almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
-    const std::int64_t from = startOfLocalDay(todayShown_, zone);
-    const std::int64_t to = startOfLocalDay(todayShown_.addDays(1), zone);
-    const DayEvents today = eventsOfDay(almanac_.events(from - 86400, to + 86400, almanac::kYearKinds), from, to, zone,
-                                        placeName(location.place));
+    const DayEvents today = yearEventsOfDate(almanac_, todayShown_, zone, zone, placeName(location.place));
     const QStringList names = today.namesWithMercury();
     setLabelText(lblTodayYear, names.join(QStringLiteral("; ")));
     lblTodayYear->setToolTip(today.withMercury().join(u'\n'));

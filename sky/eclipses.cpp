@@ -56,6 +56,24 @@ ShadowGeometry shadowAt(double unixSeconds) {
 // Greatest eclipse lies within a few hours of the full (or new) moon.
 constexpr double kHalfWindow = 4 * 3600.0;
 
+// The instants either side of `peak` where an edge is met: f (negative at the peak, where the limb
+// lies inside the edge) is followed outward in steps until it is no longer negative, at most
+// `reach` away, and its root in that bracket is taken to the second.
+template <typename F>
+void contactsAround(double peak, double reach, double step, const F& f, std::int64_t& before, std::int64_t& after) {
+    const double atPeak = f(peak);
+    double a = peak;
+    while (f(a) < 0 && a > peak - reach) {
+        a -= step;
+    }
+    double b = peak;
+    while (f(b) < 0 && b < peak + reach) {
+        b += step;
+    }
+    before = static_cast<std::int64_t>(std::llround(rootBetween({a, f(a)}, {peak, atPeak}, f)));
+    after = static_cast<std::int64_t>(std::llround(rootBetween({peak, atPeak}, {b, f(b)}, f)));
+}
+
 // The full (or new) moons a day either side of [from, to) near enough a node for an eclipse: far
 // from one the moon passes more than a shadow's width above or below the axis.
 std::vector<double> syzygiesNearANode(std::int64_t fromUnix, std::int64_t toUnix, Quarter quarter) {
@@ -94,16 +112,14 @@ std::vector<LunarEclipse> LunarEclipsesBetween(std::int64_t fromUnix, std::int64
             0,         0,
             0,         0,
             0,         0};
-        // The instants the moon's limb meets a shadow's edge, either side of greatest eclipse.
+        // The instants the moon's limb meets a shadow's edge, either side of greatest eclipse: every
+        // phase lies within the window, which brackets its contacts at once.
         const auto contacts = [&](auto radius, std::int64_t& before, std::int64_t& after) {
             const auto f = [&radius](double t) {
                 const ShadowGeometry s = shadowAt(t);
                 return s.separation - radius(s);
             };
-            before = static_cast<std::int64_t>(
-                std::llround(rootBetween({tg - kHalfWindow, f(tg - kHalfWindow)}, {tg, f(tg)}, f)));
-            after = static_cast<std::int64_t>(
-                std::llround(rootBetween({tg, f(tg)}, {tg + kHalfWindow, f(tg + kHalfWindow)}, f)));
+            contactsAround(tg, kHalfWindow, kHalfWindow, f, before, after);
         };
         contacts([](const ShadowGeometry& s) { return s.penumbra + s.moon; }, e.penumbralStart, e.penumbralEnd);
         if (umbral > 0) {
@@ -284,16 +300,7 @@ std::optional<SolarEclipseHere> SolarEclipseSeenFrom(const SolarEclipse& eclipse
             const SeenFrom s = observer.at(t);
             return s.separation - edge(s);
         };
-        double a = peak;
-        while (f(a) < 0 && a > peak - kReach) {
-            a -= kStep;
-        }
-        double b = peak;
-        while (f(b) < 0 && b < peak + kReach) {
-            b += kStep;
-        }
-        before = static_cast<std::int64_t>(std::llround(rootBetween({a, f(a)}, {peak, f(peak)}, f)));
-        after = static_cast<std::int64_t>(std::llround(rootBetween({peak, f(peak)}, {b, f(b)}, f)));
+        contactsAround(peak, kReach, kStep, f, before, after);
     };
     contacts([](const SeenFrom& s) { return s.sunRadius + s.moonRadius; }, here.partialStart, here.partialEnd);
     if (p.separation < std::abs(p.moonRadius - p.sunRadius)) {

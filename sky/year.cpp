@@ -67,7 +67,12 @@ void zerosOf(const F& rate, std::int64_t fromUnix, std::int64_t toUnix, double s
 } // namespace
 
 std::vector<Station> StationsBetween(std::int64_t fromUnix, std::int64_t toUnix) {
-    requireYearsShown("StationsBetween", fromUnix, toUnix);
+    if (fromUnix > toUnix) {
+        throw std::invalid_argument("StationsBetween: the range runs backwards");
+    }
+    if (fromUnix < kFirstStationsUnix || toUnix > kLastStationsUnix) {
+        throw std::invalid_argument("StationsBetween: the range must lie within 1885-2099, a week from its ends");
+    }
     std::vector<Station> out;
     if (toUnix <= fromUnix) {
         return out;

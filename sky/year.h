@@ -3,10 +3,11 @@
 // The events a year is planned by: the sun's turning points (equinoxes, solstices and the
 // cross-quarter points between them), the planets' stations and the moon's perigees and apogees.
 // Times are Unix seconds (UTC); an event exactly at `from` belongs to the range, one exactly at `to`
-// does not. A range that runs backwards, or reaches more than a lunation past 1901-2050, throws
-// std::invalid_argument.
+// does not. A range that runs backwards, or reaches more than a lunation past 1901-2050 (for the
+// stations: past kFirstStationsUnix..kLastStationsUnix), throws std::invalid_argument.
 
 #include "sky/planets.h"
+#include "sky/sky.h"
 
 #include <cstdint>
 #include <vector>
@@ -25,7 +26,11 @@ std::vector<SunTurning> SunTurningsBetween(std::int64_t fromUnix, std::int64_t t
 
 // The stations of Mercury to Pluto in [from, to), in time order: the instant the planet's apparent
 // geocentric longitude stops moving; retrograde true when it turns backwards, false when it turns
-// direct again.
+// direct again. They may be asked wherever the theories answer, short of a week at either end (the
+// search looks a few days past its range): far enough past 1901-2050 to pair each of its stations
+// with the other of its retrograde period.
+inline constexpr std::int64_t kFirstStationsUnix = kFirstUnix + 7LL * 86400;
+inline constexpr std::int64_t kLastStationsUnix = kLastUnix - 7LL * 86400;
 struct Station {
     Planet planet;
     bool retrograde;

@@ -30,6 +30,7 @@ private slots:
     void voidOfCourseAndThePlanetsChosen();
     void daysMoveByKeyboard();
     void theYearsEventsOfTheDay();
+    void theYearsEventsOfThePlacesDate();
 
 private:
     frmMagickHours* open(const QByteArray& zone, const QDateTime& localNow);
@@ -311,6 +312,24 @@ void TestMagickHours::theYearsEventsOfTheDay() {
     QCOMPARE(w->lblHoursYear->text(), QStringLiteral("Mercury is retrograde"));
     w->moveDays(30);
     QVERIFY(w->lblHoursYear->isHidden());
+    // A cross-quarter point is named on the day the sun reaches it, a week after Samhain's date.
+    w->showDate(QDate(2026, 11, 7));
+    QCOMPARE(w->lblHoursYear->text(),
+             QStringLiteral("The sun at 15° Scorpio at 10:52: astronomical Samhain;\nMercury is retrograde"));
+}
+
+void TestMagickHours::theYearsEventsOfThePlacesDate() {
+    // The computer in Berlin, the place Tokyo: the full moon of 01:28 UTC is on Thursday 24 December
+    // 2026 there (10:28), told in Berlin's times like the hours; Friday's page does not have it.
+    services->settings().setValue(QStringLiteral("Location"), QStringLiteral("35.6895;139.6917;Asia/Tokyo"));
+    QVERIFY(open("Europe/Berlin", QDateTime(QDate(2026, 12, 24), QTime(12, 0))));
+    QCOMPARE(w->shownDate(), QDate(2026, 12, 24));
+    QCOMPARE(w->lblHoursYear->text(), QStringLiteral("Cold Moon;\nSupermoon at 02:28, 356,740 km away"));
+    w->moveDays(1);
+    QCOMPARE(w->shownDate(), QDate(2026, 12, 25));
+    QVERIFY2(w->lblHoursYear->isHidden(), qPrintable(w->lblHoursYear->text()));
+    w->moveDays(-2);
+    QVERIFY2(w->lblHoursYear->isHidden(), qPrintable(w->lblHoursYear->text()));
 }
 
 QTEST_MAIN(TestMagickHours)

@@ -163,6 +163,13 @@ void TestMoonWindows::todaysSkyWhereTheUserIs_data() {
         << "Imbolc (its point: Tuesday 3 February at 21:02, the sun at 15° Aquarius)";
     QTest::newRow("Samhain in the south") << QByteArray("Australia/Sydney") << QDate(2026, 4, 30) << "Samhain"
                                           << "Samhain (its point: Tuesday 5 May at 21:49, the sun at 15° Taurus)";
+    // A week after its traditional date, the day the sun reaches the cross-quarter point.
+    QTest::newRow("Samhain's point on its day")
+        << QByteArray("Europe/Berlin") << QDate(2026, 11, 7) << "Astronomical Samhain; Mercury is retrograde"
+        << "The sun at 15° Scorpio at 10:52: astronomical Samhain";
+    QTest::newRow("Lughnasadh's point on its day")
+        << QByteArray("Europe/Berlin") << QDate(2026, 8, 7) << "Astronomical Lughnasadh"
+        << "The sun at 15° Leo at 13:43: astronomical Lughnasadh";
     QTest::newRow("a plain day") << QByteArray("Europe/Berlin") << QDate(2026, 12, 7) << ""
                                  << "";
 }
