@@ -6,6 +6,7 @@
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,6 +46,7 @@ private slots:
     void timesAreRoundedToTheMinute();
     void gridIsATableForScreenReaders();
     void listsGiveTheirChoiceAsText();
+    void readingAnOpenListLeavesItsHighlight();
     void risingAndSettingWhereTheUserIs_data();
     void risingAndSettingWhereTheUserIs();
     void locationIsChosenByKeyboard();
@@ -444,6 +446,55 @@ void TestMoonCalendar::listsGiveTheirChoiceAsText() {
         QCOMPARE(selected, QStringList{list->currentText()});
     }
     QCOMPARE(w->cboCalMonth->currentText(), QStringLiteral("March"));
+}
+
+// A screen reader asks the open Month list for its entries after every move: the highlight stays
+// where the keys put it, and Return picks that entry.
+void TestMoonCalendar::readingAnOpenListLeavesItsHighlight() {
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(open("UTC", QDate(2026, 1, 7)));
+    QComboBox* month = w->cboCalMonth;
+    month->setFocus();
+    QTest::keyClick(month, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(month->view()->isVisible());
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(month);
+    QVERIFY(iface);
+    const auto highlighted = [iface] {
+        QStringList selected;
+        QAccessibleInterface* popup = iface->child(0);
+        for (int i = 0; popup && i < popup->childCount(); ++i) {
+            if (QAccessibleInterface* item = popup->child(i); item && item->state().selected) {
+                selected << item->text(QAccessible::Name);
+            }
+        }
+        return selected;
+    };
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("January")});
+    QTest::keyClicks(month->view(), QStringLiteral("April"));
+    for (int asked = 0; asked < 6; ++asked) {
+        QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+    }
+    QTest::keyClick(month->view(), Qt::Key_Down);
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("May")});
+    QTest::keyClick(month->view(), Qt::Key_Up);
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+    QCOMPARE(month->currentText(), QStringLiteral("January")); // nothing chosen while it is open
+    QTest::keyClick(month->view(), Qt::Key_Return);
+    QTRY_VERIFY(!month->view()->isVisible());
+    QCOMPARE(month->currentText(), QStringLiteral("April"));
+    QCOMPARE(w->selectedDate().month(), 4);
+    // Closed again, the entry read as selected is the choice.
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+    // Opened and left with Esc after a move: the choice stands and is what the closed list says.
+    QTest::keyClick(month, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(month->view()->isVisible());
+    QTest::keyClick(month->view(), Qt::Key_Down);
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("May")});
+    QTest::keyClick(month->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!month->view()->isVisible());
+    QCOMPARE(month->currentText(), QStringLiteral("April"));
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
 }
 
 void TestMoonCalendar::gridIsATableForScreenReaders() {
