@@ -53,6 +53,8 @@ private slots:
     void badCoordinatesChangeNothing_data();
     void badCoordinatesChangeNothing();
     void exportToACalendarFile();
+    void eachKindOfTheYearFollowsItsOwnBox_data();
+    void eachKindOfTheYearFollowsItsOwnBox();
     void theRangesOfTheExport_data();
     void theRangesOfTheExport();
     void saveTheMonthAsPdf();
@@ -748,6 +750,50 @@ void TestMoonCalendar::exportToACalendarFile() {
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), text);
+}
+
+// One box of the year's kinds ticked, the others (and the quarters and signs) not: the year's file
+// holds that kind alone (told by its UIDs), at Berlin in 2026.
+void TestMoonCalendar::eachKindOfTheYearFollowsItsOwnBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("uids"); // what their UIDs start with
+    QTest::addColumn<int>("count");        // -1: some
+    QTest::newRow("sabbats") << "chkSabbats" << QStringList{"sabbat-"} << 8;
+    QTest::newRow("eclipses") << "chkEclipses" << QStringList{"eclipse-"} << 4;
+    QTest::newRow("retrogrades") << "chkRetrogrades" << QStringList{"retrograde-"} << -1;
+    // 13 full moons, the second of May a blue moon; no month with two new moons.
+    QTest::newRow("full moon names") << "chkMoonNames" << QStringList{"moonname-", "bluemoon-", "blackmoon-"} << 14;
+    QTest::newRow("supermoons") << "chkSupermoons" << QStringList{"supermoon-", "micromoon-"} << -1;
+}
+
+void TestMoonCalendar::eachKindOfTheYearFollowsItsOwnBox() {
+    QFETCH(QString, box);
+    QFETCH(QStringList, uids);
+    QFETCH(int, count);
+    QVERIFY(open("Europe/Berlin"));
+    QTemporaryDir dir;
+    services->saveAnswers = {dir.filePath(QStringLiteral("year.ics"))};
+    frmExportCalendar* dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->optThisYear->setChecked(true);
+    for (QCheckBox* kind : dialog->findChildren<QCheckBox*>()) {
+        kind->setChecked(kind->objectName() == box);
+    }
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+    QFile file(dir.filePath(QStringLiteral("year.ics")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringList found;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("UID:")) {
+            found << QString::fromUtf8(line.mid(4).trimmed());
+        }
+    }
+    QVERIFY2(count < 0 ? !found.isEmpty() : found.size() == count, qPrintable(found.join(u' ')));
+    for (const QString& uid : found) {
+        QVERIFY2(std::any_of(uids.begin(), uids.end(), [&](const QString& u) { return uid.startsWith(u); }),
+                 qPrintable(uid));
+    }
 }
 
 // The first and the day after the last day each choice exports, as the file's events are taken
