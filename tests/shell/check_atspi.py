@@ -14,6 +14,10 @@ import time
 
 import pyatspi
 
+# Every wait is a bounded poll: only a bound for a failure, generous for a machine busy with
+# another build.
+PATIENCE = 60
+
 # The window shown, and the names of the lists it must have (each with a choice).
 WINDOWS = {
     "moon": {"Date", "Month", "Year"},
@@ -85,8 +89,8 @@ def list_open(combo):
     return combo.childCount > 0 and combo.getChildAtIndex(0).getState().contains(pyatspi.STATE_SHOWING)
 
 
-def poll(condition, seconds=20):
-    """A bounded poll (the machine may be busy): whether the condition held before the time ran out."""
+def poll(condition, seconds=PATIENCE):
+    """Whether the condition held before the time ran out."""
     deadline = time.time() + seconds
     while True:
         if condition():
@@ -107,7 +111,7 @@ def choose_by_keys(host):
     try:
         if proc.stdout.readline().strip() != "shown":
             return ["keys: the host did not show its window"]
-        app = find_app(proc.pid, time.time() + 20)
+        app = find_app(proc.pid, time.time() + PATIENCE)
         if app is None:
             return [f"keys: no accessible application for process {proc.pid}"]
         found = {}
@@ -158,12 +162,12 @@ def check(host, window):
     try:
         if proc.stdout.readline().strip() != "shown":
             return [f"{window}: the host did not show its window"]
-        app = find_app(proc.pid, time.time() + 20)
+        app = find_app(proc.pid, time.time() + PATIENCE)
         if app is None:
             return [f"{window}: no accessible application for process {proc.pid}"]
         problems = []
         # The tree fills in as the window is laid out: a bounded poll until every list is there.
-        deadline = time.time() + 20
+        deadline = time.time() + PATIENCE
         while True:
             found = lists_of(app)
             if WINDOWS[window] <= set(found) or time.time() > deadline:
