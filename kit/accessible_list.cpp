@@ -51,14 +51,17 @@ public:
             return QAccessibleWidget::text(t);
         }
     }
-    // The list of choices that opens below it, its choice selected when a reader looks: a window
-    // may set the choice with signals blocked.
+    // The list of choices that opens below it. Closed, its choice is selected when a reader looks (a
+    // window may set the choice with signals blocked); open, the highlight is the user's, which
+    // looking must never move: opening selects the choice already.
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
         if (index != 0) {
             return nullptr;
         }
-        selectChoice(list());
+        if (!list()->view()->isVisible()) {
+            selectChoice(list());
+        }
         return QAccessible::queryAccessibleInterface(list()->view());
     }
     int indexOfChild(const QAccessibleInterface* child) const override {

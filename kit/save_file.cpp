@@ -3,7 +3,70 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <system_error>
+#include <unistd.h>
+#endif
+
 namespace lunara {
+
+namespace {
+
+#ifdef Q_OS_UNIX
+QString systemError(int code) { return QString::fromStdString(std::generic_category().message(code)); }
+
+// A link at the name, even one that leads nowhere, is replaced itself: QSaveFile would write where
+// it leads, a place the user never chose. The file is made new beside it (O_EXCL never follows a
+// link either, and 0666 leaves the permissions to the umask, as for any new file) and renamed over
+// the link only when it is complete.
+bool replaceLink(const QString& path, const std::function<bool(QIODevice&)>& write, const QString& what, QString* why) {
+    const QFileInfo info(path);
+    QByteArray made;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        made = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + u'.' +
+                                 QString::number(QRandomGenerator::global()->generate(), 36));
+        fd = ::open(made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        *why = systemError(errno);
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(made.constData());
+        *why = file.errorString();
+        return false;
+    }
+    const bool written = write(file) && file.flush();
+    const int synced = written ? ::fsync(fd) : 0;
+    const int syncError = errno;
+    if (!written || synced != 0) {
+        *why = file.error() != QFileDevice::NoError ? file.errorString()
+               : synced != 0                        ? systemError(syncError)
+                                                    : QStringLiteral("the %1 could not be made").arg(what);
+        file.close();
+        ::unlink(made.constData());
+        return false;
+    }
+    file.close();
+    if (::rename(made.constData(), QFile::encodeName(path).constData()) != 0) {
+        *why = systemError(errno);
+        ::unlink(made.constData());
+        return false;
+    }
+    return true;
+}
+#endif
+
+} // namespace
 
 QString withEnding(const QString& path, const QString& suffix) {
     const QString ending = u'.' + suffix;
@@ -11,7 +74,6 @@ QString withEnding(const QString& path, const QString& suffix) {
 }
 
 bool SaveWhole(const QString& path, const QString& what, const std::function<bool(QIODevice&)>& write, QString* error) {
-    QSaveFile file(path);
     const auto fail = [&](const QString& why) {
         if (error) {
             *error = QStringLiteral("The %1 could not be saved as %2: %3. Nothing was written.")
@@ -19,6 +81,13 @@ bool SaveWhole(const QString& path, const QString& what, const std::function<boo
         }
         return false;
     };
+#ifdef Q_OS_UNIX
+    if (QFileInfo(path).isSymLink()) {
+        QString why;
+        return replaceLink(path, write, what, &why) || fail(why);
+    }
+#endif
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(file.errorString());
     }

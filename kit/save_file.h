@@ -17,7 +17,8 @@ QString withEnding(const QString& path, const QString& suffix);
 // Writes a file whole: `write` fills a temporary file that is renamed into place only when all went
 // well, so a failure (a read-only folder, a full disk) leaves the old file, or none, as it was; on
 // failure, error says why in words for the user ("The PDF could not be saved as ...: No space left
-// on device. Nothing was written.").
+// on device. Nothing was written."). A symbolic link at the path is replaced by the file, never
+// written through (the user was asked about replacing the name, not where it leads).
 bool SaveWhole(const QString& path, const QString& what, const std::function<bool(QIODevice&)>& write, QString* error);
 
 } // namespace lunara

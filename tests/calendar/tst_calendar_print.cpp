@@ -1,6 +1,8 @@
 #include "calendar/calendar_export.h"
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_print.h"
+#include "calendar/year_window.h"
+#include "kit/event_words.h"
 #include "place/location.h"
 
 #include <QGuiApplication>
@@ -21,6 +23,7 @@ public:
     struct Text {
         QPointF at;
         QString text;
+        QRectF box; // from the ascent to the descent
     };
     TextPage(int width, int height) : width_(width), height_(height) {}
     QPaintEngine* paintEngine() const override { return &engine_; }
@@ -61,7 +64,10 @@ private:
         bool end() override { return true; }
         void updateState(const QPaintEngineState&) override {}
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-        void drawTextItem(const QPointF& at, const QTextItem& item) override { texts.push_back({at, item.text()}); }
+        void drawTextItem(const QPointF& at, const QTextItem& item) override {
+            texts.push_back({at, item.text(),
+                             QRectF(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent())});
+        }
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
         void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
         void drawPath(const QPainterPath&) override {}
@@ -93,6 +99,8 @@ private slots:
     void aKindOfEventAddedToTheAlmanacIsPrintedAndExported();
     void paperOfTheRegion_data();
     void paperOfTheRegion();
+    void thePrintedYearFillsTwoColumns_data();
+    void thePrintedYearFillsTwoColumns();
 };
 
 void TestCalendarPrint::everyPaperAndWayRoundHoldsTheWholeMonth_data() {
@@ -239,6 +247,71 @@ void TestCalendarPrint::paperOfTheRegion() {
     QFETCH(QLocale, locale);
     QFETCH(int, paper);
     QCOMPARE(int(PaperFor(locale)), paper);
+}
+
+// The printed year fills the first page's left column, then its right one, before a second page;
+// nothing is printed over anything else, and every section and entry is there.
+void TestCalendarPrint::thePrintedYearFillsTwoColumns_data() {
+    QTest::addColumn<int>("paper");
+    QTest::newRow("A4") << int(QPageSize::A4);
+    QTest::newRow("Letter") << int(QPageSize::Letter);
+}
+
+void TestCalendarPrint::thePrintedYearFillsTwoColumns() {
+    QFETCH(int, paper);
+    const QTimeZone berlin("Europe/Berlin");
+    almanac::Almanac almanac(almanac::Place{52.5, 13.37});
+    almanac.setDates(zoneDates(berlin));
+    const PrintedYear year{2026, QStringLiteral("For Berlin"), YearSections(almanac, 2026, berlin, "Berlin")};
+    const QSizeF page = QPageSize(QPageSize::PageSizeId(paper)).sizePixels(300);
+    TextPage device(int(page.width()), int(page.height()));
+    std::vector<std::size_t> pageStarts{0};
+    QPainter painter(&device);
+    const int pages = PaintYear(painter, QRectF(QPointF(0, 0), page), year, [&] {
+        pageStarts.push_back(device.texts().size());
+        return true;
+    });
+    painter.end();
+    const std::vector<TextPage::Text> texts = device.texts();
+    QCOMPARE(std::size_t(pages), pageStarts.size());
+    QVERIFY2(pages >= 1 && pages <= 2, qPrintable(QString::number(pages)));
+    pageStarts.push_back(texts.size());
+    const auto where = [](const TextPage::Text& t) {
+        return QStringLiteral("%1 at %2,%3").arg(t.text).arg(t.at.x()).arg(t.at.y());
+    };
+    for (std::size_t p = 0; p + 1 < pageStarts.size(); ++p) {
+        bool left = false;
+        bool right = false;
+        for (std::size_t i = pageStarts[p]; i < pageStarts[p + 1]; ++i) {
+            const TextPage::Text& a = texts[i];
+            QVERIFY2(QRectF(QPointF(0, 0), page).contains(a.box), qPrintable(where(a)));
+            // Below the heading lines, which span the page.
+            if (a.box.top() > page.height() / 12) {
+                (a.box.right() <= page.width() / 2 ? left : right) = true;
+                QVERIFY2(a.box.left() >= page.width() / 2 || a.box.right() <= page.width() / 2, qPrintable(where(a)));
+            }
+            for (std::size_t j = pageStarts[p]; j < i; ++j) {
+                const QRectF both = texts[j].box.intersected(a.box);
+                QVERIFY2(both.width() < 1 || both.height() < 1,
+                         qPrintable(where(texts[j]) + QStringLiteral(" overprinted by ") + where(a)));
+            }
+        }
+        QVERIFY(left);
+        // The first page's right column is used before a second page begins.
+        QVERIFY(right || p + 2 == pageStarts.size());
+    }
+    QStringList seen;
+    for (const TextPage::Text& t : texts) {
+        seen << t.text;
+    }
+    const QString all = seen.join(u' ');
+    for (const YearSection& section : year.sections) {
+        QCOMPARE(seen.count(section.title), 1);
+        for (const YearEntry& entry : section.entries) {
+            QVERIFY2(all.contains(entry.text.left(20)), qPrintable(entry.text));
+        }
+    }
+    QVERIFY(all.contains(QStringLiteral("Harvest Moon at 18:49, in Aries")));
 }
 
 QTEST_MAIN(TestCalendarPrint)

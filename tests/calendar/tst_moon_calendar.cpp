@@ -6,6 +6,7 @@
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,12 +46,15 @@ private slots:
     void timesAreRoundedToTheMinute();
     void gridIsATableForScreenReaders();
     void listsGiveTheirChoiceAsText();
+    void readingAnOpenListLeavesItsHighlight();
     void risingAndSettingWhereTheUserIs_data();
     void risingAndSettingWhereTheUserIs();
     void locationIsChosenByKeyboard();
     void badCoordinatesChangeNothing_data();
     void badCoordinatesChangeNothing();
     void exportToACalendarFile();
+    void eachKindOfTheYearFollowsItsOwnBox_data();
+    void eachKindOfTheYearFollowsItsOwnBox();
     void theRangesOfTheExport_data();
     void theRangesOfTheExport();
     void saveTheMonthAsPdf();
@@ -446,6 +450,55 @@ void TestMoonCalendar::listsGiveTheirChoiceAsText() {
     QCOMPARE(w->cboCalMonth->currentText(), QStringLiteral("March"));
 }
 
+// A screen reader asks the open Month list for its entries after every move: the highlight stays
+// where the keys put it, and Return picks that entry.
+void TestMoonCalendar::readingAnOpenListLeavesItsHighlight() {
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(open("UTC", QDate(2026, 1, 7)));
+    QComboBox* month = w->cboCalMonth;
+    month->setFocus();
+    QTest::keyClick(month, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(month->view()->isVisible());
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(month);
+    QVERIFY(iface);
+    const auto highlighted = [iface] {
+        QStringList selected;
+        QAccessibleInterface* popup = iface->child(0);
+        for (int i = 0; popup && i < popup->childCount(); ++i) {
+            if (QAccessibleInterface* item = popup->child(i); item && item->state().selected) {
+                selected << item->text(QAccessible::Name);
+            }
+        }
+        return selected;
+    };
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("January")});
+    QTest::keyClicks(month->view(), QStringLiteral("April"));
+    for (int asked = 0; asked < 6; ++asked) {
+        QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+    }
+    QTest::keyClick(month->view(), Qt::Key_Down);
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("May")});
+    QTest::keyClick(month->view(), Qt::Key_Up);
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+    QCOMPARE(month->currentText(), QStringLiteral("January")); // nothing chosen while it is open
+    QTest::keyClick(month->view(), Qt::Key_Return);
+    QTRY_VERIFY(!month->view()->isVisible());
+    QCOMPARE(month->currentText(), QStringLiteral("April"));
+    QCOMPARE(w->selectedDate().month(), 4);
+    // Closed again, the entry read as selected is the choice.
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+    // Opened and left with Esc after a move: the choice stands and is what the closed list says.
+    QTest::keyClick(month, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(month->view()->isVisible());
+    QTest::keyClick(month->view(), Qt::Key_Down);
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("May")});
+    QTest::keyClick(month->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!month->view()->isVisible());
+    QCOMPARE(month->currentText(), QStringLiteral("April"));
+    QCOMPARE(highlighted(), QStringList{QStringLiteral("April")});
+}
+
 void TestMoonCalendar::gridIsATableForScreenReaders() {
     QVERIFY(open("UTC", QDate(2026, 12, 7)));
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w->grdCalendar);
@@ -697,6 +750,50 @@ void TestMoonCalendar::exportToACalendarFile() {
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), text);
+}
+
+// One box of the year's kinds ticked, the others (and the quarters and signs) not: the year's file
+// holds that kind alone (told by its UIDs), at Berlin in 2026.
+void TestMoonCalendar::eachKindOfTheYearFollowsItsOwnBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("uids"); // what their UIDs start with
+    QTest::addColumn<int>("count");        // -1: some
+    QTest::newRow("sabbats") << "chkSabbats" << QStringList{"sabbat-"} << 8;
+    QTest::newRow("eclipses") << "chkEclipses" << QStringList{"eclipse-"} << 4;
+    QTest::newRow("retrogrades") << "chkRetrogrades" << QStringList{"retrograde-"} << -1;
+    // 13 full moons, the second of May a blue moon; no month with two new moons.
+    QTest::newRow("full moon names") << "chkMoonNames" << QStringList{"moonname-", "bluemoon-", "blackmoon-"} << 14;
+    QTest::newRow("supermoons") << "chkSupermoons" << QStringList{"supermoon-", "micromoon-"} << -1;
+}
+
+void TestMoonCalendar::eachKindOfTheYearFollowsItsOwnBox() {
+    QFETCH(QString, box);
+    QFETCH(QStringList, uids);
+    QFETCH(int, count);
+    QVERIFY(open("Europe/Berlin"));
+    QTemporaryDir dir;
+    services->saveAnswers = {dir.filePath(QStringLiteral("year.ics"))};
+    frmExportCalendar* dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->optThisYear->setChecked(true);
+    for (QCheckBox* kind : dialog->findChildren<QCheckBox*>()) {
+        kind->setChecked(kind->objectName() == box);
+    }
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+    QFile file(dir.filePath(QStringLiteral("year.ics")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringList found;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("UID:")) {
+            found << QString::fromUtf8(line.mid(4).trimmed());
+        }
+    }
+    QVERIFY2(count < 0 ? !found.isEmpty() : found.size() == count, qPrintable(found.join(u' ')));
+    for (const QString& uid : found) {
+        QVERIFY2(std::any_of(uids.begin(), uids.end(), [&](const QString& u) { return uid.startsWith(u); }),
+                 qPrintable(uid));
+    }
 }
 
 // The first and the day after the last day each choice exports, as the file's events are taken

@@ -25,6 +25,8 @@ private slots:
     void theLaunchersCaptionsOpenTheirWindows();
     void theYearByKeyboard();
     void aSouthernHome();
+    void theYearRunsFromItsFirstLocalDayToItsLast_data();
+    void theYearRunsFromItsFirstLocalDayToItsLast();
 
 private:
     frmYear* open(const QByteArray& zone, const QString& city);
@@ -143,6 +145,50 @@ void TestYearWindow::aSouthernHome() {
     QVERIFY(entry("Eclipses", "Total lunar eclipse at 22:34, magnitude 1.156: seen from Sydney"));
     QVERIFY(entry("Eclipses", "Total solar eclipse at 03:46, magnitude 1.039: not seen from Sydney"));
     QVERIFY(entry("Full moons", "Harvest Moon at 13:12, in Libra"));
+}
+
+// An event on the year's first or last local day is the year's: 31 December 2028 holds a total
+// lunar eclipse and a blue moon; the partial lunar eclipse of 31 December 2009 at 19:23 UTC falls
+// on New Year's Day 2010 at Sydney.
+void TestYearWindow::theYearRunsFromItsFirstLocalDayToItsLast_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("startsWith");
+    QTest::addColumn<QString>("when"); // empty: not in that year
+    QTest::newRow("Berlin 2028, lunar eclipse on 31 Dec") << QByteArray("Europe/Berlin") << 2028 << "Eclipses"
+                                                          << "Total lunar eclipse"
+                                                          << "Sun 31 Dec";
+    QTest::newRow("Berlin 2028, blue moon on 31 Dec") << QByteArray("Europe/Berlin") << 2028 << "Blue and black moons"
+                                                      << "Blue moon"
+                                                      << "Sun 31 Dec";
+    QTest::newRow("Berlin 2009, lunar eclipse on 31 Dec") << QByteArray("Europe/Berlin") << 2009 << "Eclipses"
+                                                          << "Partial lunar eclipse"
+                                                          << "Thu 31 Dec";
+    QTest::newRow("Sydney 2010, the same eclipse on 1 Jan") << QByteArray("Australia/Sydney") << 2010 << "Eclipses"
+                                                            << "Partial lunar eclipse at 06:23"
+                                                            << "Fri 1 Jan";
+    QTest::newRow("Sydney 2009, not on its last day") << QByteArray("Australia/Sydney") << 2009 << "Eclipses"
+                                                      << "Partial lunar eclipse at 06:23"
+                                                      << "";
+}
+
+void TestYearWindow::theYearRunsFromItsFirstLocalDayToItsLast() {
+    QFETCH(QByteArray, zone);
+    QFETCH(int, year);
+    QFETCH(QString, section);
+    QFETCH(QString, startsWith);
+    QFETCH(QString, when);
+    services->storeSetting(QString::fromLatin1(kLocationKey), QString::fromLatin1(zone));
+    QVERIFY(open(zone, QStringLiteral("Northern")));
+    w->showYear(year);
+    QTreeWidgetItem* found = entry(section, startsWith);
+    if (when.isEmpty()) {
+        QVERIFY2(!found, qPrintable(found ? found->text(0) + u' ' + found->text(1) : QString()));
+        return;
+    }
+    QVERIFY(found);
+    QCOMPARE(found->text(0), when);
 }
 
 QTEST_MAIN(TestYearWindow)

@@ -36,7 +36,7 @@ start_x() {
     Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$display"
-    eventually "xdotool getmouselocation >/dev/null 2>&1" 100 ||
+    eventually "xdotool getmouselocation >/dev/null 2>&1" ||
         fail "Xvfb did not start on $DISPLAY: $(cat "$E2E_TMP/xvfb.log")"
     export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run"
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
@@ -63,15 +63,15 @@ launch() {
     printf -v "$1" '%s' "$pid"
 }
 
-# Polls a condition (a command) for at most $2 tenths of a second (default 300: a loaded machine
-# can take seconds to start a program).
+# Polls a condition (a command) every tenth of a second until it holds, for at most a minute of the
+# clock: only a bound for a failure, far above what a machine busy with another build needs.
+readonly E2E_PATIENCE=60
 eventually() {
-    local cmd=$1 tries=${2:-300} i
-    for ((i = 0; i < tries; i++)); do
-        eval "$cmd" && return 0
+    local cmd=$1 end=$((SECONDS + E2E_PATIENCE))
+    until eval "$cmd"; do
+        ((SECONDS < end)) || return 1
         sleep 0.1
     done
-    return 1
 }
 
 windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
@@ -95,12 +95,12 @@ shot() { import -window root "$SHOT"; }
 save_shot() { shot && cp "$SHOT" "$SHOTS_DIR/$1.png"; }
 same_image() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 # settled_shot NAME: a screenshot once the screen has stopped changing (two grabs a tenth of a
-# second apart alike), at most five seconds on.
+# second apart alike).
 settled_shot() {
     local previous="$E2E_TMP/previous.png"
     shot
     cp "$SHOT" "$previous"
-    eventually "sleep 0.1; shot; same_image '$SHOT' '$previous' || { cp '$SHOT' '$previous'; false; }" 50 ||
+    eventually "sleep 0.1; shot; same_image '$SHOT' '$previous' || { cp '$SHOT' '$previous'; false; }" ||
         fail "the screen did not settle for $1"
     cp "$SHOT" "$SHOTS_DIR/$1.png"
 }

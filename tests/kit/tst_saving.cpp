@@ -49,6 +49,10 @@ private slots:
     void replacingAFileIsAsked_data();
     void replacingAFileIsAsked();
     void theRealDialogAddsTheEndingBeforeAsking();
+#ifdef Q_OS_UNIX
+    void aLinkAtTheNameIsAskedAboutAndReplacedItself_data();
+    void aLinkAtTheNameIsAskedAboutAndReplacedItself();
+#endif
     void aFailedWriteKeepsTheOldFileAndSaysWhy();
 #ifdef Q_OS_UNIX
     void aFileTooLargeSaysSo();
@@ -167,6 +171,70 @@ void TestSaving::theRealDialogAddsTheEndingBeforeAsking() {
     QVERIFY(path.isEmpty());
     QCOMPARE(contents(mine), QByteArray("mine"));
 }
+
+#ifdef Q_OS_UNIX
+// A symbolic link where the file would go, leading nowhere or to a file: replacing it is asked like
+// replacing a file; No keeps the link, Yes puts the file in its place and leaves alone (or never
+// makes) what it leads to.
+void TestSaving::aLinkAtTheNameIsAskedAboutAndReplacedItself_data() {
+    QTest::addColumn<bool>("leadsToAFile");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("writeFails");
+    QTest::newRow("leads nowhere, kept") << false << false << false;
+    QTest::newRow("leads nowhere, replaced") << false << true << false;
+    QTest::newRow("leads nowhere, the write fails") << false << true << true;
+    QTest::newRow("leads to a file, kept") << true << false << false;
+    QTest::newRow("leads to a file, replaced") << true << true << false;
+    QTest::newRow("leads to a file, the write fails") << true << true << true;
+}
+
+void TestSaving::aLinkAtTheNameIsAskedAboutAndReplacedItself() {
+    QFETCH(bool, leadsToAFile);
+    QFETCH(bool, yes);
+    QFETCH(bool, writeFails);
+    Fixture f;
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+    const QString target = dir.filePath(QStringLiteral("elsewhere/theirs.ics"));
+    if (leadsToAFile) {
+        plant(target, "theirs");
+    }
+    const QString link = dir.filePath(QStringLiteral("moon.ics"));
+    QVERIFY(QFile::link(QStringLiteral("elsewhere/theirs.ics"), link));
+    f.services.saveAnswers << dir.filePath(QStringLiteral("moon"));
+    f.services.answerYes = yes;
+    const QString path = f.services.askSaveFile(nullptr, QStringLiteral("Export to Calendar"),
+                                                QStringLiteral("moon-2026.ics"), QString(), QStringLiteral("ics"));
+    QCOMPARE(f.services.questions, QStringList{QStringLiteral("moon.ics already exists.\nDo you want to replace it?")});
+    if (yes) {
+        QCOMPARE(path, link);
+        QString error;
+        const bool saved = SaveWhole(
+            path, QStringLiteral("calendar file"),
+            [writeFails](QIODevice& device) { return device.write("ours") == 4 && !writeFails; }, &error);
+        QVERIFY2(saved != writeFails, qPrintable(error));
+    } else {
+        QVERIFY(path.isEmpty());
+    }
+    if (yes && !writeFails) {
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QCOMPARE(contents(link), QByteArray("ours"));
+        // A new file's permissions (the umask's), as the folder beside it got them, without execution.
+        QCOMPARE(QFileInfo(link).permissions(),
+                 QFileInfo(dir.filePath(QStringLiteral("elsewhere"))).permissions() &
+                     ~(QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther));
+    } else {
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+    }
+    QCOMPARE(QFileInfo::exists(target), leadsToAFile);
+    if (leadsToAFile) {
+        QCOMPARE(contents(target), QByteArray("theirs"));
+    }
+    // Nothing left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             (QStringList{QStringLiteral("elsewhere"), QStringLiteral("moon.ics")}));
+}
+#endif
 
 void TestSaving::aFailedWriteKeepsTheOldFileAndSaysWhy() {
     QTemporaryDir dir;

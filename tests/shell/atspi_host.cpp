@@ -1,6 +1,7 @@
 // Shows one of Lunara's windows on a real display for a screen-reader client that reads it from
 // outside, over AT-SPI (tests/shell/check_atspi.py): the launcher with Moon Magick, the Moon
-// Calendar, Candle Magick, or the calendar's Location or Export dialog over it.
+// Calendar (with "month", the keyboard in its Month list), Candle Magick, or the calendar's Location
+// or Export dialog over it.
 #include "calendar/calendar_window.h"
 #include "candle/candle_window.h"
 #include "kit/services.h"
@@ -18,7 +19,7 @@ using namespace lunara;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) {
-        std::fputs("usage: atspi_host moon|calendar|candle|location|export\n", stderr);
+        std::fputs("usage: atspi_host moon|calendar|month|candle|location|export\n", stderr);
         return 2;
     }
     QTemporaryDir dir;
@@ -40,7 +41,9 @@ int main(int argc, char** argv) {
             launcher.showMoonCalendar();
             QTimer::singleShot(0, &launcher, [&] {
                 if (frmMoonCalendar* calendar = launcher.moonCalendar()) {
-                    if (what == QLatin1String("location")) {
+                    if (what == QLatin1String("month")) {
+                        calendar->cboCalMonth->setFocus();
+                    } else if (what == QLatin1String("location")) {
                         calendar->chooseLocation();
                     } else if (what == QLatin1String("export")) {
                         calendar->exportCalendar();
