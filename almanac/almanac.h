@@ -79,6 +79,11 @@ struct EclipseFacts {
     std::vector<Contact> contacts;
     std::optional<sky::EclipseKind> localKind;
     double localMagnitude = 0;
+    // While it is seen there (0 when it is not): a solar eclipse from its first contact at the place,
+    // a lunar one from the start of the first phase the moon is up for (the penumbral dimming only
+    // for a penumbral eclipse), each to its end.
+    std::int64_t seenFrom = 0;
+    std::int64_t seenUntil = 0;
     bool operator==(const EclipseFacts&) const = default;
 };
 

@@ -3,6 +3,7 @@
 // supermoons and micromoons.
 #include "almanac/searches.h"
 #include "sky/year.h"
+#include "translations/translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,23 +28,45 @@ int dateOf(const Dates& dates, std::int64_t t) { return dates.dateOf ? dates.dat
 std::int64_t startOf(const Dates& dates, int date) { return dates.startOf ? dates.startOf(date) : UtcStartOf(date); }
 // A sabbat: its name, what the sun does then (a solstice or an equinox), or for a cross-quarter day
 // its traditional date (month, day).
+// A sabbat: its name (for its identity), its words (with what the sun does then, for a solstice
+// or an equinox), and for a cross-quarter day its traditional date (month, day).
 struct Sabbat {
     std::string_view name;
-    std::string_view season;
+    std::string_view words;
     int month, day;
 };
+constexpr Sabbat kOstara{"Ostara", LUNARA_TEXT("Almanac", "Ostara, the spring equinox"), 0, 0};
+constexpr Sabbat kMabon{"Mabon", LUNARA_TEXT("Almanac", "Mabon, the autumn equinox"), 0, 0};
+constexpr Sabbat kLitha{"Litha", LUNARA_TEXT("Almanac", "Litha, the summer solstice"), 0, 0};
+constexpr Sabbat kYule{"Yule", LUNARA_TEXT("Almanac", "Yule, the winter solstice"), 0, 0};
+constexpr std::string_view kBeltane = LUNARA_TEXT("Almanac", "Beltane");
+constexpr std::string_view kSamhain = LUNARA_TEXT("Almanac", "Samhain");
+constexpr std::string_view kLughnasadh = LUNARA_TEXT("Almanac", "Lughnasadh");
+constexpr std::string_view kImbolc = LUNARA_TEXT("Almanac", "Imbolc");
 // At each multiple of 45 degrees of the sun's longitude, from 0 (the March equinox): the north's
 // sabbat and the south's.
 constexpr std::array<std::array<Sabbat, 2>, 8> kWheel{{
-    {{{"Ostara", "the spring equinox", 0, 0}, {"Mabon", "the autumn equinox", 0, 0}}},
-    {{{"Beltane", {}, 5, 1}, {"Samhain", {}, 4, 30}}},
-    {{{"Litha", "the summer solstice", 0, 0}, {"Yule", "the winter solstice", 0, 0}}},
-    {{{"Lughnasadh", {}, 8, 1}, {"Imbolc", {}, 8, 1}}},
-    {{{"Mabon", "the autumn equinox", 0, 0}, {"Ostara", "the spring equinox", 0, 0}}},
-    {{{"Samhain", {}, 10, 31}, {"Beltane", {}, 10, 31}}},
-    {{{"Yule", "the winter solstice", 0, 0}, {"Litha", "the summer solstice", 0, 0}}},
-    {{{"Imbolc", {}, 2, 1}, {"Lughnasadh", {}, 2, 1}}},
+    {{kOstara, kMabon}},
+    {{{kBeltane, kBeltane, 5, 1}, {kSamhain, kSamhain, 4, 30}}},
+    {{kLitha, kYule}},
+    {{{kLughnasadh, kLughnasadh, 8, 1}, {kImbolc, kImbolc, 8, 1}}},
+    {{kMabon, kOstara}},
+    {{{kSamhain, kSamhain, 10, 31}, {kBeltane, kBeltane, 10, 31}}},
+    {{kYule, kLitha}},
+    {{{kImbolc, kImbolc, 2, 1}, {kLughnasadh, kLughnasadh, 2, 1}}},
 }};
+
+// "Total solar eclipse": each kind an eclipse of the sun or the moon can be.
+std::string_view eclipseWords(bool solar, sky::EclipseKind kind) {
+    constexpr std::array<std::string_view, 5> kSolar{
+        "Penumbral solar eclipse", LUNARA_TEXT("Almanac", "Partial solar eclipse"),
+        LUNARA_TEXT("Almanac", "Annular solar eclipse"), LUNARA_TEXT("Almanac", "Total solar eclipse"),
+        LUNARA_TEXT("Almanac", "Hybrid solar eclipse")};
+    constexpr std::array<std::string_view, 5> kLunar{
+        LUNARA_TEXT("Almanac", "Penumbral lunar eclipse"), LUNARA_TEXT("Almanac", "Partial lunar eclipse"),
+        "Annular lunar eclipse", LUNARA_TEXT("Almanac", "Total lunar eclipse"), "Hybrid lunar eclipse"};
+    return (solar ? kSolar : kLunar)[static_cast<std::size_t>(kind)];
+}
 
 std::string_view signOf(double longitude) {
     return sky::kSigns[static_cast<std::size_t>(std::floor(longitude / 30.0)) % 12];
@@ -93,7 +116,7 @@ Event eclipseEvent(bool solar, sky::EclipseKind kind, std::int64_t greatest, Ecl
     e.kind = Kind::Eclipse;
     e.start = e.end = greatest;
     e.body = solar ? sky::Body::Sun : sky::Body::Moon;
-    e.words = std::string(EclipseKindName(kind)) + (solar ? " solar eclipse" : " lunar eclipse");
+    e.words = std::string(eclipseWords(solar, kind));
     e.id = std::string(solar ? "eclipse-solar-" : "eclipse-lunar-") + UtcDate(greatest);
     e.eclipse = std::move(facts);
     return e;
@@ -116,8 +139,7 @@ std::vector<Event> SabbatEvents(std::int64_t from, std::int64_t to, bool souther
         e.body = sky::Body::Sun;
         e.exact = turning.unixSeconds;
         e.sign = sky::kSigns[static_cast<std::size_t>(turning.longitude / 30)];
-        e.words = sabbat.season.empty() ? std::string(sabbat.name)
-                                        : std::string(sabbat.name) + ", " + std::string(sabbat.season);
+        e.words = std::string(sabbat.words);
         if (sabbat.month == 0) {
             e.start = e.end = turning.unixSeconds;
             e.id = "sabbat-" + lower(sabbat.name) + "-" + UtcDate(turning.unixSeconds);
@@ -148,17 +170,28 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
             const auto add = [&](std::string_view what, std::int64_t at) {
                 addContact(facts, sky::Body::Moon, *place, what, at);
             };
-            add("Penumbral eclipse begins", l.penumbralStart);
-            add("Partial eclipse begins", l.partialStart);
-            add("Totality begins", l.totalStart);
-            add("Greatest eclipse", l.greatest);
-            add("Totality ends", l.totalEnd);
-            add("Partial eclipse ends", l.partialEnd);
-            add("Penumbral eclipse ends", l.penumbralEnd);
-            // What can be seen of a partial or total eclipse is the shadow's bite; of a penumbral one, its dimming.
+            add(LUNARA_TEXT("Almanac", "Penumbral eclipse begins"), l.penumbralStart);
+            add(LUNARA_TEXT("Almanac", "Partial eclipse begins"), l.partialStart);
+            add(LUNARA_TEXT("Almanac", "Totality begins"), l.totalStart);
+            add(LUNARA_TEXT("Almanac", "Greatest eclipse"), l.greatest);
+            add(LUNARA_TEXT("Almanac", "Totality ends"), l.totalEnd);
+            add(LUNARA_TEXT("Almanac", "Partial eclipse ends"), l.partialEnd);
+            add(LUNARA_TEXT("Almanac", "Penumbral eclipse ends"), l.penumbralEnd);
+            // What can be seen of a partial or total eclipse is the shadow's bite; of a penumbral one, its
+            // dimming. It is seen from the first of its phases the moon is up for.
             const bool umbral = l.partialStart != 0;
-            facts.seen = upDuring(sky::Body::Moon, *place, umbral ? l.partialStart : l.penumbralStart,
-                                  umbral ? l.partialEnd : l.penumbralEnd);
+            const std::int64_t end = umbral ? l.partialEnd : l.penumbralEnd;
+            const std::array<std::int64_t, 4> phases =
+                umbral ? std::array{l.partialStart, l.totalStart != 0 ? l.totalStart : end,
+                                    l.totalEnd != 0 ? l.totalEnd : end, end}
+                       : std::array{l.penumbralStart, end, end, end};
+            for (std::size_t i = 0; i + 1 < phases.size() && facts.seenFrom == 0; ++i) {
+                if (phases[i] < phases[i + 1] && upDuring(sky::Body::Moon, *place, phases[i], phases[i + 1])) {
+                    facts.seenFrom = phases[i];
+                    facts.seenUntil = end;
+                }
+            }
+            facts.seen = facts.seenFrom != 0;
         }
         out.push_back(eclipseEvent(false, l.kind, l.greatest, std::move(facts)));
     }
@@ -176,14 +209,18 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
                 const auto add = [&](std::string_view what, std::int64_t at) {
                     addContact(facts, sky::Body::Sun, *place, what, at);
                 };
-                add("Eclipse begins", here->partialStart);
-                add(total ? "Totality begins" : "Annularity begins", here->centralStart);
-                add("Greatest eclipse", here->peak);
-                add(total ? "Totality ends" : "Annularity ends", here->centralEnd);
-                add("Eclipse ends", here->partialEnd);
+                add(LUNARA_TEXT("Almanac", "Eclipse begins"), here->partialStart);
+                add(total ? LUNARA_TEXT("Almanac", "Totality begins") : LUNARA_TEXT("Almanac", "Annularity begins"),
+                    here->centralStart);
+                add(LUNARA_TEXT("Almanac", "Greatest eclipse"), here->peak);
+                add(total ? LUNARA_TEXT("Almanac", "Totality ends") : LUNARA_TEXT("Almanac", "Annularity ends"),
+                    here->centralEnd);
+                add(LUNARA_TEXT("Almanac", "Eclipse ends"), here->partialEnd);
                 facts.localKind = here->kind;
                 facts.localMagnitude = here->magnitude;
                 facts.seen = true;
+                facts.seenFrom = here->partialStart;
+                facts.seenUntil = here->partialEnd;
             }
         }
         out.push_back(eclipseEvent(true, s.kind, s.greatest, std::move(facts)));
@@ -228,9 +265,13 @@ std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to) {
 
 std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates) {
     // By the month of the full moon, from January; the south takes the name of the month six away.
-    constexpr std::array<std::string_view, 12> kNames{"Wolf Moon",   "Snow Moon",       "Worm Moon",   "Pink Moon",
-                                                      "Flower Moon", "Strawberry Moon", "Buck Moon",   "Sturgeon Moon",
-                                                      "Corn Moon",   "Hunter's Moon",   "Beaver Moon", "Cold Moon"};
+    constexpr std::array<std::string_view, 12> kNames{
+        LUNARA_TEXT("Almanac", "Wolf Moon"),   LUNARA_TEXT("Almanac", "Snow Moon"),
+        LUNARA_TEXT("Almanac", "Worm Moon"),   LUNARA_TEXT("Almanac", "Pink Moon"),
+        LUNARA_TEXT("Almanac", "Flower Moon"), LUNARA_TEXT("Almanac", "Strawberry Moon"),
+        LUNARA_TEXT("Almanac", "Buck Moon"),   LUNARA_TEXT("Almanac", "Sturgeon Moon"),
+        LUNARA_TEXT("Almanac", "Corn Moon"),   LUNARA_TEXT("Almanac", "Hunter's Moon"),
+        LUNARA_TEXT("Almanac", "Beaver Moon"), LUNARA_TEXT("Almanac", "Cold Moon")};
     std::vector<Event> out;
     if (to <= from || to < sky::kFirstUnix + 70 * kDay || from > sky::kLastUnix - 70 * kDay) {
         return out;
@@ -290,14 +331,15 @@ std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool south
             out.push_back(std::move(e));
         };
         if (full) {
-            add(harvest.contains(p.unixSeconds) ? "Harvest Moon"
+            add(harvest.contains(p.unixSeconds) ? LUNARA_TEXT("Almanac", "Harvest Moon")
                 : hunter.contains(p.unixSeconds)
-                    ? "Hunter's Moon"
+                    ? LUNARA_TEXT("Almanac", "Hunter's Moon")
                     : kNames[static_cast<std::size_t>((month % 100 - 1 + (southern ? 6 : 0)) % 12)],
                 "moonname");
         }
         if (second) {
-            add(full ? "Blue moon" : "Black moon", full ? "bluemoon" : "blackmoon");
+            add(full ? LUNARA_TEXT("Almanac", "Blue moon") : LUNARA_TEXT("Almanac", "Black moon"),
+                full ? "bluemoon" : "blackmoon");
         }
     }
     return out;
@@ -336,7 +378,8 @@ std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to) {
         e.quarter = p.quarter;
         e.sign = sky::MoonSignAt(p.unixSeconds);
         e.distanceKm = distance;
-        e.words = full ? (super ? "Supermoon" : "Micromoon") : (super ? "Super new moon" : "Micro new moon");
+        e.words = full ? (super ? LUNARA_TEXT("Almanac", "Supermoon") : LUNARA_TEXT("Almanac", "Micromoon"))
+                       : (super ? LUNARA_TEXT("Almanac", "Super new moon") : LUNARA_TEXT("Almanac", "Micro new moon"));
         e.id = std::string(super ? "supermoon-" : "micromoon-") + UtcDate(p.unixSeconds);
         out.push_back(std::move(e));
     }

@@ -1,9 +1,17 @@
 #include "calendar/calendar_export.h"
 
 #include "kit/event_words.h"
+#include "kit/language.h"
 #include "kit/save_file.h"
+#include "kit/text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+// The calendar file's texts (a context of their own for the translations).
+class CalendarFile {
+    Q_DECLARE_TR_FUNCTIONS(CalendarFile)
+};
 
 namespace lunara {
 
@@ -50,14 +58,17 @@ std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::
                                           almanac::Kinds kinds, const QTimeZone& zone, const QString& placeName) {
     std::vector<CalendarEvent> events;
     const std::string domain = "@lunara.example";
-    const std::string set = almanac.modernPlanets() ? "modern" : "classic";
     for (const almanac::Event& e : almanac.events(fromUnix, toUnix, kinds)) {
-        CalendarEvent out{e.id + domain, e.words, e.start, std::nullopt, {}};
+        CalendarEvent out{e.id + domain, eventWords(e).toStdString(), e.start, std::nullopt, {}};
         if (e.isPeriod()) {
             out.end = e.end;
         }
         if (e.kind == almanac::Kind::VoidOfCourse) {
-            out.description = "Until the moon enters " + std::string(e.sign) + " (" + set + " planets)";
+            const QString sign = translated("Signs", e.sign);
+            out.description = (almanac.modernPlanets() ? CalendarFile::tr("Until the moon enters %1 (modern planets)")
+                                                       : CalendarFile::tr("Until the moon enters %1 (classic planets)"))
+                                  .arg(sign)
+                                  .toStdString();
         } else if (almanac::kYearKinds.has(e.kind)) {
             QStringList lines{eventLine(e, zone, placeName)};
             if (e.eclipse) {
@@ -102,6 +113,10 @@ std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix
 }
 
 std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t stamp) {
+    // The texts say which language they are in, unless it is English, as the file has always been.
+    const QString code = spokenLanguage();
+    const std::string language =
+        code == QLatin1String("en") ? std::string() : ";LANGUAGE=" + QString(code).replace(u'_', u'-').toStdString();
     std::string out;
     addLine(out, "BEGIN:VCALENDAR");
     addLine(out, "VERSION:2.0");
@@ -121,9 +136,9 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t
                 addLine(out, "DTEND:" + almanac::UtcStamp(*e.end));
             }
         }
-        addLine(out, "SUMMARY:" + escaped(e.summary));
+        addLine(out, "SUMMARY" + language + ":" + escaped(e.summary));
         if (!e.description.empty()) {
-            addLine(out, "DESCRIPTION:" + escaped(e.description));
+            addLine(out, "DESCRIPTION" + language + ":" + escaped(e.description));
         }
         addLine(out, "TRANSP:TRANSPARENT");
         addLine(out, "END:VEVENT");
@@ -134,7 +149,7 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, std::int64_t
 
 bool WriteCalendarFile(const QString& path, const std::string& text, QString* error) {
     return SaveWhole(
-        path, QStringLiteral("calendar file"),
+        path, SavedFile::CalendarFile,
         [&text](QIODevice& device) {
             return device.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
         },

@@ -1,6 +1,7 @@
 #include "calendar/calendar_model.h"
 
 #include "assets/assets.h"
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/text.h"
 #include "moon/age.h"
@@ -24,18 +25,19 @@ QString quarterSymbol(sky::Quarter q) {
 } // namespace
 
 namespace {
-QString quarterWords(sky::Quarter q) {
+// "Thursday 24 December 2026, full moon at 01:28": the day's name and its quarter.
+QString withQuarter(const QString& day, sky::Quarter q, const QString& time) {
     switch (q) {
     case sky::Quarter::New:
-        return QStringLiteral("new moon");
+        return MoonMonthModel::tr("%1, new moon at %2").arg(day, time);
     case sky::Quarter::FirstQuarter:
-        return QStringLiteral("first quarter");
+        return MoonMonthModel::tr("%1, first quarter at %2").arg(day, time);
     case sky::Quarter::Full:
-        return QStringLiteral("full moon");
+        return MoonMonthModel::tr("%1, full moon at %2").arg(day, time);
     case sky::Quarter::LastQuarter:
-        return QStringLiteral("last quarter");
+        return MoonMonthModel::tr("%1, last quarter at %2").arg(day, time);
     }
-    return {};
+    return day;
 }
 } // namespace
 
@@ -255,16 +257,17 @@ QPixmap MoonMonthModel::picture(double age) const {
 }
 
 QString MoonMonthModel::spokenName(const CalendarDay& day) const {
-    QString spoken = longDate(day.date);
+    QString spoken = dateText(day.date, DateForm::WeekdayDayMonthYear);
     if (!day.exists) {
-        return spoken + QStringLiteral(": no such day here, the clocks skipped it");
+        return tr("%1: no such day here, the clocks skipped it").arg(spoken);
     }
     if (const auto& q = day.sky.quarter) {
-        spoken += QStringLiteral(", %1 at %2").arg(quarterWords(q->quarter), localTimeText(q->unixSeconds, zone_));
+        spoken = withQuarter(spoken, q->quarter, localTimeText(q->unixSeconds, zone_));
     }
-    spoken += QStringLiteral(", %1 % lit, moon in %2").arg(qRound(day.sky.fraction * 100)).arg(qs(day.sky.sign));
+    spoken = tr("%1, %2 % lit, moon in %3")
+                 .arg(spoken, QString::number(qRound(day.sky.fraction * 100)), translated("Signs", day.sky.sign));
     for (const QString& event : day.year.withMercury()) {
-        spoken += QStringLiteral("; ") + event;
+        spoken = tr("%1; %2", "a day's words and one of its events").arg(spoken, event);
     }
     return spoken;
 }
@@ -286,21 +289,16 @@ QVariant MoonMonthModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole:
         return spokenName(*day);
     case Qt::AccessibleDescriptionRole: {
-        QStringList marks;
-        if (day->date == today_) {
-            marks << QStringLiteral("today");
-        }
-        if (day->date == selected_) {
-            marks << QStringLiteral("chosen");
-        }
-        return marks.join(QStringLiteral(", "));
+        const bool today = day->date == today_;
+        const bool chosen = day->date == selected_;
+        return today && chosen ? tr("today, chosen") : today ? tr("today") : chosen ? tr("chosen") : QString();
     }
     case Qt::ToolTipRole:
         return spokenName(*day);
     case PictureRole:
         return day->exists ? picture(day->sky.age) : QPixmap();
     case SignRole:
-        return day->exists ? qs(day->sky.sign) : QString();
+        return day->exists ? translated("Signs", day->sky.sign) : QString();
     case QuarterMarkRole:
         if (const auto& q = day->sky.quarter; day->exists && q) {
             return quarterSymbol(q->quarter) + QLatin1Char(' ') + localTimeText(q->unixSeconds, zone_);
@@ -336,14 +334,14 @@ QVariant MoonMonthModel::headerData(int section, Qt::Orientation orientation, in
     }
     if (orientation == Qt::Horizontal) {
         const int dow = (int(firstDay_) - 1 + section) % 7 + 1;
-        return english().dayName(dow, role == Qt::DisplayRole ? QLocale::ShortFormat : QLocale::LongFormat);
+        return formats().dayName(dow, role == Qt::DisplayRole ? QLocale::ShortFormat : QLocale::LongFormat);
     }
     // A week is named by its first day of the month shown.
     const int first = std::max(0, section * kDays - firstCell());
     if (!month_.isValid() || first >= int(days_.size())) {
         return QString();
     }
-    return QStringLiteral("Week of %1").arg(english().toString(month_.addDays(first), QStringLiteral("d MMMM")));
+    return tr("Week of %1").arg(dateText(month_.addDays(first), DateForm::DayMonth));
 }
 
 Qt::ItemFlags MoonMonthModel::flags(const QModelIndex& index) const {

@@ -3,10 +3,12 @@
 #include "calendar/calendar_export.h"
 #include "calendar/calendar_model.h"
 #include "kit/event_words.h"
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/save_file.h"
 #include "kit/text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -14,13 +16,28 @@
 #include <QPdfWriter>
 #include <array>
 
+// The printed month's words (a context of their own for the translations).
+class MonthPrint {
+    Q_DECLARE_TR_FUNCTIONS(MonthPrint)
+};
+
 namespace lunara {
 
 namespace {
 
 constexpr double kSynodicHalf = 29.530588861 / 2;
-constexpr std::array<const char*, 4> kQuarterWords{"New moon", "First quarter", "Full moon", "Last quarter"};
-constexpr std::array<const char*, 4> kQuarterShort{"New", "First", "Full", "Last"};
+constexpr std::array<const char*, 4> kQuarterWords{
+    QT_TRANSLATE_NOOP("MonthPrint", "New moon"), QT_TRANSLATE_NOOP("MonthPrint", "First quarter"),
+    QT_TRANSLATE_NOOP("MonthPrint", "Full moon"), QT_TRANSLATE_NOOP("MonthPrint", "Last quarter")};
+// In a day's corner beside the time.
+constexpr std::array<const char*, 4> kQuarterShort{
+    QT_TRANSLATE_NOOP("MonthPrint", "New"), QT_TRANSLATE_NOOP("MonthPrint", "First"),
+    QT_TRANSLATE_NOOP("MonthPrint", "Full"), QT_TRANSLATE_NOOP("MonthPrint", "Last")};
+
+// "Thu 24 Dec 01:28  Full moon": a line of a list, the event after its day and time.
+QString listLine(const QString& when, const QString& what) {
+    return MonthPrint::tr("%1  %2", "a day and time, then what happens").arg(when, what);
+}
 
 QFont fontOf(double pixels, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -113,14 +130,14 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         first = first ? first : day;
         last = day;
         if (day->sky.quarter) {
-            quarters << dayAndTime(day->sky.quarter->unixSeconds, zone, DayForm::List) + QStringLiteral("  ") +
-                            QLatin1String(kQuarterWords[std::size_t(day->sky.quarter->quarter)]);
+            quarters << listLine(dayAndTime(day->sky.quarter->unixSeconds, zone, DayForm::List),
+                                 MonthPrint::tr(kQuarterWords[std::size_t(day->sky.quarter->quarter)]));
         }
         for (const sky::SignIngress& in : day->sky.ingresses) {
-            ingresses << dayAndTime(in.unixSeconds, zone, DayForm::List) + QStringLiteral("  ") + qs(in.sign);
+            ingresses << listLine(dayAndTime(in.unixSeconds, zone, DayForm::List), translated("Signs", in.sign));
         }
         for (const QString& text : day->year.texts) {
-            year << english().toString(d, QStringLiteral("ddd d MMM")) + QStringLiteral("  ") + text;
+            year << listLine(dateText(d, DateForm::ShortWeekdayDayMonth), text);
         }
     }
     QStringList voids;
@@ -131,24 +148,23 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
                                    {almanac::Kind::VoidOfCourse, almanac::Kind::Other});
         for (const almanac::Event& e : events) {
             if (e.kind == almanac::Kind::Other) {
-                also << dayAndTime(e.start, zone, DayForm::List) + QStringLiteral("  ") +
-                            QString::fromStdString(e.words);
+                also << listLine(dayAndTime(e.start, zone, DayForm::List), QString::fromStdString(e.words));
                 continue;
             }
             const QDateTime a = roundedLocal(e.start, zone);
             const QDateTime b = roundedLocal(e.end, zone);
-            voids << dayAndTime(e.start, zone, DayForm::List) + QStringLiteral(" to ") +
-                         (a.date() == b.date() ? b.toString(QStringLiteral("HH:mm"))
-                                               : dayAndTime(e.end, zone, DayForm::List));
+            voids << MonthPrint::tr("%1 to %2", "the start and end of a void of course")
+                         .arg(dayAndTime(e.start, zone, DayForm::List),
+                              a.date() == b.date() ? timeText(b.time()) : dayAndTime(e.end, zone, DayForm::List));
         }
     }
     std::vector<std::pair<QString, QStringList>> columns{
-        std::pair{QStringLiteral("Quarters"), quarters}, std::pair{QStringLiteral("The moon enters"), ingresses},
-        std::pair{QStringLiteral("Void of course (%1 planets)")
-                      .arg(model.almanac().modernPlanets() ? QStringLiteral("modern") : QStringLiteral("classic")),
+        std::pair{MonthPrint::tr("Quarters"), quarters}, std::pair{MonthPrint::tr("The moon enters"), ingresses},
+        std::pair{model.almanac().modernPlanets() ? MonthPrint::tr("Void of course (modern planets)")
+                                                  : MonthPrint::tr("Void of course (classic planets)"),
                   voids}};
     if (!also.isEmpty()) {
-        columns.emplace_back(QStringLiteral("Also"), also);
+        columns.emplace_back(MonthPrint::tr("Also"), also);
     }
     qsizetype lines = 0;
     for (const auto& column : columns) {
@@ -164,12 +180,11 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
 
     // Title and place.
     p.setFont(fontOf(w * 0.045, true));
-    p.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter,
-               english().toString(model.month(), QStringLiteral("MMMM yyyy")));
+    p.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter, dateText(model.month(), DateForm::MonthYear));
     p.setFont(fontOf(w * 0.017));
     p.drawText(
         layout.place, Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Lunara Moon Calendar for %1; times in %2").arg(month.place, QString::fromUtf8(zone.id())));
+        MonthPrint::tr("Lunara Moon Calendar for %1; times in %2").arg(month.place, QString::fromUtf8(zone.id())));
 
     // The weekdays and the grid.
     const double cw = layout.cell.width();
@@ -203,15 +218,17 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
             if (s.quarter) {
                 p.setFont(fontOf(w * 0.013, true));
                 p.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignRight | Qt::AlignTop,
-                           QStringLiteral("%1 %2").arg(QLatin1String(kQuarterShort[std::size_t(s.quarter->quarter)]),
-                                                       localTimeText(s.quarter->unixSeconds, zone)));
+                           MonthPrint::tr("%1 %2", "a quarter's short name and its time")
+                               .arg(MonthPrint::tr(kQuarterShort[std::size_t(s.quarter->quarter)]),
+                                    localTimeText(s.quarter->unixSeconds, zone)));
             }
             const bool waxing = s.age < kSynodicHalf;
             drawMoon(p, QPointF(cell.center().x(), cell.top() + ch * 0.52), ch * 0.27, s.fraction,
                      waxing != model.southern());
             p.setPen(Qt::black);
             p.setFont(fontOf(w * 0.013));
-            p.drawText(cell.adjusted(pad, pad, -pad, -pad * 0.5), Qt::AlignHCenter | Qt::AlignBottom, qs(s.sign));
+            p.drawText(cell.adjusted(pad, pad, -pad, -pad * 0.5), Qt::AlignHCenter | Qt::AlignBottom,
+                       translated("Signs", s.sign));
         }
     }
     p.setPen(Qt::black);
@@ -235,7 +252,7 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
         double ly = layout.lists.top() + line * (1.3 + double(lines) + 0.7);
         p.setFont(fontOf(w * 0.017, true));
         p.drawText(QRectF(layout.lists.left(), ly, layout.lists.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("The year"));
+                   MonthPrint::tr("The year"));
         p.setFont(fontOf(w * 0.0145));
         for (const QString& text : year) {
             ly += line;
@@ -249,7 +266,7 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
 bool SavePagesAsPdf(const QString& path, const QString& title, QPageSize::PageSizeId paper,
                     const std::function<void(QPainter&, const QRectF&, QPdfWriter&)>& paint, QString* error) {
     return SaveWhole(
-        path, QStringLiteral("PDF"),
+        path, SavedFile::Pdf,
         [&](QIODevice& device) {
             QPdfWriter writer(&device);
             writer.setResolution(300);
@@ -267,9 +284,7 @@ bool SavePagesAsPdf(const QString& path, const QString& title, QPageSize::PageSi
 
 bool SaveMonthAsPdf(const QString& path, const PrintedMonth& month, QPageSize::PageSizeId paper, QString* error) {
     return SavePagesAsPdf(
-        path,
-        QStringLiteral("Lunara Moon Calendar, ") +
-            english().toString(month.model->month(), QStringLiteral("MMMM yyyy")),
+        path, MonthPrint::tr("Lunara Moon Calendar, %1").arg(dateText(month.model->month(), DateForm::MonthYear)),
         paper, [&](QPainter& painter, const QRectF& page, QPdfWriter&) { PaintMonth(painter, page, month); }, error);
 }
 

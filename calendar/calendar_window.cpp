@@ -7,6 +7,7 @@
 #include "calendar/calendar_view.h"
 #include "calendar/export_dialog.h"
 #include "kit/form.h"
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/menus.h"
 #include "kit/orange_looks.h"
@@ -58,14 +59,14 @@ constexpr Control kControls[] = {
     {"Label61", Kind::Label, "Frame2", 120, 75, 11460, 450, nullptr,
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"Frame1", Kind::Frame, nullptr, 0, 570, 11700, 7770, nullptr, kPanel},
-    {"cmdPrevMonth", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
+    {"cmdPrevMonth", Kind::Button, "Frame1", 120, 120, 420, 360, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "<"), kNavButton},
     {"cboCalMonth", Kind::ComboBox, "Frame1", 600, 120, 1650, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
     {"cboCalYear", Kind::ComboBox, "Frame1", 2310, 120, 1050, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
-    {"cmdNextMonth", Kind::Button, "Frame1", 3420, 120, 420, 360, ">", kNavButton},
-    {"cmdToday", Kind::Button, "Frame1", 3960, 120, 1200, 360, "&Today", kNavButton},
-    {"lblHemisphere", Kind::Label, "Frame1", 5340, 180, 1200, 270, "Hemisphere:", kHeading},
-    {"optNorthern", Kind::Option, "Frame1", 6600, 150, 1350, 300, "&Northern", kHeading},
-    {"optSouthern", Kind::Option, "Frame1", 7950, 150, 1350, 300, "&Southern", kHeading},
+    {"cmdNextMonth", Kind::Button, "Frame1", 3420, 120, 420, 360, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", ">"), kNavButton},
+    {"cmdToday", Kind::Button, "Frame1", 3960, 120, 1200, 360, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "&Today"), kNavButton},
+    {"lblHemisphere", Kind::Label, "Frame1", 5340, 180, 1200, 270, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "Hemisphere:"), kHeading},
+    {"optNorthern", Kind::Option, "Frame1", 6600, 150, 1350, 300, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "&Northern"), kHeading},
+    {"optSouthern", Kind::Option, "Frame1", 7950, 150, 1350, 300, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "&Southern"), kHeading},
     {"lblWeekday_0", Kind::Label, "Frame1", 120, 600, 900, 240, nullptr, kWeekday},
     {"lblWeekday_1", Kind::Label, "Frame1", 1050, 600, 900, 240, nullptr, kWeekday},
     {"lblWeekday_2", Kind::Label, "Frame1", 1980, 600, 900, 240, nullptr, kWeekday},
@@ -93,11 +94,11 @@ constexpr Control kControls[] = {
     {"lblCalMoonRise", Kind::Label, "Frame1", 120, 6990, 6480, 240, nullptr, kDetail},
     {"lblCalVoid", Kind::Label, "Frame1", 120, 7230, 6480, 450, nullptr, kDetail},
     {"lblCalPlaceNote", Kind::Label, "Frame1", 6720, 7140, 3240, 480, nullptr, {.fg = kGrey}},
-    {"cmdLocation", Kind::Button, "Frame1", 10140, 7140, 1440, 360, "&Location...", kNavButton},
+    {"cmdLocation", Kind::Button, "Frame1", 10140, 7140, 1440, 360, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "&Location..."), kNavButton},
     {"Frame5", Kind::Frame, nullptr, 0, 8340, 11700, 630, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, "&Exit", kGreyButton},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, QT_TRANSLATE_NOOP("lunara::frmMoonCalendar", "&Exit"), kGreyButton},
 };
 // clang-format on
 
@@ -107,8 +108,8 @@ constexpr int kLastYear = 2050;
 } // namespace
 
 frmMoonCalendar::frmMoonCalendar(FeatureHost& host)
-    : FeatureWindow(host, "frmMoonCalendar", QStringLiteral("Lunara Moon Calendar"), 11700, 8970, kBlack) {
-    bindControls(Form(client(), kControls));
+    : FeatureWindow(host, "frmMoonCalendar", tr("Lunara Moon Calendar"), 11700, 8970, kBlack) {
+    bindControls(Form(client(), kControls, staticMetaObject.className()));
     buildMenus();
     connectControls();
     Form_Load();
@@ -155,34 +156,33 @@ void frmMoonCalendar::bindControls(const Form& form) {
     model->setObjectName(QStringLiteral("model"));
     grdCalendar = new MoonMonthView(panel);
     grdCalendar->setObjectName(QStringLiteral("grdCalendar"));
-    grdCalendar->setAccessibleName(QStringLiteral("Days of the month"));
+    grdCalendar->setAccessibleName(tr("Days of the month"));
     grdCalendar->setModel(model);
     grdCalendar->move(kGridLeft, kGridTop);
-    cmdPrevMonth->setAccessibleName(QStringLiteral("Previous month"));
-    cmdNextMonth->setAccessibleName(QStringLiteral("Next month"));
-    cboCalMonth->setAccessibleName(QStringLiteral("Month"));
-    cboCalYear->setAccessibleName(QStringLiteral("Year"));
+    cmdPrevMonth->setAccessibleName(tr("Previous month"));
+    cmdNextMonth->setAccessibleName(tr("Next month"));
+    cboCalMonth->setAccessibleName(tr("Month"));
+    cboCalYear->setAccessibleName(tr("Year"));
     clock = new QTimer(this);
     clock->setObjectName(QStringLiteral("clock"));
     clock->setInterval(1000);
 }
 
 void frmMoonCalendar::buildMenus() {
-    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
-    mnuPrint = addCommand(file, "mnuPrint", QStringLiteral("&Print..."), this, [this] { printMonth(); });
+    QMenu* file = addMenu(menus(), "mnuFile", tr("&File"));
+    mnuPrint = addCommand(file, "mnuPrint", tr("&Print..."), this, [this] { printMonth(); });
     mnuPrint->setShortcut(QKeySequence::Print);
     mnuPrint->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(mnuPrint);
-    mnuSavePdf = addCommand(file, "mnuSavePdf", QStringLiteral("Save as P&DF..."), this, [this] { saveMonthAsPdf(); });
-    mnuExport =
-        addCommand(file, "mnuExport", QStringLiteral("&Export to Calendar..."), this, [this] { exportCalendar(); });
-    mnuLocation = addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
-    addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { emit yearRequested(); });
-    addCommand(file, "mnuReminders", QStringLiteral("&Reminders..."), this, [this] { emit remindersRequested(); });
+    mnuSavePdf = addCommand(file, "mnuSavePdf", tr("Save as P&DF..."), this, [this] { saveMonthAsPdf(); });
+    mnuExport = addCommand(file, "mnuExport", tr("&Export to Calendar..."), this, [this] { exportCalendar(); });
+    mnuLocation = addCommand(file, "mnuLocation", tr("&Location..."), this, [this] { chooseLocation(); });
+    addCommand(file, "mnuYear", tr("The &Year"), this, [this] { emit yearRequested(); });
+    addCommand(file, "mnuReminders", tr("&Reminders..."), this, [this] { emit remindersRequested(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { closeWindow(); });
     // The month keys act wherever the focus is in the window, the lists included.
-    QMenu* go = addMenu(menus(), "mnuGo", QStringLiteral("&Go"));
+    QMenu* go = addMenu(menus(), "mnuGo", tr("&Go"));
     const auto key = [this](QAction* action, Qt::Key k) {
         action->setShortcut(QKeySequence(k));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -190,12 +190,12 @@ void frmMoonCalendar::buildMenus() {
         return action;
     };
     mnuPrevMonth =
-        key(addCommand(go, "mnuPrevMonth", QStringLiteral("&Previous Month"), this, [this] { moveMonths(-1); }),
-            Qt::Key_PageUp);
-    mnuNextMonth = key(addCommand(go, "mnuNextMonth", QStringLiteral("&Next Month"), this, [this] { moveMonths(1); }),
-                       Qt::Key_PageDown);
-    mnuToday = key(addCommand(go, "mnuToday", QStringLiteral("&Today"), this, [this] { goToToday(); }), Qt::Key_Home);
-    addHelpMenu(menus(), {"mnuCalSep1", "mnuCalSep2", "Check for Software &Update"}, this, host().services());
+        key(addCommand(go, "mnuPrevMonth", tr("&Previous Month"), this, [this] { moveMonths(-1); }), Qt::Key_PageUp);
+    mnuNextMonth =
+        key(addCommand(go, "mnuNextMonth", tr("&Next Month"), this, [this] { moveMonths(1); }), Qt::Key_PageDown);
+    mnuToday = key(addCommand(go, "mnuToday", tr("&Today"), this, [this] { goToToday(); }), Qt::Key_Home);
+    addHelpMenu(menus(), {"mnuCalSep1", "mnuCalSep2", QT_TRANSLATE_NOOP("Menus", "Check for Software &Update")}, this,
+                host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
@@ -236,7 +236,7 @@ void frmMoonCalendar::Form_Load() {
     const QSignalBlocker quietYear(cboCalYear);
     const QSignalBlocker quietSouth(optSouthern);
     for (int m = 1; m <= 12; ++m) {
-        cboCalMonth->addItem(english().standaloneMonthName(m));
+        cboCalMonth->addItem(formats().standaloneMonthName(m));
     }
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         cboCalYear->addItem(QString::number(y));
@@ -311,11 +311,11 @@ void frmMoonCalendar::usePlace(const Location& location) {
     location_ = location;
     const Place& p = location.place;
     model->setPlace(p.latitude, p.longitude, placeName(p));
-    setLabelText(lblCalPlace, QStringLiteral("Sunrise and sunset for ") + placeText(p));
+    setLabelText(lblCalPlace, tr("Sunrise and sunset for %1").arg(placeText(p)));
     QString note;
     if (!location.chosen) {
-        note = p.zoneId.isEmpty() ? QStringLiteral("Your time zone names no city.")
-                                  : QStringLiteral("%1 is your time zone's city.").arg(p.city);
+        note =
+            p.zoneId.isEmpty() ? tr("Your time zone names no city.") : tr("%1 is your time zone's city.").arg(p.city);
     }
     setLabelText(lblCalPlaceNote, note);
     showDetails();
@@ -330,14 +330,14 @@ void frmMoonCalendar::printMonth() {
     // The printer's own paper; portrait, as the page is laid out.
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(QStringLiteral("Lunara Moon Calendar"));
+    printer.setDocName(tr("Lunara Moon Calendar"));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        host().services().information(this, QStringLiteral("The printer could not be used. Nothing was printed."));
+        host().services().information(this, tr("The printer could not be used. Nothing was printed."));
         return;
     }
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -347,9 +347,10 @@ void frmMoonCalendar::printMonth() {
 bool frmMoonCalendar::saveMonthAsPdf() {
     Services& services = host().services();
     const QString path = services.askSaveFile(
-        this, QStringLiteral("Save as PDF"),
-        QStringLiteral("moon-%1.pdf").arg(english().toString(model->month(), QStringLiteral("MMMM-yyyy")).toLower()),
-        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+        this, tr("Save as PDF"),
+        // File names stay in the same words whatever the language, so that a folder sorts as before.
+        QStringLiteral("moon-%1.pdf").arg(QLocale::c().toString(model->month(), QStringLiteral("MMMM-yyyy")).toLower()),
+        tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return false;
     }
@@ -366,9 +367,8 @@ frmExportCalendar* frmMoonCalendar::exportCalendar() {
     auto* dialog = new frmExportCalendar(model->month(), modernPlanetsChosen(services), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, &services] {
-        const QString path =
-            services.askSaveFile(this, QStringLiteral("Export to Calendar"), dialog->suggestedFileName(),
-                                 QStringLiteral("Calendar files (*.ics)"), QStringLiteral("ics"));
+        const QString path = services.askSaveFile(this, tr("Export to Calendar"), dialog->suggestedFileName(),
+                                                  tr("Calendar files (*.ics)"), QStringLiteral("ics"));
         if (path.isEmpty()) {
             return;
         }
@@ -403,25 +403,29 @@ namespace {
 QString horizonText(const CalendarDay::Horizon& h, sky::Body body, const QTimeZone& zone) {
     const bool sun = body == sky::Body::Sun;
     if (h.crossings.empty()) {
-        const QString what = sun ? QStringLiteral("The sun") : QStringLiteral("The moon");
-        return what + (h.upAtStart ? QStringLiteral(" does not set") : QStringLiteral(" does not rise"));
+        return sun ? (h.upAtStart ? frmMoonCalendar::tr("The sun does not set")
+                                  : frmMoonCalendar::tr("The sun does not rise"))
+                   : (h.upAtStart ? frmMoonCalendar::tr("The moon does not set")
+                                  : frmMoonCalendar::tr("The moon does not rise"));
     }
-    const QString rise = sun ? QStringLiteral("sunrise") : QStringLiteral("moonrise");
-    const QString set = sun ? QStringLiteral("sunset") : QStringLiteral("moonset");
+    // The day's crossings in their order, each a phrase of the list.
     QStringList parts;
     bool rises = false;
     bool sets = false;
     for (const sky::HorizonCrossing& c : h.crossings) {
-        parts << (c.rising ? rise : set) + u' ' + localTimeText(c.unixSeconds, zone);
+        const QString time = localTimeText(c.unixSeconds, zone);
+        parts << (sun ? (c.rising ? frmMoonCalendar::tr("sunrise %1") : frmMoonCalendar::tr("sunset %1"))
+                      : (c.rising ? frmMoonCalendar::tr("moonrise %1") : frmMoonCalendar::tr("moonset %1")))
+                     .arg(time);
         (c.rising ? rises : sets) = true;
     }
     if (!rises) {
-        parts << QStringLiteral("no %1 this day").arg(rise);
+        parts << (sun ? frmMoonCalendar::tr("no sunrise this day") : frmMoonCalendar::tr("no moonrise this day"));
     }
     if (!sets) {
-        parts << QStringLiteral("no %1 this day").arg(set);
+        parts << (sun ? frmMoonCalendar::tr("no sunset this day") : frmMoonCalendar::tr("no moonset this day"));
     }
-    QString text = parts.join(QStringLiteral(", "));
+    QString text = parts.join(frmMoonCalendar::tr(", ", "between the phrases of a list"));
     text[0] = text[0].toUpper();
     return text;
 }
@@ -433,11 +437,11 @@ void frmMoonCalendar::showVoidOfCourse(const CalendarDay& day) {
     if (day.exists) {
         model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
         for (const almanac::Event& v : model->almanac().events(day.start, day.end, {almanac::Kind::VoidOfCourse})) {
-            periods << voidOfCourseText(v.start, v.end, qs(v.sign), day.date, model->timeZone());
+            periods << voidOfCourseText(v.start, v.end, translated("Signs", v.sign), day.date, model->timeZone());
         }
     }
     const QString text = !day.exists         ? QString()
-                         : periods.isEmpty() ? QStringLiteral("The moon is not void of course this day")
+                         : periods.isEmpty() ? tr("The moon is not void of course this day")
                                              : periods.join(QStringLiteral("; "));
     setLabelText(lblCalVoid, text);
 }
@@ -471,12 +475,12 @@ void frmMoonCalendar::showDetails() {
         return;
     }
     const QDate date = day->date;
-    setLabelText(lblCalDate, longDate(date));
+    setLabelText(lblCalDate, dateText(date, DateForm::WeekdayDayMonthYear));
     if (!day->exists) {
         // A date the zone's clocks skipped: no sky to show.
         PicCalMoon->setPixmap(QPixmap());
         PicCalMoon->setAccessibleName(QString());
-        setLabelText(lblCalPhase, QStringLiteral("No such day here: the clocks skipped it"));
+        setLabelText(lblCalPhase, tr("No such day here: the clocks skipped it"));
         for (QLabel* label : {lblCalAge, lblCalLit, lblCalSign, lblCalIngress, lblCalKeyword, lblCalSignDesc,
                               lblCalElement, lblCalElementDesc, lblCalEvents, lblCalNextNew, lblCalNextFull}) {
             setLabelText(label, QString());
@@ -486,29 +490,31 @@ void frmMoonCalendar::showDetails() {
         PicCalMoon->setPixmap(model->picture(s.age));
         const std::optional<sky::Quarter> quarter =
             s.quarter ? std::optional(s.quarter->quarter) : std::optional<sky::Quarter>();
-        QString phase = qs(sky::EightPhaseName(day->noon, quarter));
+        QString phase = translated("Moon", sky::EightPhaseName(day->noon, quarter));
         if (s.quarter) {
-            phase += QStringLiteral(" at ") + localTime(s.quarter->unixSeconds);
+            phase = tr("%1 at %2", "a phase and the time of its quarter").arg(phase, localTime(s.quarter->unixSeconds));
         }
         setLabelText(lblCalPhase, phase);
-        PicCalMoon->setAccessibleName(QStringLiteral("Moon picture: %1").arg(phase));
-        setLabelText(lblCalAge, QStringLiteral("Age: %1 days").arg(s.age, 0, 'f', 1));
-        setLabelText(lblCalLit, QStringLiteral("Lit: %1 %").arg(qRound(s.fraction * 100)));
+        PicCalMoon->setAccessibleName(tr("Moon picture: %1").arg(phase));
+        setLabelText(lblCalAge, tr("Age: %1 days").arg(decimalText(s.age, 1)));
+        setLabelText(lblCalLit, tr("Lit: %1 %").arg(qRound(s.fraction * 100)));
 
+        // The moon enters at most one sign a day; the list is for a day that would hold two.
         QStringList enters;
         for (const sky::SignIngress& in : s.ingresses) {
-            enters << QStringLiteral("enters %1 at %2").arg(qs(in.sign), localTime(in.unixSeconds));
+            enters << (enters.isEmpty() ? tr("The moon enters %1 at %2") : tr("enters %1 at %2"))
+                          .arg(translated("Signs", in.sign), localTime(in.unixSeconds));
         }
-        setLabelText(lblCalIngress, enters.isEmpty() ? QString() : QStringLiteral("The moon ") + enters.join(u", "));
+        setLabelText(lblCalIngress, enters.join(tr(", ", "between the phrases of a list")));
         if (const SunsignText* text = FindSunsignText(s.sign)) {
-            setLabelText(lblCalSign, qs(text->title));
-            setLabelText(lblCalKeyword, QStringLiteral("Keyword: ") + qs(text->keyword));
-            setLabelText(lblCalSignDesc, qs(text->description(Screen::Today)));
+            setLabelText(lblCalSign, translated("Moon", text->title));
+            setLabelText(lblCalKeyword, tr("Keyword: %1").arg(translated("Moon", text->keyword)));
+            setLabelText(lblCalSignDesc, translated("Moon", text->description(Screen::Today)));
         }
         const auto element = ElementForSign(s.sign);
         if (const ElementText* text = element ? FindElementText(*element) : nullptr) {
-            setLabelText(lblCalElement, QStringLiteral("Element: ") + qs(text->name));
-            setLabelText(lblCalElementDesc, qs(text->description(Screen::Today)));
+            setLabelText(lblCalElement, tr("Element: %1").arg(translated("Elements", text->name)));
+            setLabelText(lblCalElementDesc, translated("Moon", text->description(Screen::Today)));
         }
         const QStringList events = day->year.withMercury();
         setLabelText(lblCalEvents, events.join(QStringLiteral("; ")));
@@ -519,8 +525,9 @@ void frmMoonCalendar::showDetails() {
     showHorizon(*day);
     showVoidOfCourse(*day);
     const MoonPhaseInfo rule = MoonPhaseForAge(CalculateMoonAge(date.day(), date.month(), date.year()));
-    setLabelText(lblCalRule,
-                 QStringLiteral("The traditional rule says %1 days, %2").arg(rule.age).arg(qs(rule.phaseName)));
+    setLabelText(
+        lblCalRule,
+        tr("The traditional rule says %n days, %1", nullptr, rule.age).arg(translated("Moon", rule.phaseName)));
 }
 
 void frmMoonCalendar::showNextQuarters(const CalendarDay& day) {
@@ -528,8 +535,8 @@ void frmMoonCalendar::showNextQuarters(const CalendarDay& day) {
     const std::int64_t from = day.start - MoonMonthModel::kRounding;
     const std::vector<almanac::Event> coming = model->almanac().events(
         from, std::min<std::int64_t>(from + 40LL * 86400, sky::kLastUnix), {almanac::Kind::Quarter});
-    for (auto [q, label, words] : {std::tuple{sky::Quarter::New, lblCalNextNew, "Next new moon"},
-                                   std::tuple{sky::Quarter::Full, lblCalNextFull, "Next full moon"}}) {
+    for (auto [q, label] :
+         {std::pair{sky::Quarter::New, lblCalNextNew}, std::pair{sky::Quarter::Full, lblCalNextFull}}) {
         const auto it =
             std::find_if(coming.begin(), coming.end(), [q = q](const almanac::Event& e) { return e.quarter == q; });
         if (it == coming.end()) {
@@ -537,11 +544,13 @@ void frmMoonCalendar::showNextQuarters(const CalendarDay& day) {
         }
         const QDate on = roundedLocal(it->start, model->timeZone()).date();
         const qint64 inDays = day.date.daysTo(on);
-        const QString when = inDays == 0   ? QStringLiteral("today")
-                             : inDays == 1 ? QStringLiteral("in 1 day")
-                                           : QStringLiteral("in %1 days").arg(inDays);
-        setLabelText(label, QStringLiteral("%1: %2 at %3, %4")
-                                .arg(QString::fromLatin1(words), longDate(on), localTime(it->start), when));
+        const bool isNew = q == sky::Quarter::New;
+        const QString sentence =
+            inDays == 0   ? (isNew ? tr("Next new moon: %1 at %2, today") : tr("Next full moon: %1 at %2, today"))
+            : inDays == 1 ? (isNew ? tr("Next new moon: %1 at %2, in 1 day") : tr("Next full moon: %1 at %2, in 1 day"))
+                          : (isNew ? tr("Next new moon: %1 at %2, in %n days", nullptr, int(inDays))
+                                   : tr("Next full moon: %1 at %2, in %n days", nullptr, int(inDays)));
+        setLabelText(label, sentence.arg(dateText(on, DateForm::WeekdayDayMonthYear), localTime(it->start)));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_model.h"
 #include "kit/form.h"
+#include "kit/formats.h"
 #include "kit/text.h"
 
 #include <QCheckBox>
@@ -24,27 +25,27 @@ constexpr int kLastYear = 2050;
 
 // clang-format off
 constexpr Control kControls[] = {
-    {"lblRange", Kind::Label, nullptr, 120, 120, 5760, 240, "Range", kHeading},
+    {"lblRange", Kind::Label, nullptr, 120, 120, 5760, 240, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "Range"), kHeading},
     {"fraRange", Kind::Frame, nullptr, 120, 390, 5760, 960, nullptr, {.bg = kBlack}},
     {"optThisMonth", Kind::Option, "fraRange", 0, 0, 5760, 300, nullptr, kText},
     {"optThisYear", Kind::Option, "fraRange", 0, 315, 5760, 300, nullptr, kText},
-    {"optChosenYear", Kind::Option, "fraRange", 0, 630, 2400, 300, "A c&hosen year:", kText},
+    {"optChosenYear", Kind::Option, "fraRange", 0, 630, 2400, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "A c&hosen year:"), kText},
     {"cboExportYear", Kind::ComboBox, "fraRange", 2520, 615, 1200, 330, nullptr, {}},
-    {"lblInclude", Kind::Label, nullptr, 120, 1500, 5760, 240, "Include", kHeading},
-    {"chkQuarters", Kind::CheckBox, nullptr, 120, 1770, 5760, 300, "The four &quarters", kText},
-    {"chkIngresses", Kind::CheckBox, nullptr, 120, 2085, 5760, 300, "The moon entering each &sign", kText},
-    {"chkVoid", Kind::CheckBox, nullptr, 120, 2400, 5760, 300, "&Void-of-course periods, counting", kText},
+    {"lblInclude", Kind::Label, nullptr, 120, 1500, 5760, 240, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "Include"), kHeading},
+    {"chkQuarters", Kind::CheckBox, nullptr, 120, 1770, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "The four &quarters"), kText},
+    {"chkIngresses", Kind::CheckBox, nullptr, 120, 2085, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "The moon entering each &sign"), kText},
+    {"chkVoid", Kind::CheckBox, nullptr, 120, 2400, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "&Void-of-course periods, counting"), kText},
     {"fraPlanets", Kind::Frame, nullptr, 480, 2715, 5400, 630, nullptr, {.bg = kBlack}},
-    {"optExportClassic", Kind::Option, "fraPlanets", 0, 0, 5400, 300, "C&lassic planets (Sun to Saturn)", kText},
-    {"optExportModern", Kind::Option, "fraPlanets", 0, 315, 5400, 300, "M&odern planets (to Pluto)", kText},
-    {"chkSabbats", Kind::CheckBox, nullptr, 120, 3390, 5760, 300, "The &Wheel of the Year's sabbats", kText},
-    {"chkEclipses", Kind::CheckBox, nullptr, 120, 3705, 5760, 300, "Ecli&pses, as seen from here", kText},
-    {"chkRetrogrades", Kind::CheckBox, nullptr, 120, 4020, 5760, 300, "&Retrograde periods, as whole days", kText},
-    {"chkMoonNames", Kind::CheckBox, nullptr, 120, 4335, 5760, 300, "Full moon &names, blue and black moons", kText},
-    {"chkSupermoons", Kind::CheckBox, nullptr, 120, 4650, 5760, 300, "S&upermoons and micromoons", kText},
+    {"optExportClassic", Kind::Option, "fraPlanets", 0, 0, 5400, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "C&lassic planets (Sun to Saturn)"), kText},
+    {"optExportModern", Kind::Option, "fraPlanets", 0, 315, 5400, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "M&odern planets (to Pluto)"), kText},
+    {"chkSabbats", Kind::CheckBox, nullptr, 120, 3390, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "The &Wheel of the Year's sabbats"), kText},
+    {"chkEclipses", Kind::CheckBox, nullptr, 120, 3705, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "Ecli&pses, as seen from here"), kText},
+    {"chkRetrogrades", Kind::CheckBox, nullptr, 120, 4020, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "&Retrograde periods, as whole days"), kText},
+    {"chkMoonNames", Kind::CheckBox, nullptr, 120, 4335, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "Full moon &names, blue and black moons"), kText},
+    {"chkSupermoons", Kind::CheckBox, nullptr, 120, 4650, 5760, 300, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "S&upermoons and micromoons"), kText},
     {"lblNothing", Kind::Label, nullptr, 120, 5040, 5760, 240, nullptr, {.fg = 0xFF8C8C, .bold = true}},
-    {"cmdExport", Kind::Button, nullptr, 3000, 5400, 1380, 375, "&Export...", kButton},
-    {"cmdCancel", Kind::Button, nullptr, 4500, 5400, 1380, 375, "Cancel", kButton},
+    {"cmdExport", Kind::Button, nullptr, 3000, 5400, 1380, 375, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "&Export..."), kButton},
+    {"cmdCancel", Kind::Button, nullptr, 4500, 5400, 1380, 375, QT_TRANSLATE_NOOP("lunara::frmExportCalendar", "Cancel"), kButton},
 };
 // clang-format on
 
@@ -54,12 +55,12 @@ frmExportCalendar::frmExportCalendar(const QDate& month, bool modern, QWidget* p
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       month_(month.year(), month.month(), 1) {
     setObjectName(QStringLiteral("frmExportCalendar"));
-    setWindowTitle(QStringLiteral("Export to Calendar"));
+    setWindowTitle(tr("Export to Calendar"));
     setModal(true);
     setFixedSize(px(6000), px(5940));
     setFont(verdana(8.25));
     fillBackground(this, kBlack);
-    const Form form(this, kControls);
+    const Form form(this, kControls, staticMetaObject.className());
     LUNARA_BIND(form, lblRange);
     LUNARA_BIND(form, optThisMonth);
     LUNARA_BIND(form, optThisYear);
@@ -80,16 +81,15 @@ frmExportCalendar::frmExportCalendar(const QDate& month, bool modern, QWidget* p
     LUNARA_BIND(form, cmdExport);
     LUNARA_BIND(form, cmdCancel);
 
-    optThisMonth->setText(
-        QStringLiteral("This &month (%1)").arg(english().toString(month_, QStringLiteral("MMMM yyyy"))));
+    optThisMonth->setText(tr("This &month (%1)").arg(dateText(month_, DateForm::MonthYear)));
     optThisMonth->setAccessibleName(withoutAccessKeys(optThisMonth->text()));
-    optThisYear->setText(QStringLiteral("This &year (%1)").arg(month_.year()));
+    optThisYear->setText(tr("This &year (%1)").arg(month_.year()));
     optThisYear->setAccessibleName(withoutAccessKeys(optThisYear->text()));
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         cboExportYear->addItem(QString::number(y));
     }
     cboExportYear->setCurrentIndex(month_.year() - kFirstYear);
-    cboExportYear->setAccessibleName(QStringLiteral("Year to export"));
+    cboExportYear->setAccessibleName(tr("Year to export"));
     optThisMonth->setChecked(true);
     chkQuarters->setChecked(true);
     chkIngresses->setChecked(true);
@@ -115,7 +115,7 @@ void frmExportCalendar::update() {
     const auto boxes = kinds();
     const bool something = std::any_of(boxes.begin(), boxes.end(), [](const QCheckBox* b) { return b->isChecked(); });
     cmdExport->setEnabled(something);
-    setLabelText(lblNothing, something ? QString() : QStringLiteral("Choose at least one kind of event."));
+    setLabelText(lblNothing, something ? QString() : tr("Choose at least one kind of event."));
     lblNothing->setVisible(!something);
 }
 
@@ -150,7 +150,7 @@ QDate frmExportCalendar::endDay() const {
 
 QString frmExportCalendar::suggestedFileName() const {
     return optThisMonth->isChecked()
-               ? QStringLiteral("moon-%1.ics").arg(english().toString(month_, QStringLiteral("MMMM-yyyy")).toLower())
+               ? QStringLiteral("moon-%1.ics").arg(QLocale::c().toString(month_, QStringLiteral("MMMM-yyyy")).toLower())
                : QStringLiteral("moon-%1.ics").arg(firstDay().year());
 }
 

@@ -3,6 +3,7 @@
 #include "calendar/calendar_print.h"
 #include "kit/event_words.h"
 #include "kit/form.h"
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/menus.h"
 #include "kit/orange_looks.h"
@@ -43,18 +44,18 @@ constexpr Control kControls[] = {
     {"Label61", Kind::Label, "Frame2", 120, 75, 11460, 450, nullptr,
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"Frame1", Kind::Frame, nullptr, 0, 570, 11700, 7500, nullptr, kPanel},
-    {"cmdPrevYear", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
+    {"cmdPrevYear", Kind::Button, "Frame1", 120, 120, 420, 360, QT_TRANSLATE_NOOP("lunara::frmYear", "<"), kNavButton},
     {"cboYear", Kind::ComboBox, "Frame1", 600, 120, 1050, 360, nullptr, {.fg = kBlack, .bg = kOrange, .bold = true}},
-    {"cmdNextYear", Kind::Button, "Frame1", 1710, 120, 420, 360, ">", kNavButton},
-    {"cmdPrint", Kind::Button, "Frame1", 8520, 120, 1320, 360, "&Print...", kNavButton},
-    {"cmdSavePdf", Kind::Button, "Frame1", 9960, 120, 1620, 360, "Save as P&DF...", kNavButton},
+    {"cmdNextYear", Kind::Button, "Frame1", 1710, 120, 420, 360, QT_TRANSLATE_NOOP("lunara::frmYear", ">"), kNavButton},
+    {"cmdPrint", Kind::Button, "Frame1", 8520, 120, 1320, 360, QT_TRANSLATE_NOOP("lunara::frmYear", "&Print..."), kNavButton},
+    {"cmdSavePdf", Kind::Button, "Frame1", 9960, 120, 1620, 360, QT_TRANSLATE_NOOP("lunara::frmYear", "Save as P&DF..."), kNavButton},
     {"lblYearPlace", Kind::Label, "Frame1", 120, 600, 11460, 240, nullptr, kHeading},
     {"lblYearHint", Kind::Label, "Frame1", 120, 7140, 11460, 240,
-     "Enter or a double click on an entry opens the Moon Calendar at its day.", {.fg = kGrey}},
+     QT_TRANSLATE_NOOP("lunara::frmYear", "Enter or a double click on an entry opens the Moon Calendar at its day."), {.fg = kGrey}},
     {"Frame5", Kind::Frame, nullptr, 0, 8070, 11700, 630, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, "&Exit", kGreyButton},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, QT_TRANSLATE_NOOP("lunara::frmYear", "&Exit"), kGreyButton},
 };
 // clang-format on
 
@@ -62,13 +63,13 @@ constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kDateRole = Qt::UserRole + 1;
 
-QString shortDay(const QDate& d) { return english().toString(d, QStringLiteral("ddd d MMM")); }
+QString shortDay(const QDate& d) { return dateText(d, DateForm::ShortWeekdayDayMonth); }
 
 QString span(const QDate& a, const QDate& b, int year) {
     const auto day = [year](const QDate& d) {
-        return english().toString(d, d.year() == year ? QStringLiteral("d MMM") : QStringLiteral("d MMM yyyy"));
+        return dateText(d, d.year() == year ? DateForm::ShortDayMonth : DateForm::ShortDayMonthYear);
     };
-    return day(a) + QStringLiteral(" - ") + day(b);
+    return frmYear::tr("%1 - %2", "the first and last day of a period").arg(day(a), day(b));
 }
 
 } // namespace
@@ -76,9 +77,9 @@ QString span(const QDate& a, const QDate& b, int year) {
 std::vector<YearSection> YearSections(const almanac::Almanac& almanac, int year, const QTimeZone& zone,
                                       const QString& placeName) {
     std::vector<YearSection> sections{
-        {QStringLiteral("The Wheel of the Year"), {}}, {QStringLiteral("Eclipses"), {}},
-        {QStringLiteral("Retrogrades"), {}},           {QStringLiteral("Full moons"), {}},
-        {QStringLiteral("Blue and black moons"), {}},  {QStringLiteral("Supermoons and micromoons"), {}}};
+        {frmYear::tr("The Wheel of the Year"), {}}, {frmYear::tr("Eclipses"), {}},
+        {frmYear::tr("Retrogrades"), {}},           {frmYear::tr("Full moons"), {}},
+        {frmYear::tr("Blue and black moons"), {}},  {frmYear::tr("Supermoons and micromoons"), {}}};
     const std::int64_t from = startOfLocalDay(QDate(year, 1, 1), zone);
     const std::int64_t to = startOfLocalDay(QDate(year + 1, 1, 1), zone);
     for (const almanac::Event& e : almanac.events(from, to, almanac::kYearKinds)) {
@@ -113,7 +114,7 @@ std::vector<YearSection> YearSections(const almanac::Almanac& almanac, int year,
     }
     for (YearSection& s : sections) {
         if (s.entries.empty()) {
-            s.entries.push_back({{}, {}, QStringLiteral("None this year"), {}});
+            s.entries.push_back({{}, {}, frmYear::tr("None this year"), {}});
         }
     }
     return sections;
@@ -140,9 +141,10 @@ int PaintYear(QPainter& painter, const QRectF& area, const PrintedYear& year, co
         painter.setFont(title);
         painter.setPen(Qt::black);
         const QRectF t(area.left(), area.top(), area.width(), unit / 18);
-        painter.drawText(t, Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Lunara: The Year %1").arg(year.year) +
-                             (pages > 1 ? QStringLiteral(" (continued)") : QString()));
+        painter.drawText(
+            t, Qt::AlignLeft | Qt::AlignVCenter,
+            (pages > 1 ? frmYear::tr("Lunara: The Year %1 (continued)") : frmYear::tr("Lunara: The Year %1"))
+                .arg(year.year));
         painter.setFont(small);
         const QRectF h(area.left(), t.bottom(), area.width(), unit / 30);
         painter.drawText(h, Qt::AlignLeft | Qt::AlignTop, year.heading);
@@ -213,16 +215,15 @@ int PaintYear(QPainter& painter, const QRectF& area, const PrintedYear& year, co
 
 bool SaveYearAsPdf(const QString& path, const PrintedYear& year, QPageSize::PageSizeId paper, QString* error) {
     return SavePagesAsPdf(
-        path, QStringLiteral("Lunara: The Year %1").arg(year.year), paper,
+        path, frmYear::tr("Lunara: The Year %1").arg(year.year), paper,
         [&](QPainter& painter, const QRectF& page, QPdfWriter& writer) {
             PaintYear(painter, page, year, [&] { return writer.newPage(); });
         },
         error);
 }
 
-frmYear::frmYear(FeatureHost& host)
-    : FeatureWindow(host, "frmYear", QStringLiteral("Lunara: The Year"), 11700, 8700, kBlack) {
-    bindControls(Form(client(), kControls));
+frmYear::frmYear(FeatureHost& host) : FeatureWindow(host, "frmYear", tr("Lunara: The Year"), 11700, 8700, kBlack) {
+    bindControls(Form(client(), kControls, staticMetaObject.className()));
     buildMenus();
     connectControls();
     Form_Load();
@@ -244,34 +245,35 @@ void frmYear::bindControls(const Form& form) {
     form.bind(panel, "Frame1");
     lstYear = new QTreeWidget(panel);
     lstYear->setObjectName(QStringLiteral("lstYear"));
-    lstYear->setAccessibleName(QStringLiteral("The year's events"));
+    lstYear->setAccessibleName(tr("The year's events"));
     lstYear->setGeometry(twipsRect(120, 900, 11460, 6180));
     useLightLook(lstYear);
-    lstYear->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Event")});
+    lstYear->setHeaderLabels({tr("Date"), tr("Event")});
     lstYear->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lstYear->header()->setStretchLastSection(true);
     lstYear->header()->setSectionsMovable(false);
     lstYear->setWordWrap(true);
-    cmdPrevYear->setAccessibleName(QStringLiteral("Previous year"));
-    cmdNextYear->setAccessibleName(QStringLiteral("Next year"));
-    cboYear->setAccessibleName(QStringLiteral("Year"));
+    cmdPrevYear->setAccessibleName(tr("Previous year"));
+    cmdNextYear->setAccessibleName(tr("Next year"));
+    cboYear->setAccessibleName(tr("Year"));
 }
 
 void frmYear::buildMenus() {
-    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
-    QAction* print = addCommand(file, "mnuPrint", QStringLiteral("&Print..."), this, [this] { printYear(); });
+    QMenu* file = addMenu(menus(), "mnuFile", tr("&File"));
+    QAction* print = addCommand(file, "mnuPrint", tr("&Print..."), this, [this] { printYear(); });
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(print);
-    addCommand(file, "mnuSavePdf", QStringLiteral("Save as P&DF..."), this, [this] { saveYearAsPdf(); });
-    addCommand(file, "mnuShowDay", QStringLiteral("Show in Moon &Calendar"), this, [this] {
+    addCommand(file, "mnuSavePdf", tr("Save as P&DF..."), this, [this] { saveYearAsPdf(); });
+    addCommand(file, "mnuShowDay", tr("Show in Moon &Calendar"), this, [this] {
         if (const QDate d = currentDate(); d.isValid()) {
             emit dayRequested(d);
         }
     });
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menus(), {"mnuYearSep1", "mnuYearSep2", "Check for Software &Update"}, this, host().services());
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { closeWindow(); });
+    addHelpMenu(menus(), {"mnuYearSep1", "mnuYearSep2", QT_TRANSLATE_NOOP("Menus", "Check for Software &Update")}, this,
+                host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
@@ -299,10 +301,9 @@ void frmYear::Form_Load() {
     almanac_.setPlace(almanac::Place{location_.place.latitude, location_.place.longitude});
     almanac_.setSouthern(southern);
     almanac_.setDates(zoneDates(zone_));
-    setLabelText(lblYearPlace, QStringLiteral("For %1; %2 hemisphere; times in %3")
-                                   .arg(placeText(location_.place),
-                                        southern ? QStringLiteral("southern") : QStringLiteral("northern"),
-                                        QString::fromUtf8(zone_.id())));
+    setLabelText(lblYearPlace, (southern ? tr("For %1; southern hemisphere; times in %2")
+                                         : tr("For %1; northern hemisphere; times in %2"))
+                                   .arg(placeText(location_.place), QString::fromUtf8(zone_.id())));
     {
         const QSignalBlocker quiet(cboYear);
         for (int y = kFirstYear; y <= kLastYear; ++y) {
@@ -360,14 +361,14 @@ PrintedYear frmYear::printedYear() const { return {year_, lblYearPlace->text(), 
 void frmYear::printYear() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(QStringLiteral("Lunara: The Year %1").arg(year_));
+    printer.setDocName(tr("Lunara: The Year %1").arg(year_));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        host().services().information(this, QStringLiteral("The printer could not be used. Nothing was printed."));
+        host().services().information(this, tr("The printer could not be used. Nothing was printed."));
         return;
     }
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -376,9 +377,8 @@ void frmYear::printYear() {
 
 bool frmYear::saveYearAsPdf() {
     Services& services = host().services();
-    const QString path =
-        services.askSaveFile(this, QStringLiteral("Save as PDF"), QStringLiteral("year-%1.pdf").arg(year_),
-                             QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = services.askSaveFile(this, tr("Save as PDF"), QStringLiteral("year-%1.pdf").arg(year_),
+                                              tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) {
         return false;
     }

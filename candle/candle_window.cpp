@@ -36,32 +36,32 @@ constexpr Control kControls[] = {
      {.fg = kLightYellow, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"Frame1", Kind::Frame, nullptr, 87, 480, 8000, 3800, nullptr, kPage},
     {"lblCaption_0", Kind::Label, "Frame1", 135, 120, 7680, 975,
-     "Velmora Candle Magick displays the correspondence between different magick rituals and the colors of "
+     QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Velmora Candle Magick displays the correspondence between different magick rituals and the colors of "
      "candles that should be used. Candle magick is very effective when the right candles are used for the right "
      "purposes. This needs to be repeated many times before your purpose is solved. Note that you do not harm to "
-     "anyone.",
+     "anyone."),
      {.fg = kLightYellow}},
     {"lblCaption_6", Kind::Label, "Frame1", 135, 1200, 7680, 435,
-     "Select one of the following purposes and know which candle to use.",
+     QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Select one of the following purposes and know which candle to use."),
      {.fg = kYellow, .bold = true, .align = AlignCenter}},
-    {"lblCaption_1", Kind::Label, "Frame1", 1395, 1995, 1620, 195, "Candle Selection", kHeading},
+    {"lblCaption_1", Kind::Label, "Frame1", 1395, 1995, 1620, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Candle Selection"), kHeading},
     {"cboCandle", Kind::ComboBox, "Frame1", 3315, 1920, 3015, 330, nullptr, kList},
-    {"lblCaption_2", Kind::Label, "Frame1", 1365, 2475, 1710, 195, "Available Options", kHeading},
+    {"lblCaption_2", Kind::Label, "Frame1", 1365, 2475, 1710, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Available Options"), kHeading},
     {"cboOptions", Kind::ComboBox, "Frame1", 3315, 2400, 3015, 330, nullptr, kList},
-    {"cmdReading", Kind::Button, "Frame1", 2175, 3120, 3735, 375, "&Get Candle Magick Reading", {.bold = true}},
+    {"cmdReading", Kind::Button, "Frame1", 2175, 3120, 3735, 375, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "&Get Candle Magick Reading"), {.bold = true}},
     {"Frame2", Kind::Frame, nullptr, 87, 480, 8000, 3800, nullptr, kPage},
-    {"lblCaption_3", Kind::Label, "Frame2", 120, 240, 1230, 195, "Candle Color", kHeading},
+    {"lblCaption_3", Kind::Label, "Frame2", 120, 240, 1230, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Candle Color"), kHeading},
     {"lblResult_0", Kind::Label, "Frame2", 1920, 165, 1665, 270, nullptr,
      {.fg = kYellow, .points = 12, .bold = true, .autoSize = true}},
-    {"lblCaption_7", Kind::Label, "Frame2", 120, 705, 1620, 195, "Candle Selection", kHeading},
+    {"lblCaption_7", Kind::Label, "Frame2", 120, 705, 1620, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Candle Selection"), kHeading},
     {"lblResult_3", Kind::Label, "Frame2", 1920, 705, 1125, 195, nullptr, kResult},
-    {"lblCaption_8", Kind::Label, "Frame2", 120, 1035, 1590, 195, "Option Selection", kHeading},
+    {"lblCaption_8", Kind::Label, "Frame2", 120, 1035, 1590, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Option Selection"), kHeading},
     {"lblResult_4", Kind::Label, "Frame2", 1920, 1035, 1125, 195, nullptr, kResult},
-    {"lblCaption_4", Kind::Label, "Frame2", 120, 1380, 795, 195, "Purpose", kHeading},
+    {"lblCaption_4", Kind::Label, "Frame2", 120, 1380, 795, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Purpose"), kHeading},
     {"lblResult_1", Kind::Label, "Frame2", 120, 1575, 5550, 195, nullptr, kResult},
-    {"lblCaption_5", Kind::Label, "Frame2", 120, 1920, 1185, 195, "Significance", kHeading},
+    {"lblCaption_5", Kind::Label, "Frame2", 120, 1920, 1185, 195, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "Significance"), kHeading},
     {"lblResult_2", Kind::Label, "Frame2", 120, 2115, 7665, 1110, nullptr, {.fg = kLightYellow}},
-    {"cmdBack", Kind::Button, "Frame2", 6840, 3240, 1000, 350, "&Back", {}},
+    {"cmdBack", Kind::Button, "Frame2", 6840, 3240, 1000, 350, QT_TRANSLATE_NOOP("lunara::frmCandleMagickMain", "&Back"), {}},
     {"fraFullBrand", Kind::Frame, nullptr, 87, 4320, 8000, 855, nullptr, kPage},
     {"lblFullBrand", Kind::Label, "fraFullBrand", 120, 165, 7785, 615, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "fraFullBrand", 120, 165, 7785, 615, kCoBrandText, kOffer},
@@ -71,8 +71,8 @@ constexpr Control kControls[] = {
 } // namespace
 
 frmCandleMagickMain::frmCandleMagickMain(FeatureHost& host)
-    : FeatureWindow(host, "frmCandleMagickMain", QStringLiteral("Velmora Candle Magick"), 8175, 5205, kDarkGreen) {
-    bindControls(Form(client(), kControls));
+    : FeatureWindow(host, "frmCandleMagickMain", tr("Velmora Candle Magick"), 8175, 5205, kDarkGreen) {
+    bindControls(Form(client(), kControls, staticMetaObject.className()));
     buildMenus();
     connectControls();
     Form_Load();
@@ -96,10 +96,11 @@ void frmCandleMagickMain::bindControls(const Form& form) {
 }
 
 void frmCandleMagickMain::buildMenus() {
-    QMenu* file = addMenu(menus(), "nuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { emit magickHoursRequested(); });
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
+    QMenu* file = addMenu(menus(), "nuFile", tr("&File"));
+    addCommand(file, "mnuMagickHours", tr("Magick &Hours"), this, [this] { emit magickHoursRequested(); });
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { closeWindow(); });
+    addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", QT_TRANSLATE_NOOP("Menus", "&Check for Software Update")}, this,
+                host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoney", this);
 }
 
@@ -119,9 +120,9 @@ void frmCandleMagickMain::connectControls() {
 void frmCandleMagickMain::Form_Load() {
     const QSignalBlocker quiet(cboCandle);
     for (auto caption : ModeCaptions()) {
-        cboCandle->addItem(qs(caption));
+        cboCandle->addItem(translated("Candle", caption));
     }
-    cboOptions->addItem(QStringLiteral("To be given"));
+    cboOptions->addItem(tr("To be given"));
     cboCandle->setCurrentIndex(0);
     cboCandle_Click();
     cboOptions->setCurrentIndex(0);
@@ -131,14 +132,15 @@ void frmCandleMagickMain::Form_Load() {
 void frmCandleMagickMain::cboCandle_Click() {
     const QSignalBlocker quiet(cboOptions);
     cboOptions->clear();
+    // Shown in the user's language, looked up by the table's own name.
     for (auto option : OptionsFor(cboCandle->currentIndex())) {
-        cboOptions->addItem(qs(option));
+        cboOptions->addItem(translated("Candle", option), qs(option));
     }
     cboOptions->setCurrentIndex(0);
 }
 
 void frmCandleMagickMain::cmdReading_Click() {
-    ShowReading(cboCandle->currentIndex(), cboOptions->currentText().trimmed());
+    ShowReading(cboCandle->currentIndex(), cboOptions->currentData().toString().trimmed());
 }
 
 void frmCandleMagickMain::cmdBack_Click() {
@@ -149,18 +151,18 @@ void frmCandleMagickMain::cmdBack_Click() {
 void frmCandleMagickMain::showPlanetCandle(const QString& planetOption) {
     cboCandle->setCurrentIndex(kChooseByPlanet);
     cboCandle_Click();
-    cboOptions->setCurrentIndex(std::max(0, cboOptions->findText(planetOption)));
-    ShowReading(kChooseByPlanet, cboOptions->currentText());
+    cboOptions->setCurrentIndex(std::max(0, cboOptions->findData(planetOption)));
+    ShowReading(kChooseByPlanet, cboOptions->currentData().toString());
 }
 
 void frmCandleMagickMain::ShowReading(int mode, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     const CandleColor* color = LookupCandle(mode, std::string_view(utf8.constData(), std::size_t(utf8.size())));
-    setLabelText(lblResult[0], color ? qs(color->name) : QString());
-    setLabelText(lblResult[1], color ? qs(color->purposes) : QString());
-    setLabelText(lblResult[2], color ? qs(color->significance) : QString());
-    setLabelText(lblResult[3], qs(ModeWord(mode)));
-    setLabelText(lblResult[4], text);
+    setLabelText(lblResult[0], color ? translated("Candle", color->name) : QString());
+    setLabelText(lblResult[1], color ? translated("Candle", color->purposes) : QString());
+    setLabelText(lblResult[2], color ? translated("Candle", color->significance) : QString());
+    setLabelText(lblResult[3], translated("Candle", ModeWord(mode)));
+    setLabelText(lblResult[4], translated("Candle", utf8.toStdString()));
     bringToFront(Frame2, {Frame1, Frame2});
     cmdBack->setFocus();
 }

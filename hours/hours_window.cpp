@@ -3,6 +3,7 @@
 #include "candle/tables.h"
 #include "kit/event_words.h"
 #include "kit/form.h"
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/menus.h"
 #include "kit/orange_looks.h"
@@ -30,6 +31,9 @@ using namespace orangelook;
 
 namespace {
 
+// An hour's name without the mark of now.
+constexpr int kNameRole = Qt::UserRole + 1;
+
 constexpr Look kHeading{.fg = kOrange, .bold = true};
 constexpr Look kDetail{.fg = kWhite};
 constexpr Look kNavButton{.bg = kGrey, .bold = true};
@@ -41,28 +45,28 @@ constexpr Control kControls[] = {
     {"Label61", Kind::Label, "Frame2", 120, 75, 11460, 450, nullptr,
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"Frame1", Kind::Frame, nullptr, 0, 570, 11700, 7500, nullptr, kPanel},
-    {"cmdPrevDay", Kind::Button, "Frame1", 120, 120, 420, 360, "<", kNavButton},
+    {"cmdPrevDay", Kind::Button, "Frame1", 120, 120, 420, 360, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "<"), kNavButton},
     {"lblHoursDate", Kind::Label, "Frame1", 600, 165, 4200, 300, nullptr, {.fg = kWhite, .points = 9.75, .bold = true}},
-    {"cmdNextDay", Kind::Button, "Frame1", 4860, 120, 420, 360, ">", kNavButton},
-    {"cmdToday", Kind::Button, "Frame1", 5400, 120, 1200, 360, "&Today", kNavButton},
-    {"cmdLocation", Kind::Button, "Frame1", 6720, 120, 1440, 360, "&Location...", kNavButton},
+    {"cmdNextDay", Kind::Button, "Frame1", 4860, 120, 420, 360, QT_TRANSLATE_NOOP("lunara::frmMagickHours", ">"), kNavButton},
+    {"cmdToday", Kind::Button, "Frame1", 5400, 120, 1200, 360, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "&Today"), kNavButton},
+    {"cmdLocation", Kind::Button, "Frame1", 6720, 120, 1440, 360, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "&Location..."), kNavButton},
     {"lblHoursPlace", Kind::Label, "Frame1", 120, 600, 11460, 240, nullptr, kHeading},
     {"lblPlanetaryDay", Kind::Label, "Frame1", 120, 870, 11460, 240, nullptr, kDetail},
     {"lblNoHours", Kind::Label, "Frame1", 120, 1260, 7200, 720, nullptr, {.fg = kWhite, .bold = true}},
-    {"lblMoonHeading", Kind::Label, "Frame1", 7560, 1200, 4020, 240, "The moon", kHeading},
+    {"lblMoonHeading", Kind::Label, "Frame1", 7560, 1200, 4020, 240, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "The moon"), kHeading},
     {"lblMoonNow", Kind::Label, "Frame1", 7560, 1470, 4020, 480, nullptr, kDetail},
-    {"lblVoidHeading", Kind::Label, "Frame1", 7560, 2070, 4020, 240, "Void of course", kHeading},
+    {"lblVoidHeading", Kind::Label, "Frame1", 7560, 2070, 4020, 240, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "Void of course"), kHeading},
     {"lblVoid", Kind::Label, "Frame1", 7560, 2340, 4020, 1440, nullptr, kDetail},
-    {"lblPlanetsHeading", Kind::Label, "Frame1", 7560, 3900, 4020, 240, "Aspects to", kHeading},
-    {"optClassic", Kind::Option, "Frame1", 7560, 4170, 4020, 300, "&Classic planets (Sun to Saturn)", kHeading},
-    {"optModern", Kind::Option, "Frame1", 7560, 4470, 4020, 300, "&Modern planets (to Pluto)", kHeading},
+    {"lblPlanetsHeading", Kind::Label, "Frame1", 7560, 3900, 4020, 240, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "Aspects to"), kHeading},
+    {"optClassic", Kind::Option, "Frame1", 7560, 4170, 4020, 300, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "&Classic planets (Sun to Saturn)"), kHeading},
+    {"optModern", Kind::Option, "Frame1", 7560, 4470, 4020, 300, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "&Modern planets (to Pluto)"), kHeading},
     {"lblHoursHint", Kind::Label, "Frame1", 7560, 4950, 4020, 960,
-     "Enter or a double click on an hour shows its planet's candle in Candle Magick.", {.fg = kGrey}},
+     QT_TRANSLATE_NOOP("lunara::frmMagickHours", "Enter or a double click on an hour shows its planet's candle in Candle Magick."), {.fg = kGrey}},
     {"lblHoursYear", Kind::Label, "Frame1", 7560, 6000, 4020, 1320, nullptr, {.fg = 0xFFD700, .bold = true}},
     {"Frame5", Kind::Frame, nullptr, 0, 8070, 11700, 630, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 45, 8400, 540, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, "&Exit", kGreyButton},
+    {"cmdExit", Kind::Button, "Frame5", 10260, 90, 1260, 450, QT_TRANSLATE_NOOP("lunara::frmMagickHours", "&Exit"), kGreyButton},
 };
 // clang-format on
 
@@ -78,8 +82,8 @@ QString candleOption(sky::Planet planet) {
 }
 
 frmMagickHours::frmMagickHours(FeatureHost& host)
-    : FeatureWindow(host, "frmMagickHours", QStringLiteral("Lunara Magick Hours"), 11700, 8700, kBlack) {
-    bindControls(Form(client(), kControls));
+    : FeatureWindow(host, "frmMagickHours", tr("Lunara Magick Hours"), 11700, 8700, kBlack) {
+    bindControls(Form(client(), kControls, staticMetaObject.className()));
     buildMenus();
     connectControls();
     Form_Load();
@@ -112,45 +116,43 @@ void frmMagickHours::bindControls(const Form& form) {
     // The hours: a table of 24 rows, one Tab stop, read row by row.
     grdHours = new QTreeWidget(panel);
     grdHours->setObjectName(QStringLiteral("grdHours"));
-    grdHours->setAccessibleName(QStringLiteral("Planetary hours"));
+    grdHours->setAccessibleName(tr("Planetary hours"));
     grdHours->setGeometry(twipsRect(120, 1200, 7200, 6180));
     // The panel's black would hide the rows: the list keeps the usual light look of lists.
     useLightLook(grdHours);
     grdHours->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdHours->setRootIsDecorated(false);
     grdHours->setUniformRowHeights(true);
-    grdHours->setHeaderLabels({QStringLiteral("Hour"), QStringLiteral("From"), QStringLiteral("To"),
-                               QStringLiteral("Planet"), QStringLiteral("Candle")});
+    grdHours->setHeaderLabels({tr("Hour"), tr("From"), tr("To"), tr("Planet"), tr("Candle")});
     grdHours->header()->setSectionResizeMode(QHeaderView::Stretch);
     // "Night 10 (now)" in bold is the widest text of the table: the hour column fits it.
     grdHours->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     grdHours->header()->setSectionsMovable(false);
-    cmdPrevDay->setAccessibleName(QStringLiteral("Previous day"));
-    cmdNextDay->setAccessibleName(QStringLiteral("Next day"));
+    cmdPrevDay->setAccessibleName(tr("Previous day"));
+    cmdNextDay->setAccessibleName(tr("Next day"));
     clock = new QTimer(this);
     clock->setObjectName(QStringLiteral("clock"));
     clock->setInterval(1000);
 }
 
 void frmMagickHours::buildMenus() {
-    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuLocation", QStringLiteral("&Location..."), this, [this] { chooseLocation(); });
+    QMenu* file = addMenu(menus(), "mnuFile", tr("&File"));
+    addCommand(file, "mnuLocation", tr("&Location..."), this, [this] { chooseLocation(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    QMenu* go = addMenu(menus(), "mnuGo", QStringLiteral("&Go"));
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { closeWindow(); });
+    QMenu* go = addMenu(menus(), "mnuGo", tr("&Go"));
     const auto key = [this](QAction* action, const QKeySequence& keys) {
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
         return action;
     };
-    key(addCommand(go, "mnuPrevDay", QStringLiteral("&Previous Day"), this, [this] { moveDays(-1); }),
+    key(addCommand(go, "mnuPrevDay", tr("&Previous Day"), this, [this] { moveDays(-1); }),
         QKeySequence(Qt::Key_PageUp));
-    key(addCommand(go, "mnuNextDay", QStringLiteral("&Next Day"), this, [this] { moveDays(1); }),
-        QKeySequence(Qt::Key_PageDown));
-    key(addCommand(go, "mnuToday", QStringLiteral("&Today"), this, [this] { goToToday(); }),
-        QKeySequence(Qt::Key_Home));
-    addHelpMenu(menus(), {"mnuHoursSep1", "mnuHoursSep2", "Check for Software &Update"}, this, host().services());
+    key(addCommand(go, "mnuNextDay", tr("&Next Day"), this, [this] { moveDays(1); }), QKeySequence(Qt::Key_PageDown));
+    key(addCommand(go, "mnuToday", tr("&Today"), this, [this] { goToToday(); }), QKeySequence(Qt::Key_Home));
+    addHelpMenu(menus(), {"mnuHoursSep1", "mnuHoursSep2", QT_TRANSLATE_NOOP("Menus", "Check for Software &Update")},
+                this, host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
@@ -196,7 +198,7 @@ QString frmMagickHours::timeText(std::int64_t unixSeconds) const {
 }
 
 void frmMagickHours::goToToday() {
-    showDay(planetaryDayAt(location_.place, host().services().now().toSecsSinceEpoch(), host().services().timeZone()));
+    showDay(planetaryDayAt(location_.place, host().services().now().toSecsSinceEpoch()));
     followsNow_ = true;
     showMoonNow();
 }
@@ -215,7 +217,7 @@ frmLocation* frmMagickHours::chooseLocation() {
     });
 }
 
-void frmMagickHours::showHours() { showDay(planetaryDay(location_.place, date_, host().services().timeZone())); }
+void frmMagickHours::showHours() { showDay(planetaryDay(location_.place, date_)); }
 
 void frmMagickHours::showDay(PlanetaryDay day) {
     const QTimeZone zone = host().services().timeZone();
@@ -224,41 +226,31 @@ void frmMagickHours::showDay(PlanetaryDay day) {
     date_ = day_.date;
     followsNow_ = false;
     const std::vector<sky::PlanetaryHour>& hours = day_.hours;
-    setLabelText(lblHoursDate, longDate(date_));
+    setLabelText(lblHoursDate, dateText(date_, DateForm::WeekdayDayMonthYear));
     // Times are the computer's local times; where the place keeps other clocks, say so.
     const QTimeZone there = placeZone(place);
     const QDateTime noon = QDateTime::fromSecsSinceEpoch((day_.dateStart + day_.dateEnd) / 2, QTimeZone::utc());
     const bool otherClocks = there.offsetFromUtc(noon) != zone.offsetFromUtc(noon);
-    setLabelText(lblHoursPlace, QStringLiteral("Planetary hours for ") + placeText(place) +
-                                    (otherClocks ? QStringLiteral("; times in %1 (%2)")
-                                                       .arg(QString::fromUtf8(zone.id()),
-                                                            zone.displayName(noon, QTimeZone::OffsetName))
-                                                 : QString()));
+    setLabelText(lblHoursPlace, otherClocks ? tr("Planetary hours for %1; times in %2 (%3)")
+                                                  .arg(placeText(place), QString::fromUtf8(zone.id()),
+                                                       zone.displayName(noon, QTimeZone::OffsetName))
+                                            : tr("Planetary hours for %1").arg(placeText(place)));
     cmdPrevDay->setEnabled(date_ > QDate(kFirstYear, 1, 1));
     cmdNextDay->setEnabled(date_ < QDate(kLastYear, 12, 31));
 
     grdHours->clear();
-    if (hours.empty()) {
-        setLabelText(lblPlanetaryDay, QStringLiteral("The day of %1: %2.").arg(rulerName(day_.ruler), day_.noHours));
-        setLabelText(lblNoHours,
-                     QStringLiteral("No planetary hours this day: %1, so there is no daylight and night to divide.")
-                         .arg(day_.noHours));
-    } else {
-        const sky::PlanetaryHour& first = hours.front();
-        setLabelText(lblPlanetaryDay, QStringLiteral("The day of %1: sunrise %2, sunset %3, next sunrise %4")
-                                          .arg(rulerName(first.planet), timeText(first.start),
-                                               timeText(hours[12].start), timeText(hours.back().end)));
-        setLabelText(lblNoHours, QString());
+    setLabelText(lblPlanetaryDay, dayLine(day_, zone));
+    setLabelText(lblNoHours, noHoursLine(day_, zone));
+    if (!hours.empty()) {
         for (std::size_t h = 0; h < hours.size(); ++h) {
             const sky::PlanetaryHour& hour = hours[h];
             const CandleColor* candle = LookupCandle(kChooseByPlanet, candleOption(hour.planet).toStdString());
-            const QString name = QStringLiteral("%1 %2")
-                                     .arg(hour.night ? QStringLiteral("Night") : QStringLiteral("Day"))
-                                     .arg(h % 12 + 1);
-            auto* item = new QTreeWidgetItem(grdHours,
-                                             {name, timeText(hour.start), timeText(hour.end),
-                                              qs(sky::PlanetName(hour.planet)), candle ? qs(candle->name) : QString()});
+            const QString name = hour.night ? tr("Night %1").arg(h % 12 + 1) : tr("Day %1").arg(h % 12 + 1);
+            auto* item = new QTreeWidgetItem(grdHours, {name, timeText(hour.start), timeText(hour.end),
+                                                        translated("Planets", sky::PlanetName(hour.planet)),
+                                                        candle ? translated("Candle", candle->name) : QString()});
             item->setData(0, Qt::UserRole, int(h));
+            item->setData(0, kNameRole, name);
         }
     }
     grdHours->setVisible(!hours.empty());
@@ -290,17 +282,17 @@ void frmMagickHours::markCurrentHour() {
         for (int c = 0; c < item->columnCount(); ++c) {
             item->setFont(c, font);
         }
-        QString first = item->text(0);
-        first.remove(QStringLiteral(" (now)"));
-        item->setText(0, now ? first + QStringLiteral(" (now)") : first);
+        const QString name = item->data(0, kNameRole).toString();
+        item->setText(0, now ? tr("%1 (now)", "an hour's name").arg(name) : name);
         // One sentence for the screen reader.
         const sky::PlanetaryHour& hour = hours[std::size_t(row)];
+        const QString number = QString::number(row % 12 + 1);
+        const QString sentence = hour.night ? (now ? tr("Night hour %1, %2 to %3, %4, %5 candle, now")
+                                                   : tr("Night hour %1, %2 to %3, %4, %5 candle"))
+                                            : (now ? tr("Day hour %1, %2 to %3, %4, %5 candle, now")
+                                                   : tr("Day hour %1, %2 to %3, %4, %5 candle"));
         item->setData(0, Qt::AccessibleTextRole,
-                      QStringLiteral("%1 hour %2, %3 to %4, %5, %6 candle%7")
-                          .arg(hour.night ? QStringLiteral("Night") : QStringLiteral("Day"))
-                          .arg(row % 12 + 1)
-                          .arg(item->text(1), item->text(2), item->text(3), item->text(4),
-                               now ? QStringLiteral(", now") : QString()));
+                      sentence.arg(number, item->text(1), item->text(2), item->text(3), item->text(4)));
     }
     if (current_ >= 0) {
         grdHours->setCurrentItem(grdHours->topLevelItem(current_));
@@ -318,9 +310,9 @@ void frmMagickHours::showMoonNow() {
     const std::int64_t at = followsNow_ || holdsNow ? now : day_.dateStart + (day_.dateEnd - day_.dateStart) / 2;
     moonAt_ = at;
     moonMinute_ = now / 60;
-    setLabelText(lblMoonNow, QStringLiteral("%1, in %2 (%3)")
-                                 .arg(phaseNameAt(almanac_, at, placeZone(location_.place)), qs(sky::MoonSignAt(at)),
-                                      at == now ? QStringLiteral("now") : QStringLiteral("at noon")));
+    setLabelText(lblMoonNow, (at == now ? tr("%1, in %2 (now)") : tr("%1, in %2 (at noon)"))
+                                 .arg(phaseNameAt(almanac_, at, placeZone(location_.place)),
+                                      translated("Signs", sky::MoonSignAt(at))));
 }
 
 void frmMagickHours::showYearToday(const QTimeZone& zone) {
@@ -344,10 +336,10 @@ void frmMagickHours::showMoon() {
     // Times on the day's own date are written without their weekday.
     const QDate shown = localDate(QDateTime::fromSecsSinceEpoch(day_.dateStart, QTimeZone::utc()), zone);
     for (const almanac::Event& v : almanac_.events(day_.dateStart, day_.dateEnd, {almanac::Kind::VoidOfCourse})) {
-        periods << voidOfCourseText(v.start, v.end, qs(v.sign), shown, zone);
+        periods << voidOfCourseText(v.start, v.end, translated("Signs", v.sign), shown, zone);
     }
     showYearToday(zone);
-    setLabelText(lblVoid, periods.isEmpty() ? QStringLiteral("The moon is not void of course this day.")
+    setLabelText(lblVoid, periods.isEmpty() ? tr("The moon is not void of course this day.")
                                             : periods.join(QStringLiteral(";\n")) + u'.');
 }
 
@@ -356,7 +348,7 @@ void frmMagickHours::tick() {
     // The planetary day ends at the next sunrise, or (without one) with the local date.
     const bool dayOver = now < day_.start() || now >= day_.end();
     if (followsNow_ && dayOver) {
-        PlanetaryDay day = planetaryDayAt(location_.place, now, host().services().timeZone());
+        PlanetaryDay day = planetaryDayAt(location_.place, now);
         if (day.date != date_) {
             showDay(std::move(day));
             followsNow_ = true;

@@ -19,21 +19,21 @@ constexpr Look kLink{.fg = kCyan, .underline = true, .hand = true};
 // clang-format off
 constexpr Control kControls[] = {
     {"Picture1", Kind::Picture, nullptr, 120, 120, 480, 480, nullptr, {}},
-    {"Label2", Kind::Label, nullptr, 840, 240, 1815, 240, "Lunara v1.20",
+    {"Label2", Kind::Label, nullptr, 840, 240, 1815, 240, QT_TRANSLATE_NOOP("lunara::frmAbout", "Lunara v1.20"),
      {.fg = kWhite, .points = 9.75, .bold = true, .autoSize = true}},
     {"Label1", Kind::Label, nullptr, 240, 720, 6465, 1095,
-     "Magick is a very widely practiced path in the divination world. Lunara comprises of Velmora Candle Magick "
+     QT_TRANSLATE_NOOP("lunara::frmAbout", "Magick is a very widely practiced path in the divination world. Lunara comprises of Velmora Candle Magick "
      "& Velmora Moon Magick and displays the correspondence between different magick rituals and the colors of "
-     "candles that should be used & the influence of the phases of the moon on magick rituals.",
+     "candles that should be used & the influence of the phases of the moon on magick rituals."),
      kWhiteText},
     {"lblHomePage", Kind::Label, nullptr, 2640, 1920, 4050, 195, nullptr, kLink},
     {"Label3", Kind::Label, nullptr, 240, 2280, 6105, 675,
-     "Home Business Opportunity. Start your own Internet business and make money online. Get this software "
-     "fully branded for your website. ",
+     QT_TRANSLATE_NOOP("lunara::frmAbout", "Home Business Opportunity. Start your own Internet business and make money online. Get this software "
+     "fully branded for your website. "),
      {.fg = kWhite, .bold = true}},
-    {"lblCoBrand", Kind::Label, nullptr, 4320, 2880, 2355, 195, "Click here for more details.", kLink},
+    {"lblCoBrand", Kind::Label, nullptr, 4320, 2880, 2355, 195, QT_TRANSLATE_NOOP("lunara::frmAbout", "Click here for more details."), kLink},
     {"Line1", Kind::Rule, nullptr, 0, 3240, 6900, 15, nullptr, {.bg = 0xE0E0E0}},
-    {"cmdOK", Kind::Button, nullptr, 5400, 3360, 1260, 345, "&OK", {.bg = kSilver, .bold = true}},
+    {"cmdOK", Kind::Button, nullptr, 5400, 3360, 1260, 345, QT_TRANSLATE_NOOP("lunara::frmAbout", "&OK"), {.bg = kSilver, .bold = true}},
 };
 // clang-format on
 
@@ -42,14 +42,14 @@ constexpr Control kControls[] = {
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Lunara v1.20"));
+    setWindowTitle(tr("Lunara v1.20"));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(px(6810), px(3870));
     setFont(verdana(8.25));
     fillBackground(this, kBlack);
 
-    const Form form(this, kControls);
+    const Form form(this, kControls, staticMetaObject.className());
     LUNARA_BIND(form, Picture1);
     LUNARA_BIND(form, Label2);
     LUNARA_BIND(form, Label1);
@@ -60,8 +60,8 @@ frmAbout::frmAbout(QWidget* parent)
     LUNARA_BIND(form, cmdOK);
 
     Picture1->setPixmap(assetPixmap(QStringLiteral("icons/full-moon.png")));
-    Picture1->setAccessibleName(QStringLiteral("Full moon"));
-    lblHomePage->setText(QStringLiteral("Click here to visit ") + siteRoot());
+    Picture1->setAccessibleName(tr("Full moon"));
+    lblHomePage->setText(tr("Click here to visit %1").arg(siteRoot()));
 
     onClick(lblHomePage, [] { GoToHomePage(); });
     onClick(lblCoBrand, [] { GoToFullBrandPage(); });

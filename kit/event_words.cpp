@@ -1,11 +1,18 @@
 #include "kit/event_words.h"
 
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/text.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <cmath>
+
+// The words of the year's events (a context of their own for the translations).
+class EventWords {
+    Q_DECLARE_TR_FUNCTIONS(EventWords)
+};
 
 namespace lunara {
 
@@ -15,36 +22,90 @@ int dateNumber(const QDate& d) { return d.year() * 10000 + d.month() * 100 + d.d
 
 QDate shownDate(std::int64_t t, const QTimeZone& zone) { return roundedLocal(t, zone).date(); }
 
-// "15° Aquarius": the sun at a cross-quarter point, half-way through its sign.
-QString sunPlace(const almanac::Event& sabbat) { return QStringLiteral("15° ") + qs(sabbat.sign); }
+QString sign(std::string_view name) { return translated("Signs", name); }
+QString planet(sky::Planet p) { return translated("Planets", sky::PlanetName(p)); }
 
-QString magnitude(double m) { return english().toString(m, 'f', 3); }
+QString magnitude(double m) { return decimalText(m, 3); }
+
+// "partial": how a solar eclipse is seen from the place, in a sentence.
+QString localKindWord(sky::EclipseKind kind) {
+    switch (kind) {
+    case sky::EclipseKind::Total:
+        return EventWords::tr("total", "a solar eclipse as seen from the place");
+    case sky::EclipseKind::Annular:
+        return EventWords::tr("annular", "a solar eclipse as seen from the place");
+    case sky::EclipseKind::Hybrid:
+        return EventWords::tr("hybrid", "a solar eclipse as seen from the place");
+    default:
+        return EventWords::tr("partial", "a solar eclipse as seen from the place");
+    }
+}
 
 QString eclipseLine(const almanac::Event& e, const QTimeZone& zone, const QString& placeName) {
     const almanac::EclipseFacts& f = *e.eclipse;
-    QString line = qs(e.words) + QStringLiteral(" at ") + localTimeText(e.start, zone) +
-                   QStringLiteral(", magnitude ") + magnitude(f.magnitude) + QStringLiteral(": ") +
-                   eclipseSeenText(f, placeName);
-    if (f.seen && f.solar && f.localKind) {
-        line += QStringLiteral(", %1 there, magnitude %2")
-                    .arg(qs(almanac::EclipseKindName(*f.localKind)).toLower(), magnitude(f.localMagnitude));
+    const QString words = eventWords(e);
+    const QString time = localTimeText(e.start, zone);
+    if (!f.seen) {
+        return EventWords::tr("%1 at %2, magnitude %3: not seen from %4")
+            .arg(words, time, magnitude(f.magnitude), placeName);
     }
-    return line;
+    if (f.solar && f.localKind) {
+        return EventWords::tr("%1 at %2, magnitude %3: seen from %4, %5 there, magnitude %6")
+            .arg(words, time, magnitude(f.magnitude), placeName, localKindWord(*f.localKind),
+                 magnitude(f.localMagnitude));
+    }
+    return EventWords::tr("%1 at %2, magnitude %3: seen from %4").arg(words, time, magnitude(f.magnitude), placeName);
 }
 
 QString stationName(const almanac::Event& e, bool start) {
-    return QStringLiteral("%1 turns %2")
-        .arg(qs(sky::PlanetName(e.planet)), start ? QStringLiteral("retrograde") : QStringLiteral("direct"));
+    return (start ? EventWords::tr("%1 turns retrograde") : EventWords::tr("%1 turns direct")).arg(planet(e.planet));
 }
 
 QString retrogradeStation(const almanac::Event& e, bool start, const QTimeZone& zone) {
-    return QStringLiteral("%1 in %2 at %3")
-        .arg(stationName(e, start), qs(start ? e.sign : e.endSign), localTimeText(start ? e.start : e.end, zone));
+    return (start ? EventWords::tr("%1 turns retrograde in %2 at %3") : EventWords::tr("%1 turns direct in %2 at %3"))
+        .arg(planet(e.planet), sign(start ? e.sign : e.endSign), localTimeText(start ? e.start : e.end, zone));
 }
 
-QString distance(double km) { return english().toString(qRound64(km)) + QStringLiteral(" km"); }
+QString distance(double km) { return EventWords::tr("%1 km").arg(wholeText(qRound64(km))); }
 
 } // namespace
+
+QString eventWords(const almanac::Event& e) {
+    using almanac::Kind;
+    switch (e.kind) {
+    case Kind::Quarter:
+        switch (e.quarter) {
+        case sky::Quarter::New:
+            return EventWords::tr("New moon in %1").arg(sign(e.sign));
+        case sky::Quarter::FirstQuarter:
+            return EventWords::tr("First quarter moon in %1").arg(sign(e.sign));
+        case sky::Quarter::Full:
+            return EventWords::tr("Full moon in %1").arg(sign(e.sign));
+        case sky::Quarter::LastQuarter:
+            return EventWords::tr("Last quarter moon in %1").arg(sign(e.sign));
+        }
+        break;
+    case Kind::Ingress:
+        return EventWords::tr("Moon enters %1").arg(sign(e.sign));
+    case Kind::VoidOfCourse:
+        return EventWords::tr("Moon void of course");
+    case Kind::Rising:
+        return e.body == sky::Body::Sun ? EventWords::tr("Sunrise") : EventWords::tr("Moonrise");
+    case Kind::Setting:
+        return e.body == sky::Body::Sun ? EventWords::tr("Sunset") : EventWords::tr("Moonset");
+    case Kind::Retrograde:
+        return EventWords::tr("%1 retrograde").arg(planet(e.planet));
+    case Kind::Sabbat:
+    case Kind::Eclipse:
+    case Kind::MoonName:
+    case Kind::Supermoon:
+        // Whole names the almanac marks for translation.
+        return translated("Almanac", e.words);
+    case Kind::Other:
+        break;
+    }
+    return qs(e.words);
+}
 
 almanac::Dates zoneDates(const QTimeZone& zone) {
     return {[zone](std::int64_t t) { return dateNumber(QDateTime::fromSecsSinceEpoch(t, zone).date()); },
@@ -59,54 +120,61 @@ int shownDateNumber(std::int64_t unixSeconds, const QTimeZone& zone) {
 
 QString dayAndTime(std::int64_t unixSeconds, const QTimeZone& zone, DayForm form) {
     const QDateTime local = roundedLocal(unixSeconds, zone);
-    const bool words = form == DayForm::Words;
-    return english().toString(local.date(), words ? QStringLiteral("dddd d MMMM") : QStringLiteral("ddd d MMM")) +
-           (words ? QStringLiteral(" at ") : QStringLiteral(" ")) + local.toString(QStringLiteral("HH:mm"));
+    const QString time = timeText(local.time());
+    return form == DayForm::Words ? EventWords::tr("%1 at %2", "a day and a time")
+                                        .arg(dateText(local.date(), DateForm::WeekdayDayMonth), time)
+                                  : EventWords::tr("%1 %2", "a short day and a time")
+                                        .arg(dateText(local.date(), DateForm::ShortWeekdayDayMonth), time);
 }
 
 QString eclipseSeenText(const almanac::EclipseFacts& facts, const QString& placeName) {
-    return (facts.seen ? QStringLiteral("seen from ") : QStringLiteral("not seen from ")) + placeName;
+    return (facts.seen ? EventWords::tr("seen from %1") : EventWords::tr("not seen from %1")).arg(placeName);
 }
 
 QStringList eclipseMoments(const almanac::EclipseFacts& facts, const QTimeZone& zone) {
     QStringList out;
-    const QString body = facts.solar ? QStringLiteral("the sun") : QStringLiteral("the moon");
     for (const almanac::Contact& c : facts.contacts) {
-        const int height = static_cast<int>(std::lround(c.altitude));
-        const QString where = c.altitude > sky::kHorizonAltitude
-                                  ? QStringLiteral("%1 %2° up").arg(body).arg(std::max(height, 0))
-                                  : QStringLiteral("%1 below the horizon").arg(body);
-        out << QStringLiteral("%1 %2, %3").arg(qs(c.what), dayAndTime(c.at, zone), where);
+        const bool up = c.altitude > sky::kHorizonAltitude;
+        const QString height = QString::number(std::max(static_cast<int>(std::lround(c.altitude)), 0));
+        const QString what = translated("Almanac", c.what);
+        const QString when = dayAndTime(c.at, zone);
+        if (facts.solar) {
+            out << (up ? EventWords::tr("%1 %2, the sun %3° up").arg(what, when, height)
+                       : EventWords::tr("%1 %2, the sun below the horizon").arg(what, when));
+        } else {
+            out << (up ? EventWords::tr("%1 %2, the moon %3° up").arg(what, when, height)
+                       : EventWords::tr("%1 %2, the moon below the horizon").arg(what, when));
+        }
     }
     return out;
 }
 
 QString eventLine(const almanac::Event& e, const QTimeZone& zone, const QString& placeName) {
     using almanac::Kind;
+    const QString words = eventWords(e);
     switch (e.kind) {
     case Kind::Sabbat:
         if (e.date != 0) {
-            return qs(e.words) + QStringLiteral(" (its point: ") + dayAndTime(e.exact, zone) +
-                   QStringLiteral(", the sun at ") + sunPlace(e) + u')';
+            return EventWords::tr("%1 (its point: %2, the sun at 15° %3)")
+                .arg(words, dayAndTime(e.exact, zone), sign(e.sign));
         }
-        return qs(e.words) + QStringLiteral(" at ") + localTimeText(e.start, zone);
+        return EventWords::tr("%1 at %2", "an event and its time").arg(words, localTimeText(e.start, zone));
     case Kind::Eclipse:
         return eclipseLine(e, zone, placeName);
     case Kind::Retrograde:
-        return QStringLiteral("%1 from %2 in %3 until %4 in %5")
-            .arg(qs(e.words), localTimeText(e.start, zone), qs(e.sign), dayAndTime(e.end, zone), qs(e.endSign));
+        return EventWords::tr("%1 from %2 in %3 until %4 in %5")
+            .arg(words, localTimeText(e.start, zone), sign(e.sign), dayAndTime(e.end, zone), sign(e.endSign));
     case Kind::MoonName:
         if (e.id.starts_with("moonname-")) {
-            return QStringLiteral("%1 at %2, in %3").arg(qs(e.words), localTimeText(e.start, zone), qs(e.sign));
+            return EventWords::tr("%1 at %2, in %3").arg(words, localTimeText(e.start, zone), sign(e.sign));
         }
-        return QStringLiteral("%1: the month's second %2 moon, at %3")
-            .arg(qs(e.words), e.quarter == sky::Quarter::Full ? QStringLiteral("full") : QStringLiteral("new"),
-                 localTimeText(e.start, zone));
+        return (e.quarter == sky::Quarter::Full ? EventWords::tr("%1: the month's second full moon, at %2")
+                                                : EventWords::tr("%1: the month's second new moon, at %2"))
+            .arg(words, localTimeText(e.start, zone));
     case Kind::Supermoon:
-        return QStringLiteral("%1 at %2, %3 away")
-            .arg(qs(e.words), localTimeText(e.start, zone), distance(e.distanceKm));
+        return EventWords::tr("%1 at %2, %3 away").arg(words, localTimeText(e.start, zone), distance(e.distanceKm));
     default:
-        return qs(e.words) + QStringLiteral(" at ") + localTimeText(e.start, zone);
+        return EventWords::tr("%1 at %2", "an event and its time").arg(words, localTimeText(e.start, zone));
     }
 }
 
@@ -116,7 +184,7 @@ QStringList DayEvents::namesWithMercury() const { return addMercury(names); }
 
 QStringList DayEvents::addMercury(QStringList list) const {
     if (mercuryRetrograde && !mercuryStation) {
-        list << QStringLiteral("Mercury is retrograde");
+        list << EventWords::tr("Mercury is retrograde");
     }
     return list;
 }
@@ -153,9 +221,9 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
             // Away from its traditional day, a cross-quarter day shows on the day of its point.
             if (on(e.exact)) {
                 shown.push_back({e.exact,
-                                 QStringLiteral("The sun at %1 at %2: astronomical %3")
-                                     .arg(sunPlace(e), localTimeText(e.exact, zone), qs(e.words)),
-                                 QStringLiteral("Astronomical %1").arg(qs(e.words))});
+                                 EventWords::tr("The sun at 15° %1 at %2: astronomical %3")
+                                     .arg(sign(e.sign), localTimeText(e.exact, zone), eventWords(e)),
+                                 EventWords::tr("Astronomical %1").arg(eventWords(e))});
                 out.sabbat = true;
             }
             continue;
@@ -164,10 +232,13 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
             continue;
         }
         // A full moon's name beside the quarter the day already shows with its time.
-        shown.push_back({e.start, e.kind == Kind::MoonName ? qs(e.words) : eventLine(e, zone, placeName),
-                         e.kind == Kind::Eclipse && e.eclipse
-                             ? QStringLiteral("%1, %2").arg(qs(e.words), eclipseSeenText(*e.eclipse, placeName))
-                             : qs(e.words)});
+        const QString words = eventWords(e);
+        shown.push_back(
+            {e.start, e.kind == Kind::MoonName ? words : eventLine(e, zone, placeName),
+             e.kind == Kind::Eclipse && e.eclipse
+                 ? (e.eclipse->seen ? EventWords::tr("%1, seen from %2") : EventWords::tr("%1, not seen from %2"))
+                       .arg(words, placeName)
+                 : words});
         out.sabbat |= e.kind == Kind::Sabbat;
         out.eclipse |= e.kind == Kind::Eclipse;
         out.supermoon |= e.kind == Kind::Supermoon;

@@ -14,6 +14,10 @@
 
 namespace lunara {
 
+// What an event is, in the user's language: "Full moon in Cancer", "Moon enters Leo", "Mercury
+// retrograde", "Total solar eclipse", "Beltane", "Wolf Moon". Every window shows an event by these.
+QString eventWords(const almanac::Event& event);
+
 // The zone's dates for the almanac: which day an instant falls on and where a date starts.
 almanac::Dates zoneDates(const QTimeZone& zone);
 // 20261224 as a date, and the date an instant is shown on (its rounded minute's) as such a number.

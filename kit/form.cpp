@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +22,12 @@ namespace {
 constexpr const char* kAutoSizeProperty = "lunaraAutoSize";
 constexpr const char* kCentreProperty = "lunaraCentre";
 
-QWidget* create(const Control& c, QWidget* parent) {
-    const QString text = QString::fromUtf8(c.text ? c.text : "");
+QWidget* create(const Control& c, QWidget* parent, const char* context) {
+    QString text = c.text ? QCoreApplication::translate(context, c.text) : QString();
+    // The texts several windows share are translated once, under "Offers".
+    if (c.text && text == QLatin1String(c.text)) {
+        text = QCoreApplication::translate("Offers", c.text);
+    }
     switch (c.kind) {
     case Kind::Label: {
         auto* label = new QLabel(withoutAccessKeys(text), parent);
@@ -129,10 +134,10 @@ private:
 
 } // namespace
 
-Form::Form(QWidget* client, std::span<const Control> table) {
+Form::Form(QWidget* client, std::span<const Control> table, const char* context) {
     for (const Control& c : table) {
         QWidget* parent = c.container ? widgets_.value(QString::fromLatin1(c.container), client) : client;
-        QWidget* w = create(c, parent);
+        QWidget* w = create(c, parent, context);
         w->setObjectName(QString::fromLatin1(c.name));
         w->setFont(verdana(c.look.points, c.look.bold, c.look.underline));
         applyColours(w, c.look);

@@ -52,7 +52,9 @@ struct Control {
 // The widgets built from one control table.
 class Form {
 public:
-    Form(QWidget* client, std::span<const Control> table);
+    // The table's texts are marked QT_TRANSLATE_NOOP(context, text) and shown translated with
+    // `context` (the window's class name).
+    Form(QWidget* client, std::span<const Control> table, const char* context);
 
     // Points a member at the control of that name. A name the table lacks, or a control of
     // another type, is a programming error: it throws std::logic_error in every build type, so a

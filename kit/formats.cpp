@@ -23,10 +23,7 @@ constexpr std::array kPatterns{
              QLocale::AnyTerritory,
              {"dddd d MMMM", "dddd d MMMM yyyy", "ddd d MMM", "d MMMM", "d MMM", "d MMM yyyy"},
              "%1 %2"},
-    Patterns{QLocale::C,
-             QLocale::AnyTerritory,
-             {"dddd d MMMM", "dddd d MMMM yyyy", "ddd d MMM", "d MMMM", "d MMM", "d MMM yyyy"},
-             "%1 %2"},
+
     Patterns{QLocale::German,
              QLocale::AnyTerritory,
              {"dddd, d. MMMM", "dddd, d. MMMM yyyy", "ddd, d. MMM", "d. MMMM", "d. MMM", "d. MMM yyyy"},
@@ -65,7 +62,11 @@ const Patterns* patternsOf(const QLocale& locale) {
 
 } // namespace
 
-QLocale formats() { return {}; }
+QLocale formats() {
+    // Without a country's formats (the C locale) Lunara writes as it always has, the British way.
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedKingdom) : locale;
+}
 
 QString dateText(const QDate& date, DateForm form) {
     const QLocale locale = formats();
@@ -93,11 +94,41 @@ QString dateText(const QDate& date, DateForm form) {
     return locale.toString(date, QString::fromLatin1(kPatterns[1].forms[index]));
 }
 
+QString givenDateText(int year, int month, int day) {
+    const QLocale locale = formats();
+    if (locale.language() == QLocale::English) {
+        return QStringLiteral("%1/%2/%3").arg(month).arg(day).arg(year);
+    }
+    // The numbers put into the country's short date by hand: the reading's date may be one the
+    // calendar lacks (29 February 1901), which QDate cannot hold.
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString out;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c) {
+            ++run;
+        }
+        const auto padded = [run](int n) {
+            return QStringLiteral("%1").arg(n, run >= 2 ? 2 : 1, 10, QLatin1Char('0'));
+        };
+        if (c == u'd' && run <= 2) {
+            out += padded(day);
+        } else if (c == u'M' && run <= 2) {
+            out += padded(month);
+        } else if (c == u'y') {
+            out += QString::number(year);
+        } else if (c != u'\'') {
+            out += QString(run, c);
+        }
+        i += run;
+    }
+    return out;
+}
+
 QString timeText(const QTime& time) {
     const QLocale locale = formats();
-    // The C locale's short format has seconds; it writes hours and minutes as Lunara always has.
-    return locale.language() == QLocale::C ? time.toString(QStringLiteral("HH:mm"))
-                                           : locale.toString(time, QLocale::ShortFormat);
+    return locale.toString(time, QLocale::ShortFormat);
 }
 
 QString decimalText(double value, int decimals) { return formats().toString(value, 'f', decimals); }

@@ -2,8 +2,8 @@
 
 // Dates, times and numbers as the user's country writes them: the formats locale (LC_TIME,
 // LC_NUMERIC and LANG, as Qt reads them into the default QLocale), whatever language Lunara
-// speaks, since an English text with German dates is a choice too. The C locale writes them as
-// Lunara always has ("Thursday 24 December", 24 hours).
+// speaks, since an English text with German dates is a choice too. Without a country's formats (the
+// C locale) they are written as Lunara always has, the British way ("Thursday 24 December", 24 hours).
 
 #include <QDate>
 #include <QLocale>
@@ -12,7 +12,7 @@
 
 namespace lunara {
 
-// The formats locale: QLocale's default, which is the system's unless set.
+// The formats locale: QLocale's default, which is the system's unless set; British English for C.
 QLocale formats();
 
 enum class DateForm {
@@ -26,6 +26,11 @@ enum class DateForm {
     Weekday,              // "Thursday"
 };
 QString dateText(const QDate& date, DateForm form);
+
+// The date a Moon Magick reading was asked for: month first ("12/23/2007") where the formats locale
+// is English, as the reading has always written it; elsewhere the country's short date with the
+// whole year ("23.12.2007"). The date may be one the calendar lacks (29 February 1901).
+QString givenDateText(int year, int month, int day);
 
 // "02:28", or "2:28 AM" where the clock has twelve hours.
 QString timeText(const QTime& time);

@@ -13,6 +13,12 @@ namespace {
 
 constexpr const char* kCatalogues = ":/i18n";
 
+// Set once, in main, before any window.
+QString& spoken() {
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
 } // namespace
 
 QString languageFor(const QStringList& uiLanguages) {
@@ -53,9 +59,12 @@ bool storeLanguage(Services& services, const QString& code) {
     return services.storeSetting(QString::fromLatin1(kLanguageKey), code);
 }
 
+QString spokenLanguage() { return spoken(); }
+
 QString installTranslations(Services& services) {
     const QString chosen = chosenLanguage(services);
     const QString code = chosen.isEmpty() ? languageFor(QLocale::system().uiLanguages()) : chosen;
+    spoken() = code;
     if (code == QLatin1String("en")) {
         return code; // the source language: nothing to load
     }

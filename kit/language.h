@@ -34,6 +34,10 @@ bool storeLanguage(Services& services, const QString& code);
 // English when none.
 QString languageFor(const QStringList& uiLanguages);
 
+// The language installTranslations chose ("en" before it ran): what the calendar file says its
+// texts are in.
+QString spokenLanguage();
+
 // Loads the catalogues of the chosen language, or of the first of the user's languages Lunara
 // has (English when none), into the application; returns the code of the language used.
 QString installTranslations(Services& services);

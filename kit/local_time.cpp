@@ -1,5 +1,7 @@
 #include "kit/local_time.h"
 
+#include "kit/formats.h"
+
 #include <algorithm>
 
 namespace lunara {
@@ -46,7 +48,7 @@ QDateTime roundedLocal(std::int64_t unixSeconds, const QTimeZone& zone) {
 }
 
 QString localTimeText(std::int64_t unixSeconds, const QTimeZone& zone) {
-    return roundedLocal(unixSeconds, zone).toString(QStringLiteral("HH:mm"));
+    return timeText(roundedLocal(unixSeconds, zone).time());
 }
 
 QDate localDate(const QDateTime& instant, const QTimeZone& zone) { return instant.toTimeZone(zone).date(); }

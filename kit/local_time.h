@@ -19,7 +19,7 @@ std::int64_t startOfLocalDay(const QDate& date, const QTimeZone& zone);
 bool localDayExists(const QDate& date, const QTimeZone& zone);
 // The instant rounded to the nearest local minute.
 QDateTime roundedLocal(std::int64_t unixSeconds, const QTimeZone& zone);
-// "HH:mm" of the rounded instant.
+// The rounded instant's time as the formats locale writes it: "02:28", "2:28 AM".
 QString localTimeText(std::int64_t unixSeconds, const QTimeZone& zone);
 // Today in the zone at the instant given.
 QDate localDate(const QDateTime& instant, const QTimeZone& zone);

@@ -4,8 +4,14 @@
 #include "kit/web_links.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+
+// The words every window's menus share (a context of their own for the translations).
+class Menus {
+    Q_DECLARE_TR_FUNCTIONS(Menus)
+};
 
 namespace lunara {
 
@@ -27,7 +33,7 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
 void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
 
 QAction* addMakeMoneyCommand(QMenuBar* bar, const char* name, QObject* context) {
-    QAction* action = bar->addAction(QStringLiteral("Make Money &Online"));
+    QAction* action = bar->addAction(Menus::tr("Make Money &Online"));
     action->setObjectName(QString::fromLatin1(name));
     // Switched off from the start; greyed rather than hidden so the menu bar keeps its shape.
     action->setEnabled(false);
@@ -36,13 +42,13 @@ QAction* addMakeMoneyCommand(QMenuBar* bar, const char* name, QObject* context) 
 }
 
 QMenu* addHelpMenu(QMenuBar* bar, const HelpMenuNames& names, QWidget* aboutParent, Services& services) {
-    QMenu* help = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    addCommand(help, "mnuOnline", QStringLiteral("&Online Help"), help, [] { GoToHelpPage(); });
-    addCommand(help, "mnuVisit", QStringLiteral("&Visit Us Online"), help, [] { GoToHomePage(); });
+    QMenu* help = addMenu(bar, "mnuHelp", Menus::tr("&Help"));
+    addCommand(help, "mnuOnline", Menus::tr("&Online Help"), help, [] { GoToHelpPage(); });
+    addCommand(help, "mnuVisit", Menus::tr("&Visit Us Online"), help, [] { GoToHomePage(); });
     addSeparator(help, names.separator1);
-    addCommand(help, "mnuUpdate", QString::fromLatin1(names.updateCaption), help, [] { GoToUpdatePage(); });
+    addCommand(help, "mnuUpdate", Menus::tr(names.updateCaption), help, [] { GoToUpdatePage(); });
     addSeparator(help, names.separator2);
-    addCommand(help, "mnuAbout", QStringLiteral("&About Software"), aboutParent,
+    addCommand(help, "mnuAbout", Menus::tr("&About Software"), aboutParent,
                [aboutParent, &services] { services.showAbout(aboutParent); });
     return help;
 }

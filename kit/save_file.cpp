@@ -1,5 +1,6 @@
 #include "kit/save_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -11,9 +12,27 @@
 #include <unistd.h>
 #endif
 
+// The sentences of a file that could not be saved (a context of their own for the translations).
+class Saving {
+    Q_DECLARE_TR_FUNCTIONS(Saving)
+};
+
 namespace lunara {
 
 namespace {
+
+// Why a file is missing when the writer failed without an error of the file's own.
+QString notMade(SavedFile what) {
+    switch (what) {
+    case SavedFile::CalendarFile:
+        return Saving::tr("the calendar file could not be made");
+    case SavedFile::Pdf:
+        return Saving::tr("the PDF could not be made");
+    case SavedFile::AutostartEntry:
+        break;
+    }
+    return Saving::tr("the autostart entry could not be made");
+}
 
 #ifdef Q_OS_UNIX
 QString systemError(int code) { return QString::fromStdString(std::generic_category().message(code)); }
@@ -22,7 +41,7 @@ QString systemError(int code) { return QString::fromStdString(std::generic_categ
 // it leads, a place the user never chose. The file is made new beside it (O_EXCL never follows a
 // link either, and 0666 leaves the permissions to the umask, as for any new file) and renamed over
 // the link only when it is complete.
-bool replaceLink(const QString& path, const std::function<bool(QIODevice&)>& write, const QString& what, QString* why) {
+bool replaceLink(const QString& path, const std::function<bool(QIODevice&)>& write, SavedFile what, QString* why) {
     const QFileInfo info(path);
     QByteArray made;
     int fd = -1;
@@ -51,7 +70,7 @@ bool replaceLink(const QString& path, const std::function<bool(QIODevice&)>& wri
     if (!written || synced != 0) {
         *why = file.error() != QFileDevice::NoError ? file.errorString()
                : synced != 0                        ? systemError(syncError)
-                                                    : QStringLiteral("the %1 could not be made").arg(what);
+                                                    : notMade(what);
         file.close();
         ::unlink(made.constData());
         return false;
@@ -73,11 +92,23 @@ QString withEnding(const QString& path, const QString& suffix) {
     return path.endsWith(ending, Qt::CaseInsensitive) ? path : path + ending;
 }
 
-bool SaveWhole(const QString& path, const QString& what, const std::function<bool(QIODevice&)>& write, QString* error) {
+bool SaveWhole(const QString& path, SavedFile what, const std::function<bool(QIODevice&)>& write, QString* error) {
     const auto fail = [&](const QString& why) {
         if (error) {
-            *error = QStringLiteral("The %1 could not be saved as %2: %3. Nothing was written.")
-                         .arg(what, QFileInfo(path).fileName(), why);
+            const QString name = QFileInfo(path).fileName();
+            switch (what) {
+            case SavedFile::CalendarFile:
+                *error =
+                    Saving::tr("The calendar file could not be saved as %1: %2. Nothing was written.").arg(name, why);
+                break;
+            case SavedFile::Pdf:
+                *error = Saving::tr("The PDF could not be saved as %1: %2. Nothing was written.").arg(name, why);
+                break;
+            case SavedFile::AutostartEntry:
+                *error =
+                    Saving::tr("The autostart entry could not be saved as %1: %2. Nothing was written.").arg(name, why);
+                break;
+            }
         }
         return false;
     };
@@ -93,8 +124,7 @@ bool SaveWhole(const QString& path, const QString& what, const std::function<boo
     }
     if (!write(file)) {
         // The cause first: cancelling replaces it with "Writing canceled by application".
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                 : QStringLiteral("the %1 could not be made").arg(what);
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : notMade(what);
         file.cancelWriting();
         return fail(why);
     }

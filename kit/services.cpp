@@ -109,7 +109,7 @@ QString Services::askSaveFile(QWidget* parent, const QString& caption, const QSt
         if (!info.exists() && !info.isSymLink()) {
             return path;
         }
-        if (question(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(info.fileName()))) {
+        if (question(parent, tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName()))) {
             return path;
         }
         start = path;
@@ -402,7 +402,7 @@ bool Services::storeSetting(const QString& key, const QVariant& value) {
     // pending changes; a left-over one (a folder, an empty file) would hang the program. Judge or
     // clear it first, and change nothing when it cannot be had.
     if (!storeLockFree(settings_->fileName())) {
-        storeProblem_ = QStringLiteral("%1: its lock %2 is held and cannot be cleared")
+        storeProblem_ = tr("%1: its lock %2 is held and cannot be cleared")
                             .arg(QDir::toNativeSeparators(settings_->fileName()),
                                  QDir::toNativeSeparators(storeLockPath(settings_->fileName())));
         return false;

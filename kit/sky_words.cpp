@@ -1,9 +1,17 @@
 #include "kit/sky_words.h"
 
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/services.h"
 #include "kit/text.h"
 #include "sky/sky.h"
+
+#include <QCoreApplication>
+
+// The sky's shared sentences (a context of their own for the translations).
+class SkyWords {
+    Q_DECLARE_TR_FUNCTIONS(SkyWords)
+};
 
 namespace lunara {
 
@@ -20,9 +28,10 @@ QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& si
     const auto when = [&](std::int64_t t) {
         const QDate d = localDate(QDateTime::fromSecsSinceEpoch(t, Qt::UTC), zone);
         return d == day ? localTimeText(t, zone)
-                        : english().toString(d, QStringLiteral("dddd ")) + localTimeText(t, zone);
+                        : SkyWords::tr("%1 %2", "a weekday and a time")
+                              .arg(dateText(d, DateForm::Weekday), localTimeText(t, zone));
     };
-    return QStringLiteral("Void of course from %1 until the moon enters %2 at %3")
+    return SkyWords::tr("Void of course from %1 until the moon enters %2 at %3")
         .arg(when(start), signEntered, when(end));
 }
 
@@ -33,7 +42,7 @@ QString phaseNameAt(const almanac::Almanac& almanac, std::int64_t at, const QTim
                                                   {almanac::Kind::Quarter})) {
         quarter = e.quarter;
     }
-    return qs(sky::EightPhaseName(at, quarter));
+    return translated("Moon", sky::EightPhaseName(at, quarter));
 }
 
 } // namespace lunara

@@ -1,5 +1,6 @@
 #include "kit/text.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -16,6 +17,12 @@ QString withoutAccessKeys(const QString& caption) {
         out += caption[i];
     }
     return out;
+}
+
+QString translated(const char* context, std::string_view text) {
+    // The tables' texts are views of literals, not strings that end in a zero byte.
+    const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate(context, source.constData());
 }
 
 QFont verdana(double points, bool bold, bool underline) {
@@ -39,12 +46,5 @@ QFont verdana(double points, bool bold, bool underline) {
     font.setUnderline(underline);
     return font;
 }
-
-const QLocale& english() {
-    static const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
-    return locale;
-}
-
-QString longDate(const QDate& date) { return english().toString(date, QStringLiteral("dddd d MMMM yyyy")); }
 
 } // namespace lunara

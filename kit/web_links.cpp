@@ -2,6 +2,7 @@
 
 #include "kit/services.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace lunara {
@@ -57,9 +58,10 @@ void GoToFullBrandPage() { openPage(Page::FullBrand); }
 void GoToCoBrandPage() { openPage(Page::CoBrand); }
 
 QString featureBannerText() {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. "
-                          "Visit ") +
-           siteHost() + QStringLiteral(" Now");
+    return QCoreApplication::translate(
+               "Offers",
+               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit %1 Now")
+        .arg(siteHost());
 }
 
 } // namespace lunara

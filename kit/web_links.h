@@ -27,13 +27,15 @@ void GoToUpdatePage();
 void GoToFullBrandPage();
 void GoToCoBrandPage();
 
-// The offer texts that several windows show in the same words.
+// The offer texts that several windows show in the same words (translated in the context
+// "Offers", which the control tables fall back on).
 inline constexpr const char* kFullBrandText =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
-    "branded for your website. Click here for more details.";
+    QT_TRANSLATE_NOOP("Offers", "Home Business Opportunity. Start your own Internet business and make money online. "
+                                "Get this software fully branded for your website. Click here for more details.");
 inline constexpr const char* kCoBrandText =
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &&  "
-    "link here. See \"Help\" for details.    Click Here for more info on co-branding.";
+    QT_TRANSLATE_NOOP("Offers", "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                                "Put your site's name &&  link here. See \"Help\" for details.    Click Here for more "
+                                "info on co-branding.");
 
 // The banner of the feature windows, naming the vendor's site.
 QString featureBannerText();

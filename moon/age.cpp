@@ -1,5 +1,7 @@
 #include "moon/age.h"
 
+#include "translations/translatable.h"
+
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -24,12 +26,12 @@ struct PhaseRange {
 };
 
 constexpr std::array<PhaseRange, 6> kPhases{{
-    {3, "Dark Moon"},
-    {7, "New Moon"},
-    {12, "Waxing Moon"},
-    {17, "Full Moon"},
-    {25, "Waning Moon"},
-    {29, "Dark Moon"},
+    {3, LUNARA_TEXT("Moon", "Dark Moon")},
+    {7, LUNARA_TEXT("Moon", "New Moon")},
+    {12, LUNARA_TEXT("Moon", "Waxing Moon")},
+    {17, LUNARA_TEXT("Moon", "Full Moon")},
+    {25, LUNARA_TEXT("Moon", "Waning Moon")},
+    {29, LUNARA_TEXT("Moon", "Dark Moon")},
 }};
 
 } // namespace

@@ -33,7 +33,7 @@ constexpr Control kControls[] = {
     {"fraZodiacalMoon", Kind::Frame, nullptr, 0, 600, 8535, 3495, nullptr, kPanel},
     {"lblMoonInSunsign", Kind::Label, "fraZodiacalMoon", 3187, 240, 2160, 270, nullptr,
      {.fg = kWhite, .points = 11.25, .bold = true, .align = AlignCenter, .autoSize = true}},
-    {"Label4", Kind::Label, "fraZodiacalMoon", 3795, 720, 945, 195, "Keywords", kOrangeUnderlined},
+    {"Label4", Kind::Label, "fraZodiacalMoon", 3795, 720, 945, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickDisplay", "Keywords"), kOrangeUnderlined},
     {"lblMoonInSunsignKeywords", Kind::Label, "fraZodiacalMoon", 3900, 1080, 735, 195, nullptr,
      {.fg = kOrange, .bold = true, .align = AlignCenter, .autoSize = true}},
     {"lblMoonInSunsignDesc", Kind::Label, "fraZodiacalMoon", 180, 1440, 8175, 1755, nullptr, kOrangeCentred},
@@ -42,16 +42,16 @@ constexpr Control kControls[] = {
     {"lblMoonPhaseName", Kind::Label, "fraMoonPhase", 3360, 360, 1890, 195, nullptr, kWhiteCentred},
     {"lblMoonPhaseDesc", Kind::Label, "fraMoonPhase", 180, 2280, 8175, 975, nullptr,
      {.fg = kOrange, .align = AlignCenter}},
-    {"Label2", Kind::Label, "fraMoonPhase", 1200, 1560, 1485, 195, "Moon Phase on",
+    {"Label2", Kind::Label, "fraMoonPhase", 1200, 1560, 1485, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickDisplay", "Moon Phase on"),
      {.fg = kOrange, .bold = true, .underline = true, .align = AlignCenter}},
     {"lblGivenDate", Kind::Label, "fraMoonPhase", 1320, 1920, 1200, 195, nullptr, kWhiteFitted},
-    {"Label3", Kind::Label, "fraMoonPhase", 5640, 1560, 855, 195, "Today Is", kOrangeUnderlined},
+    {"Label3", Kind::Label, "fraMoonPhase", 5640, 1560, 855, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickDisplay", "Today Is"), kOrangeUnderlined},
     {"lblDateTime", Kind::Label, "fraMoonPhase", 4800, 1920, 2445, 195, nullptr, kWhiteFitted},
     {"Frame5", Kind::Frame, nullptr, 0, 4080, 8535, 855, nullptr, kStrip},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 165, 5985, 615, kFullBrandText, kOffer},
     {"lblCobrand", Kind::Label, "Frame5", 120, 165, 5985, 615, kCoBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 6240, 240, 1140, 465, "&Exit", kGreyButton},
-    {"cmdBack", Kind::Button, "Frame5", 7440, 240, 1020, 465, "&Back", kGreyButton},
+    {"cmdExit", Kind::Button, "Frame5", 6240, 240, 1140, 465, QT_TRANSLATE_NOOP("lunara::frmMoonMagickDisplay", "&Exit"), kGreyButton},
+    {"cmdBack", Kind::Button, "Frame5", 7440, 240, 1020, 465, QT_TRANSLATE_NOOP("lunara::frmMoonMagickDisplay", "&Back"), kGreyButton},
 };
 // clang-format on
 
@@ -70,13 +70,13 @@ QPixmap MoonImageList::picture(int index) {
 
 void showMoonPicture(QLabel* box, MoonImageList& pictures, const MoonPhaseInfo& info) {
     box->setPixmap(pictures.picture(info.pictureIndex));
-    box->setAccessibleName(QStringLiteral("Moon picture: %1 days, %2").arg(info.age).arg(qs(info.phaseName)));
+    box->setAccessibleName(frmMoonMagickDisplay::tr("Moon picture: %n days, %1", nullptr, info.age)
+                               .arg(translated("Moon", info.phaseName)));
 }
 
 frmMoonMagickDisplay::frmMoonMagickDisplay(MoonHost& host)
-    : FeatureWindow(host, "frmMoonMagickDisplay", QStringLiteral("Velmora Moon Magick"), 8535, 4935, kBlack),
-      moonHost_(host) {
-    bindControls(Form(client(), kControls));
+    : FeatureWindow(host, "frmMoonMagickDisplay", tr("Velmora Moon Magick"), 8535, 4935, kBlack), moonHost_(host) {
+    bindControls(Form(client(), kControls, staticMetaObject.className()));
     buildMenus();
     connectControls();
 }
@@ -103,10 +103,11 @@ void frmMoonMagickDisplay::bindControls(const Form& form) {
 }
 
 void frmMoonMagickDisplay::buildMenus() {
-    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuFileBack", QStringLiteral("&Back"), this, [this] { cmdBack_Click(); });
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { cmdExit_Click(); });
-    addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"}, this, host().services());
+    QMenu* file = addMenu(menus(), "mnuFile", tr("&File"));
+    addCommand(file, "mnuFileBack", tr("&Back"), this, [this] { cmdBack_Click(); });
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { cmdExit_Click(); });
+    addHelpMenu(menus(), {"mnuFileSep1", "mnuFileSep2", QT_TRANSLATE_NOOP("Menus", "&Check for Software Update")}, this,
+                host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 

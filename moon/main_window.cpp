@@ -2,6 +2,7 @@
 
 #include "kit/event_words.h"
 #include "kit/form.h"
+#include "kit/formats.h"
 #include "kit/menus.h"
 #include "kit/orange_looks.h"
 #include "kit/services.h"
@@ -38,50 +39,60 @@ constexpr Control kControls[] = {
      {.fg = kBlack, .points = 9, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"Frame1", Kind::Frame, nullptr, 0, 600, 10215, 6855, nullptr, kPanel},
     {"Label2", Kind::Label, "Frame1", 240, 220, 9735, 495,
-     "The Moon has a strong influence on magick rituals. Know more about the moon phases and the corresponding "
-     "effects on magick.",
+     QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "The Moon has a strong influence on magick rituals. Know more about the moon phases and the corresponding "
+     "effects on magick."),
      {.fg = 0x00FF00, .bold = true, .align = AlignCenter, .hand = true}},
-    {"Frame4", Kind::GroupBox, "Frame1", 2040, 720, 6615, 2055, "Enter Date for Moon Magick", kOrangeText},
-    {"Label5", Kind::Label, "Frame4", 480, 240, 405, 195, "Date", kWhiteUnderlined},
-    {"Label7", Kind::Label, "Frame4", 1920, 240, 510, 195, "Month", kWhiteUnderlined},
-    {"Label6", Kind::Label, "Frame4", 3600, 240, 390, 195, "Year", kWhiteUnderlined},
+    {"Frame4", Kind::GroupBox, "Frame1", 2040, 720, 6615, 2055, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Enter Date for Moon Magick"), kOrangeText},
+    {"Label5", Kind::Label, "Frame4", 480, 240, 405, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Date"), kWhiteUnderlined},
+    {"Label7", Kind::Label, "Frame4", 1920, 240, 510, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Month"), kWhiteUnderlined},
+    {"Label6", Kind::Label, "Frame4", 3600, 240, 390, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Year"), kWhiteUnderlined},
     {"cboDate", Kind::ComboBox, "Frame4", 240, 480, 900, 315, nullptr, kDateList},
     {"cboMonth", Kind::ComboBox, "Frame4", 1530, 480, 1380, 315, nullptr, kDateList},
     {"cboYear", Kind::ComboBox, "Frame4", 3315, 480, 1020, 315, nullptr, kDateList},
-    {"optMoonPhase", Kind::Option, "Frame4", 240, 840, 4095, 375, "Moon Phase - Magick Correspondence", kOrangeText},
-    {"optZodiacalMoon", Kind::Option, "Frame4", 240, 1200, 4095, 375, "Zodiacal Moon Magick", kOrangeText},
-    {"optElementalMoon", Kind::Option, "Frame4", 240, 1560, 4095, 375, "Elemental Moon Magick", kOrangeText},
-    {"cmdCalculateMoonPhase", Kind::Button, "Frame4", 4440, 480, 1935, 1335, "Moon &Magick Reading",
+    {"optMoonPhase", Kind::Option, "Frame4", 240, 840, 4095, 375, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Moon Phase - Magick Correspondence"), kOrangeText},
+    {"optZodiacalMoon", Kind::Option, "Frame4", 240, 1200, 4095, 375, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Zodiacal Moon Magick"), kOrangeText},
+    {"optElementalMoon", Kind::Option, "Frame4", 240, 1560, 4095, 375, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Elemental Moon Magick"), kOrangeText},
+    {"cmdCalculateMoonPhase", Kind::Button, "Frame4", 4440, 480, 1935, 1335, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Moon &Magick Reading"),
      {.bg = 0xE0E0E0, .bold = true, .hand = true}},
-    {"Frame3", Kind::GroupBox, "Frame1", 120, 2880, 4935, 2295, "Today's Moon Phase", kOrangeText},
+    {"Frame3", Kind::GroupBox, "Frame1", 120, 2880, 4935, 2295, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Today's Moon Phase"), kOrangeText},
     {"lblCurrentMoonPhaseName", Kind::Label, "Frame3", 240, 360, 1890, 195, nullptr, kOrangeText},
     {"PicCurrentMoonPhase", Kind::Picture, "Frame3", 3960, 240, 780, 780, nullptr, {}},
     {"lblTodayYear", Kind::Label, "Frame3", 240, 585, 3660, 480, nullptr, {.fg = 0xFFD700, .points = 7, .bold = true}},
     {"lblCurrentMoonPhaseDesc", Kind::Label, "Frame3", 240, 1080, 4485, 855, nullptr, kOrangeText},
-    {"Label3", Kind::Label, "Frame3", 120, 1920, 855, 195, "Today Is", kOrangeUnderlined},
+    {"Label3", Kind::Label, "Frame3", 120, 1920, 855, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Today Is"), kOrangeUnderlined},
     {"lblCurrentDateTime", Kind::Label, "Frame3", 1080, 1920, 2595, 210, nullptr,
      {.fg = kCyan, .bold = true, .align = AlignCenter, .autoSize = true}},
-    {"Frame7", Kind::GroupBox, "Frame1", 5160, 2880, 4935, 2295, "Today's Zodiacal Elemental Moon Magick",
+    {"Frame7", Kind::GroupBox, "Frame1", 5160, 2880, 4935, 2295, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Today's Zodiacal Elemental Moon Magick"),
      kOrangeText},
     {"lblCurrentMoonInSunsign", Kind::Label, "Frame7", 240, 360, 1740, 195, nullptr,
      {.fg = kOrange, .bold = true, .autoSize = true}},
-    {"Label1", Kind::Label, "Frame7", 240, 720, 1095, 195, "Keywords:-", kOrangeText},
+    {"Label1", Kind::Label, "Frame7", 240, 720, 1095, 195, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Keywords:-"), kOrangeText},
     {"lblCurrentMoonInSunsignKeywords", Kind::Label, "Frame7", 1680, 720, 735, 195, nullptr,
      {.fg = kOrange, .bold = true, .autoSize = true}},
     {"lblCurrentMoonInSunsignDesc", Kind::Label, "Frame7", 240, 1080, 4485, 1155, nullptr, kOrangeText},
-    {"Frame6", Kind::GroupBox, "Frame1", 120, 5280, 9975, 1455, "Today's Elemental Moon Magick", kOrangeText},
+    {"Frame6", Kind::GroupBox, "Frame1", 120, 5280, 9975, 1455, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "Today's Elemental Moon Magick"), kOrangeText},
     {"lblCurrentMoonInElement", Kind::Label, "Frame6", 3960, 240, 1995, 240, nullptr, kOrangeCentred},
     {"lblCurrentMoonInElementDesc", Kind::Label, "Frame6", 120, 600, 9780, 795, nullptr, kOrangeCentred},
     {"Frame5", Kind::Frame, nullptr, 0, 7440, 10215, 800, nullptr, kStrip},
     {"lblCobrand", Kind::Label, "Frame5", 120, 120, 5985, 615, kCoBrandText,
      {.fg = kBlack, .bg = kOrange, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"lblFullBrand", Kind::Label, "Frame5", 120, 120, 5985, 615, kFullBrandText, kOffer},
-    {"cmdExit", Kind::Button, "Frame5", 8820, 195, 1260, 465, "&Exit", kGreyButton},
+    {"cmdExit", Kind::Button, "Frame5", 8820, 195, 1260, 465, QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "&Exit"), kGreyButton},
 };
 // clang-format on
 
-constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
+constexpr const char* kMonths[] = {QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "January"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "February"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "March"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "April"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "May"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "June"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "July"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "August"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "September"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "October"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "November"),
+                                   QT_TRANSLATE_NOOP("lunara::frmMoonMagickMain", "December")};
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 // Position 99 of the year list is 2000, the first year that subtracts 8.3.
@@ -90,9 +101,8 @@ constexpr int kFirstPositionFrom2000 = 2000 - kFirstYear;
 } // namespace
 
 frmMoonMagickMain::frmMoonMagickMain(MoonHost& host)
-    : FeatureWindow(host, "frmMoonMagickMain", QStringLiteral("Velmora Moon Magick"), 10215, 8250, kBlack),
-      moonHost_(host) {
-    bindControls(Form(client(), kControls));
+    : FeatureWindow(host, "frmMoonMagickMain", tr("Velmora Moon Magick"), 10215, 8250, kBlack), moonHost_(host) {
+    bindControls(Form(client(), kControls, staticMetaObject.className()));
     buildMenus();
     connectControls();
     Form_Load();
@@ -134,13 +144,13 @@ void frmMoonMagickMain::bindControls(const Form& form) {
 }
 
 void frmMoonMagickMain::buildMenus() {
-    QMenu* file = addMenu(menus(), "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuMoonMagickReading", QStringLiteral("Moon &Magick Reading"), this,
+    QMenu* file = addMenu(menus(), "mnuFile", tr("&File"));
+    addCommand(file, "mnuMoonMagickReading", tr("Moon &Magick Reading"), this,
                [this] { cmdCalculateMoonPhase_Click(); });
-    addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
-               [this] { moonHost_.showMoonCalendar(); });
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { closeWindow(); });
-    addHelpMenu(menus(), {"mnuHelp1", "mnuHelp2", "Check for Software &Update"}, this, host().services());
+    addCommand(file, "mnuMoonCalendar", tr("Moon &Calendar"), this, [this] { moonHost_.showMoonCalendar(); });
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { closeWindow(); });
+    addHelpMenu(menus(), {"mnuHelp1", "mnuHelp2", QT_TRANSLATE_NOOP("Menus", "Check for Software &Update")}, this,
+                host().services());
     addMakeMoneyCommand(menus(), "mnuMakeMoneyOnline", this);
 }
 
@@ -159,7 +169,7 @@ void frmMoonMagickMain::Form_Load() {
         cboDate->addItem(QString::number(day));
     }
     for (const char* month : kMonths) {
-        cboMonth->addItem(QString::fromLatin1(month));
+        cboMonth->addItem(tr(month));
     }
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         cboYear->addItem(QString::number(year));
@@ -181,9 +191,9 @@ void frmMoonMagickMain::FillTodayPanel() {
     const int month = today.month();
     const MoonPhaseInfo info = MoonPhaseForAge(CalculateMoonAge(day, month, today.year()));
     showMoonPicture(PicCurrentMoonPhase, moonHost_.moonDisplay().IMGMoon, info);
-    setLabelText(lblCurrentMoonPhaseName, qs(info.phaseName));
+    setLabelText(lblCurrentMoonPhaseName, translated("Moon", info.phaseName));
     if (const MoonPhaseText* phase = FindPhaseText(info.phaseName)) {
-        setLabelText(lblCurrentMoonPhaseDesc, qs(phase->description));
+        setLabelText(lblCurrentMoonPhaseDesc, translated("Moon", phase->description));
     }
     setLabelText(lblCurrentDateTime, clockText(services));
     scheduleYearToday();
@@ -192,17 +202,17 @@ void frmMoonMagickMain::FillTodayPanel() {
         return;
     }
     if (const SunsignText* text = FindSunsignText(*sign)) {
-        setLabelText(lblCurrentMoonInSunsign, qs(text->title));
-        setLabelText(lblCurrentMoonInSunsignKeywords, qs(text->keyword));
-        setLabelText(lblCurrentMoonInSunsignDesc, qs(text->description(Screen::Today)));
+        setLabelText(lblCurrentMoonInSunsign, translated("Moon", text->title));
+        setLabelText(lblCurrentMoonInSunsignKeywords, translated("Moon", text->keyword));
+        setLabelText(lblCurrentMoonInSunsignDesc, translated("Moon", text->description(Screen::Today)));
     }
     const auto element = ElementForSign(*sign);
     if (!element) {
         return;
     }
     if (const ElementText* text = FindElementText(*element)) {
-        setLabelText(lblCurrentMoonInElement, qs(text->name));
-        setLabelText(lblCurrentMoonInElementDesc, qs(text->description(Screen::Today)));
+        setLabelText(lblCurrentMoonInElement, translated("Elements", text->name));
+        setLabelText(lblCurrentMoonInElementDesc, translated("Moon", text->description(Screen::Today)));
     }
 }
 
@@ -249,7 +259,7 @@ bool frmMoonMagickMain::CheckEnteredDate() {
     const bool thirtyFirstOfShortMonth =
         (monthPos == 3 || monthPos == 5 || monthPos == 8 || monthPos == 10) && dayPos == 30;
     if (tooLateInFebruary || thirtyFirstOfShortMonth) {
-        host().services().information(this, QStringLiteral("Please Enter Correct Date !"));
+        host().services().information(this, tr("Please Enter Correct Date !"));
         return false;
     }
     return true;
@@ -280,20 +290,19 @@ void frmMoonMagickMain::cmdCalculateMoonPhase_Click() {
             cboYear->currentIndex() >= kFirstPositionFrom2000 ? Century::From2000 : Century::Before2000;
         const MoonPhaseInfo info = MoonPhaseForAge(CalculateMoonAge(day, month, year, century));
         showMoonPicture(display.PicMoonPhase, display.IMGMoon, info);
-        setLabelText(display.lblMoonPhaseName, qs(info.phaseName));
+        setLabelText(display.lblMoonPhaseName, translated("Moon", info.phaseName));
         if (const MoonPhaseText* phase = FindPhaseText(info.phaseName)) {
-            setLabelText(display.lblMoonPhaseDesc, qs(phase->description));
+            setLabelText(display.lblMoonPhaseDesc, translated("Moon", phase->description));
         }
         setLabelText(display.lblDateTime, clockText(host().services()));
-        setLabelText(display.lblGivenDate,
-                     QStringLiteral("%1/%2/%3").arg(month).arg(cboDate->currentText(), cboYear->currentText()));
+        setLabelText(display.lblGivenDate, givenDateText(year, month, day));
         display.showFrame(display.fraMoonPhase);
     } else if (optZodiacalMoon->isChecked()) {
         if (const auto sign = CalculateSunSign(day, month)) {
             if (const SunsignText* text = FindSunsignText(*sign)) {
-                setLabelText(display.lblMoonInSunsign, qs(text->title));
-                setLabelText(display.lblMoonInSunsignKeywords, qs(text->keyword));
-                setLabelText(display.lblMoonInSunsignDesc, qs(text->description(Screen::Reading)));
+                setLabelText(display.lblMoonInSunsign, translated("Moon", text->title));
+                setLabelText(display.lblMoonInSunsignKeywords, translated("Moon", text->keyword));
+                setLabelText(display.lblMoonInSunsignDesc, translated("Moon", text->description(Screen::Reading)));
             }
         }
         display.showFrame(display.fraZodiacalMoon);
@@ -301,8 +310,8 @@ void frmMoonMagickMain::cmdCalculateMoonPhase_Click() {
         const auto sign = CalculateSunSign(day, month);
         const auto element = sign ? ElementForSign(*sign) : std::nullopt;
         if (const ElementText* text = element ? FindElementText(*element) : nullptr) {
-            setLabelText(display.lblMoonInElement, qs(text->name));
-            setLabelText(display.lblMoonInElementDesc, qs(text->description(Screen::Reading)));
+            setLabelText(display.lblMoonInElement, translated("Elements", text->name));
+            setLabelText(display.lblMoonInElementDesc, translated("Moon", text->description(Screen::Reading)));
         }
         display.showFrame(display.fraElementalMoon);
     }

@@ -1,5 +1,7 @@
 #include "moon/sign.h"
 
+#include "translations/translatable.h"
+
 #include <array>
 
 namespace lunara {
@@ -13,18 +15,18 @@ struct MonthSigns {
 };
 
 constexpr std::array<MonthSigns, 12> kMonths{{
-    {19, "Capricorn", "Aquarius"},
-    {18, "Aquarius", "Pisces"},
-    {20, "Pisces", "Aries"},
-    {20, "Aries", "Taurus"},
-    {20, "Taurus", "Gemini"},
-    {20, "Gemini", "Cancer"},
-    {20, "Cancer", "Leo"},
-    {20, "Leo", "Virgo"},
-    {20, "Virgo", "Libra"},
-    {20, "Libra", "Scorpio"},
-    {20, "Scorpio", "Sagittarius"},
-    {20, "Sagittarius", "Capricorn"},
+    {19, LUNARA_TEXT("Signs", "Capricorn"), "Aquarius"},
+    {18, LUNARA_TEXT("Signs", "Aquarius"), "Pisces"},
+    {20, LUNARA_TEXT("Signs", "Pisces"), "Aries"},
+    {20, LUNARA_TEXT("Signs", "Aries"), "Taurus"},
+    {20, LUNARA_TEXT("Signs", "Taurus"), "Gemini"},
+    {20, LUNARA_TEXT("Signs", "Gemini"), "Cancer"},
+    {20, LUNARA_TEXT("Signs", "Cancer"), "Leo"},
+    {20, LUNARA_TEXT("Signs", "Leo"), "Virgo"},
+    {20, LUNARA_TEXT("Signs", "Virgo"), "Libra"},
+    {20, LUNARA_TEXT("Signs", "Libra"), "Scorpio"},
+    {20, LUNARA_TEXT("Signs", "Scorpio"), "Sagittarius"},
+    {20, LUNARA_TEXT("Signs", "Sagittarius"), "Capricorn"},
 }};
 
 struct SignElement {
@@ -33,18 +35,18 @@ struct SignElement {
 };
 
 constexpr std::array<SignElement, 12> kElements{{
-    {"Aries", "Fire"},
-    {"Leo", "Fire"},
-    {"Sagittarius", "Fire"},
-    {"Taurus", "Earth"},
-    {"Virgo", "Earth"},
-    {"Capricorn", "Earth"},
-    {"Gemini", "Air"},
-    {"Libra", "Air"},
-    {"Aquarius", "Air"},
-    {"Cancer", "Water"},
-    {"Scorpio", "Water"},
-    {"Pisces", "Water"},
+    {"Aries", LUNARA_TEXT("Elements", "Fire")},
+    {"Leo", LUNARA_TEXT("Elements", "Fire")},
+    {"Sagittarius", LUNARA_TEXT("Elements", "Fire")},
+    {"Taurus", LUNARA_TEXT("Elements", "Earth")},
+    {"Virgo", LUNARA_TEXT("Elements", "Earth")},
+    {"Capricorn", LUNARA_TEXT("Elements", "Earth")},
+    {"Gemini", LUNARA_TEXT("Elements", "Air")},
+    {"Libra", LUNARA_TEXT("Elements", "Air")},
+    {"Aquarius", LUNARA_TEXT("Elements", "Air")},
+    {"Cancer", LUNARA_TEXT("Elements", "Water")},
+    {"Scorpio", LUNARA_TEXT("Elements", "Water")},
+    {"Pisces", LUNARA_TEXT("Elements", "Water")},
 }};
 
 } // namespace

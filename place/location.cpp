@@ -3,6 +3,7 @@
 // The time-zone tables come with the program as resources of this library.
 static void initPlaceResources() { Q_INIT_RESOURCE(place); }
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -10,6 +11,11 @@ static void initPlaceResources() { Q_INIT_RESOURCE(place); }
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+
+// The words of the place's texts and messages (a context of their own for the translations).
+class Places {
+    Q_DECLARE_TR_FUNCTIONS(Places)
+};
 
 namespace lunara {
 
@@ -139,8 +145,16 @@ std::optional<double> sexagesimal(const QStringList& parts) {
     return value;
 }
 
-QString hemisphereText(double degrees, QChar positive, QChar negative) {
-    return QStringLiteral("%1° %2").arg(std::abs(degrees), 0, 'f', 2).arg(degrees < 0 ? negative : positive);
+// The hemispheres' letters as the user's language writes them (German writes O for east).
+QString northLetter() { return Places::tr("N", "north, after a latitude"); }
+QString southLetter() { return Places::tr("S", "south, after a latitude"); }
+QString eastLetter() { return Places::tr("E", "east, after a longitude"); }
+QString westLetter() { return Places::tr("W", "west, after a longitude"); }
+
+QString hemisphereText(double degrees, const QString& positive, const QString& negative) {
+    // The number as the user's country writes it: "52.52° N", "52,52° N".
+    return Places::tr("%1° %2", "degrees and a hemisphere's letter")
+        .arg(QLocale().toString(std::abs(degrees), 'f', 2), degrees < 0 ? negative : positive);
 }
 
 } // namespace
@@ -231,7 +245,6 @@ QString storedValue(const Place& place) {
 
 std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {
     const bool latitude = axis == Axis::Latitude;
-    const QString what = latitude ? QStringLiteral("latitude") : QStringLiteral("longitude");
     const auto fail = [&](const QString& why) {
         if (error) {
             *error = why;
@@ -240,7 +253,7 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
     };
     QString s = text.trimmed().toUpper();
     if (s.isEmpty()) {
-        return fail(QStringLiteral("Type a %1.").arg(what));
+        return fail(latitude ? Places::tr("Type a latitude.") : Places::tr("Type a longitude."));
     }
     // Spanish, Portuguese and Italian keyboards give the ordinal sign º for a degree; it counts as a
     // letter, so it becomes a degree sign and the separators go before the letters are counted.
@@ -249,19 +262,23 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
     const QString bare = QString(s).remove(kSeparators);
     const auto letterCount = std::count_if(bare.begin(), bare.end(), [](QChar c) { return c.isLetter(); });
     if (letterCount > 1) {
-        return fail(latitude ? QStringLiteral("Type a latitude like 52.52 or 52°31′N.")
-                             : QStringLiteral("Type a longitude like 13.41 or 13°24′E."));
+        return fail(latitude ? Places::tr("Type a latitude like 52.52 or 52°31′N.")
+                             : Places::tr("Type a longitude like 13.41 or 13°24′E."));
     }
-    // A hemisphere letter before or after the number.
-    const QString letters = latitude ? QStringLiteral("NS") : QStringLiteral("EW");
+    // A hemisphere letter before or after the number: the English one, or the user's language's.
+    const QString positive = latitude ? northLetter().toUpper() : eastLetter().toUpper();
+    const QString negative = latitude ? southLetter().toUpper() : westLetter().toUpper();
+    const auto is = [](QChar c, QChar english, const QString& own) { return c == english || own == QString(c); };
     int hemisphere = 0;
     for (const qsizetype at : {s.size() - 1, qsizetype(0)}) {
         if (s[at].isLetter()) {
-            if (!letters.contains(s[at])) {
-                return fail(latitude ? QStringLiteral("Use N or S after a latitude.")
-                                     : QStringLiteral("Use E or W after a longitude."));
+            const bool plus = is(s[at], latitude ? u'N' : u'E', positive);
+            const bool minus = is(s[at], latitude ? u'S' : u'W', negative);
+            if (plus == minus) {
+                return fail(latitude ? Places::tr("Use N or S after a latitude.")
+                                     : Places::tr("Use E or W after a longitude."));
             }
-            hemisphere = s[at] == letters[0] ? 1 : -1;
+            hemisphere = plus ? 1 : -1;
             s.remove(at, 1);
             break;
         }
@@ -272,24 +289,26 @@ std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* e
         sign = s.startsWith(u'+') ? 1 : -1;
         s.remove(0, 1);
         if (hemisphere != 0) {
-            return fail(QStringLiteral("Give either a sign or a letter, not both."));
+            return fail(Places::tr("Give either a sign or a letter, not both."));
         }
     }
     const std::optional<double> value = sexagesimal(s.split(kSeparators, Qt::SkipEmptyParts));
     if (!value) {
-        return fail(latitude ? QStringLiteral("Type a latitude like 52.52 or 52°31′N.")
-                             : QStringLiteral("Type a longitude like 13.41 or 13°24′E."));
+        return fail(latitude ? Places::tr("Type a latitude like 52.52 or 52°31′N.")
+                             : Places::tr("Type a longitude like 13.41 or 13°24′E."));
     }
     const double degrees = *value * (hemisphere != 0 ? hemisphere : sign);
     if (std::abs(degrees) > (latitude ? 90 : 180)) {
-        return fail(latitude ? QStringLiteral("A latitude lies between 90° S and 90° N.")
-                             : QStringLiteral("A longitude lies between 180° W and 180° E."));
+        return fail(latitude ? Places::tr("A latitude lies between 90° S and 90° N.")
+                             : Places::tr("A longitude lies between 180° W and 180° E."));
     }
     return degrees;
 }
 
 QString coordinatesText(double latitude, double longitude) {
-    return hemisphereText(latitude, u'N', u'S') + QStringLiteral(", ") + hemisphereText(longitude, u'E', u'W');
+    return Places::tr("%1, %2", "latitude, longitude")
+        .arg(hemisphereText(latitude, northLetter(), southLetter()),
+             hemisphereText(longitude, eastLetter(), westLetter()));
 }
 
 QString placeText(const Place& place) {

@@ -34,12 +34,12 @@ constexpr Control kControls[] = {
     {"txtLongitude", Kind::TextBox, nullptr, 1440, 4035, 1680, 330, nullptr, {}},
     {"lblLongitudeError", Kind::Label, nullptr, 3240, 4020, 3840, 480, nullptr, kError},
     {"lblHint", Kind::Label, nullptr, 120, 4560, 6960, 240,
-     "Degrees north and east are positive; 51\u00B028\u2032N or 0\u00B007\u2032W work too.", {.fg = kSilver}},
+     QT_TRANSLATE_NOOP("lunara::frmLocation", "Degrees north and east are positive; 51\u00B028\u2032N or 0\u00B007\u2032W work too."), {.fg = kSilver}},
     {"lblDefault", Kind::Label, nullptr, 120, 4920, 6960, 480, nullptr, kText},
     {"Line1", Kind::Rule, nullptr, 0, 5520, 7200, 15, nullptr, {.bg = 0xE0E0E0}},
-    {"cmdDefault", Kind::Button, nullptr, 120, 5700, 2400, 375, "Use &Default", kButton},
-    {"cmdOK", Kind::Button, nullptr, 4380, 5700, 1260, 375, "OK", kButton},
-    {"cmdCancel", Kind::Button, nullptr, 5820, 5700, 1260, 375, "Cancel", kButton},
+    {"cmdDefault", Kind::Button, nullptr, 120, 5700, 2400, 375, QT_TRANSLATE_NOOP("lunara::frmLocation", "Use &Default"), kButton},
+    {"cmdOK", Kind::Button, nullptr, 4380, 5700, 1260, 375, QT_TRANSLATE_NOOP("lunara::frmLocation", "OK"), kButton},
+    {"cmdCancel", Kind::Button, nullptr, 5820, 5700, 1260, 375, QT_TRANSLATE_NOOP("lunara::frmLocation", "Cancel"), kButton},
 };
 // clang-format on
 
@@ -63,13 +63,13 @@ QString cityLine(const Place& p) { return p.country.isEmpty() ? p.city : p.city 
 frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmLocation"));
-    setWindowTitle(QStringLiteral("Location"));
+    setWindowTitle(tr("Location"));
     setModal(true);
     setFixedSize(px(7200), px(6240));
     setFont(verdana(8.25));
     fillBackground(this, kBlack);
 
-    const Form form(this, kControls);
+    const Form form(this, kControls, staticMetaObject.className());
     LUNARA_BIND(form, lblSearch);
     LUNARA_BIND(form, txtSearch);
     LUNARA_BIND(form, lstCities);
@@ -86,25 +86,23 @@ frmLocation::frmLocation(const Location& current, const Place& fallback, QWidget
     LUNARA_BIND(form, cmdOK);
     LUNARA_BIND(form, cmdCancel);
 
-    caption(lblSearch, txtSearch, QStringLiteral("&Find a city:"));
-    lstCities->setAccessibleName(QStringLiteral("Cities"));
-    caption(lblLatitude, txtLatitude, QStringLiteral("L&atitude:"));
-    caption(lblLongitude, txtLongitude, QStringLiteral("L&ongitude:"));
+    caption(lblSearch, txtSearch, tr("&Find a city:"));
+    lstCities->setAccessibleName(tr("Cities"));
+    caption(lblLatitude, txtLatitude, tr("L&atitude:"));
+    caption(lblLongitude, txtLongitude, tr("L&ongitude:"));
     txtSearch->setClearButtonEnabled(true);
     // The clear button is a tool button of the field's own, without a name of its own.
     for (QToolButton* clear : txtSearch->findChildren<QToolButton*>()) {
-        clear->setAccessibleName(QStringLiteral("Clear the search"));
-        clear->setToolTip(QStringLiteral("Clear the search"));
+        clear->setAccessibleName(tr("Clear the search"));
+        clear->setToolTip(tr("Clear the search"));
     }
     lblNoCity->hide();
     showError(lblLatitudeError, QString());
     showError(lblLongitudeError, QString());
-    setLabelText(
-        lblDefault,
-        fallback.zoneId.isEmpty()
-            ? QStringLiteral("Without a choice, Lunara uses %1, as your time zone names no city.")
-                  .arg(placeText(fallback))
-            : QStringLiteral("Without a choice, Lunara uses %1, the city of your time zone.").arg(fallback.city));
+    setLabelText(lblDefault,
+                 fallback.zoneId.isEmpty()
+                     ? tr("Without a choice, Lunara uses %1, as your time zone names no city.").arg(placeText(fallback))
+                     : tr("Without a choice, Lunara uses %1, the city of your time zone.").arg(fallback.city));
 
     // Every city, by name; the index leads back to the table.
     const std::vector<Place>& cities = zoneCities();
@@ -278,7 +276,7 @@ frmLocation* chooseLocation(QWidget* parent, Services& services, const Location&
         use(chosen ? Location{*chosen, true} : Location{defaultPlace(services.timeZone()), false});
         if (!stored) {
             services.information(parent,
-                                 QStringLiteral("The location is used now but could not be saved for next time."));
+                                 frmLocation::tr("The location is used now but could not be saved for next time."));
         }
     });
     dialog->open();

@@ -2,12 +2,18 @@
 
 #include "kit/save_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSettings>
 #include <QStandardPaths>
+
+// The autostart entry's messages (a context of their own for the translations).
+class Autostart {
+    Q_DECLARE_TR_FUNCTIONS(Autostart)
+};
 
 namespace lunara {
 
@@ -110,14 +116,14 @@ bool setStartWithSession(bool on, const QString& program, QString* error) {
     }
     run.sync();
     if (run.status() != QSettings::NoError && error) {
-        *error = QStringLiteral("The Run key of the current user could not be written.");
+        *error = Autostart::tr("The Run key of the current user could not be written.");
     }
     return run.status() == QSettings::NoError;
 #else
     const QString path = autostartPath();
     if (path.isEmpty()) {
         if (error) {
-            *error = QStringLiteral("This system offers no way to start programs with the session.");
+            *error = Autostart::tr("This system offers no way to start programs with the session.");
         }
         return !on;
     }
@@ -125,14 +131,14 @@ bool setStartWithSession(bool on, const QString& program, QString* error) {
     if (entry.isSymLink()) {
         // Not ours: neither followed nor replaced.
         if (error) {
-            *error = QStringLiteral("%1 is a link, which Lunara leaves as it is.").arg(QDir::toNativeSeparators(path));
+            *error = Autostart::tr("%1 is a link, which Lunara leaves as it is.").arg(QDir::toNativeSeparators(path));
         }
         return false;
     }
     if (!on) {
         if (entry.exists() && !QFile::remove(path)) {
             if (error) {
-                *error = QStringLiteral("%1 could not be removed.").arg(QDir::toNativeSeparators(path));
+                *error = Autostart::tr("%1 could not be removed.").arg(QDir::toNativeSeparators(path));
             }
             return false;
         }
@@ -142,21 +148,20 @@ bool setStartWithSession(bool on, const QString& program, QString* error) {
     if (!QDir().mkpath(entry.absolutePath())) {
         if (error) {
             *error =
-                QStringLiteral("The folder %1 could not be made.").arg(QDir::toNativeSeparators(entry.absolutePath()));
+                Autostart::tr("The folder %1 could not be made.").arg(QDir::toNativeSeparators(entry.absolutePath()));
         }
         return false;
     }
     if (!writableInEntry(program)) {
         if (error) {
-            *error = QStringLiteral("Lunara's path %1 cannot be written in an autostart entry.")
+            *error = Autostart::tr("Lunara's path %1 cannot be written in an autostart entry.")
                          .arg(QDir::toNativeSeparators(program));
         }
         return false;
     }
     const QByteArray text = autostartEntry(program);
     return SaveWhole(
-        path, QStringLiteral("The autostart entry"),
-        [&text](QIODevice& file) { return file.write(text) == text.size(); }, error);
+        path, SavedFile::AutostartEntry, [&text](QIODevice& file) { return file.write(text) == text.size(); }, error);
 #endif
 }
 

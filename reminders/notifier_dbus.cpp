@@ -34,8 +34,7 @@ void Notifier::sendToDesktop(const Reminder& reminder) {
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("example.lunara.Lunara")},
                             {QStringLiteral("category"), QStringLiteral("x-lunara.reminder")}};
     call << QStringLiteral("Lunara") << uint{0} << QStringLiteral("example.lunara.Lunara") << reminder.summary
-         << reminder.body << QStringList{QStringLiteral("calendar"), QStringLiteral("Show in calendar")} << hints
-         << int{-1};
+         << reminder.body << QStringList{QStringLiteral("calendar"), tr("Show in calendar")} << hints << int{-1};
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kAnswerMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, reminder](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<uint> reply = *w;

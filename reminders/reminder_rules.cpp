@@ -1,5 +1,7 @@
 #include "reminders/reminder_rules.h"
 
+#include "translations/translatable.h"
+
 #include <algorithm>
 
 namespace lunara::reminders {
@@ -12,15 +14,15 @@ struct TopicWords {
 };
 
 constexpr std::array<TopicWords, kTopicCount> kTopicWords{{
-    {"New moon", "NewMoon"},
-    {"Full moon", "FullMoon"},
-    {"First and last quarters", "Quarters"},
-    {"The moon entering a sign", "Ingress"},
-    {"The void-of-course moon starting", "VoidOfCourse"},
-    {"Sabbats", "Sabbats"},
-    {"Eclipses seen from here", "Eclipses"},
-    {"A planet turning retrograde or direct", "Stations"},
-    {"A planetary hour starting", "PlanetaryHour"},
+    {LUNARA_TEXT("Reminders", "New moon"), "NewMoon"},
+    {LUNARA_TEXT("Reminders", "Full moon"), "FullMoon"},
+    {LUNARA_TEXT("Reminders", "First and last quarters"), "Quarters"},
+    {LUNARA_TEXT("Reminders", "The moon entering a sign"), "Ingress"},
+    {LUNARA_TEXT("Reminders", "The void-of-course moon starting"), "VoidOfCourse"},
+    {LUNARA_TEXT("Reminders", "Sabbats"), "Sabbats"},
+    {LUNARA_TEXT("Reminders", "Eclipses seen from here"), "Eclipses"},
+    {LUNARA_TEXT("Reminders", "A planet turning retrograde or direct"), "Stations"},
+    {LUNARA_TEXT("Reminders", "A planetary hour starting"), "PlanetaryHour"},
 }};
 
 } // namespace
@@ -37,12 +39,12 @@ struct LeadWords {
     std::string_view ahead;
 };
 constexpr std::array<LeadWords, kLeadMinutes.size()> kLeadWords{{
-    {0, "At the moment", "Now"},
-    {15, "15 minutes before", "In 15 minutes"},
-    {60, "1 hour before", "In 1 hour"},
-    {180, "3 hours before", "In 3 hours"},
-    {1440, "1 day before", "Tomorrow"},
-    {4320, "3 days before", "In 3 days"},
+    {0, LUNARA_TEXT("Reminders", "At the moment"), LUNARA_TEXT("Reminders", "Now")},
+    {15, LUNARA_TEXT("Reminders", "15 minutes before"), LUNARA_TEXT("Reminders", "In 15 minutes")},
+    {60, LUNARA_TEXT("Reminders", "1 hour before"), LUNARA_TEXT("Reminders", "In 1 hour")},
+    {180, LUNARA_TEXT("Reminders", "3 hours before"), LUNARA_TEXT("Reminders", "In 3 hours")},
+    {1440, LUNARA_TEXT("Reminders", "1 day before"), LUNARA_TEXT("Reminders", "Tomorrow")},
+    {4320, LUNARA_TEXT("Reminders", "3 days before"), LUNARA_TEXT("Reminders", "In 3 days")},
 }};
 
 const LeadWords* leadWords(int minutes) {
@@ -73,16 +75,19 @@ std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events)
     for (const almanac::Event& e : events) {
         switch (e.kind) {
         case Kind::Quarter:
-            out.push_back({e.quarter == sky::Quarter::New    ? Topic::NewMoon
-                           : e.quarter == sky::Quarter::Full ? Topic::FullMoon
-                                                             : Topic::Quarter,
-                           e.start, e.id, e.words});
+            out.emplace_back(e.quarter == sky::Quarter::New    ? Topic::NewMoon
+                             : e.quarter == sky::Quarter::Full ? Topic::FullMoon
+                                                               : Topic::Quarter,
+                             e.start, e.id, e.words);
+            out.back().event = e;
             break;
         case Kind::Ingress:
-            out.push_back({Topic::Ingress, e.start, e.id, e.words});
+            out.emplace_back(Topic::Ingress, e.start, e.id, e.words);
+            out.back().event = e;
             break;
         case Kind::VoidOfCourse:
-            out.push_back({Topic::VoidOfCourse, e.start, e.id, "The moon is void of course"});
+            out.emplace_back(Topic::VoidOfCourse, e.start, e.id, "The moon is void of course");
+            out.back().event = e;
             break;
         case Kind::Sabbat: {
             // A cross-quarter day is the whole of its local date; a solstice or equinox an instant.
@@ -91,21 +96,27 @@ std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events)
                 o.until = e.end;
                 o.wholeDay = true;
             }
+            o.event = e;
             out.push_back(std::move(o));
             break;
         }
         case Kind::Eclipse:
+            // Counted from when it can be seen here, not from its greatest somewhere else on earth.
             if (e.eclipse && e.eclipse->seen) {
-                Occurrence o{Topic::Eclipse, e.start, e.id, e.words};
-                o.eclipse = e.eclipse;
+                Occurrence o{Topic::Eclipse, e.eclipse->seenFrom, e.id, e.words};
+                o.until = e.eclipse->seenUntil;
+                o.event = e;
                 out.push_back(std::move(o));
             }
             break;
         case Kind::Retrograde: {
             const std::string planet(sky::PlanetName(e.planet));
-            out.push_back({Topic::Station, e.start, e.id, planet + " turns retrograde in " + std::string(e.sign)});
-            out.push_back(
-                {Topic::Station, e.end, e.id + "-direct", planet + " turns direct in " + std::string(e.endSign)});
+            out.emplace_back(Topic::Station, e.start, e.id, planet + " turns retrograde in " + std::string(e.sign));
+            out.back().event = e;
+            out.emplace_back(Topic::Station, e.end, e.id + "-direct",
+                             planet + " turns direct in " + std::string(e.endSign));
+            out.back().event = e;
+            out.back().direct = true;
             break;
         }
         default:

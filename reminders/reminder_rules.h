@@ -73,13 +73,14 @@ struct Occurrence {
     // For an event that lasts (a whole day, an eclipse as seen from the place): its end, until
     // which a reminder is still of use; 0 for an instant.
     std::int64_t until = 0;
-    bool wholeDay = false;                        // a cross-quarter day: `at` and `until` are its local bounds
-    std::optional<almanac::EclipseFacts> eclipse; // an eclipse's moments at the place
+    bool wholeDay = false;               // a cross-quarter day: `at` and `until` are its local bounds
+    std::optional<almanac::Event> event; // the almanac's event (none for a planetary hour)
+    bool direct = false;                 // a station: the one where the planet turns direct
 };
 
 // The occurrences among the almanac's events: the quarters, ingresses, the start of each void, the
 // sabbats (a cross-quarter day as the whole local day), the eclipses seen from the place (from
-// their first moment seen there to their end), and both stations of each retrograde.
+// when they can be seen there to their end there), and both stations of each retrograde.
 std::vector<Occurrence> OccurrencesOf(const std::vector<almanac::Event>& events);
 
 struct Due {

@@ -11,18 +11,18 @@ namespace lunara {
 
 frmReminder::frmReminder() {
     setObjectName(QStringLiteral("frmReminder"));
-    setWindowTitle(QStringLiteral("Lunara Reminders"));
+    setWindowTitle(tr("Lunara Reminders"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto* heading = new QLabel(QStringLiteral("&Reminders:"), this);
+    auto* heading = new QLabel(tr("&Reminders:"), this);
     lstReminders = new QListWidget(this);
     lstReminders->setObjectName(QStringLiteral("lstReminders"));
-    lstReminders->setAccessibleName(QStringLiteral("Reminders"));
+    lstReminders->setAccessibleName(tr("Reminders"));
     lstReminders->setWordWrap(true);
     heading->setBuddy(lstReminders);
-    cmdShowInCalendar = new QPushButton(QStringLiteral("Show in &Calendar"), this);
+    cmdShowInCalendar = new QPushButton(tr("Show in &Calendar"), this);
     cmdShowInCalendar->setObjectName(QStringLiteral("cmdShowInCalendar"));
     cmdShowInCalendar->setDefault(true);
-    cmdClose = new QPushButton(QStringLiteral("C&lose"), this);
+    cmdClose = new QPushButton(tr("C&lose"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -2,6 +2,7 @@
 
 #include "hours/planetary_day.h"
 #include "kit/event_words.h"
+#include "kit/formats.h"
 #include "kit/local_time.h"
 #include "kit/services.h"
 #include "kit/sky_words.h"
@@ -30,6 +31,24 @@ constexpr std::int64_t kRememberShown = 7 * kDay;
 // The moon's words are looked at again at least this often, so a sleep or a clock set by hand is
 // caught up with within the hour.
 constexpr std::int64_t kLongestMoonWait = 3600;
+
+// What a reminder is about, in the user's language.
+QString summaryOf(const reminders::Occurrence& o, sky::Planet hourPlanet) {
+    if (!o.event) {
+        return Reminders::tr("The hour of %1 begins").arg(translated("Planets", sky::PlanetName(hourPlanet)));
+    }
+    const almanac::Event& e = *o.event;
+    const auto sign = [](std::string_view name) { return translated("Signs", name); };
+    switch (o.topic) {
+    case Topic::VoidOfCourse:
+        return Reminders::tr("The moon is void of course");
+    case Topic::Station:
+        return (o.direct ? Reminders::tr("%1 turns direct in %2") : Reminders::tr("%1 turns retrograde in %2"))
+            .arg(translated("Planets", sky::PlanetName(e.planet)), sign(o.direct ? e.endSign : e.sign));
+    default:
+        return eventWords(e);
+    }
+}
 
 std::string shownKey(const reminders::Due& due) { return due.what.id + '-' + std::to_string(due.leadMinutes); }
 
@@ -149,9 +168,9 @@ const std::vector<reminders::Occurrence>& Reminders::occurrencesAround(std::int6
         if (choice_.of(Topic::PlanetaryHour)) {
             const Place& place = location_.place;
             const QTimeZone there = placeZone(place);
-            QDate date = planetaryDayAt(place, from_, zone_).date;
+            QDate date = planetaryDayAt(place, from_).date;
             for (; startOfLocalDay(date, there) < to_; date = date.addDays(1)) {
-                for (const sky::PlanetaryHour& h : planetaryDay(place, date, zone_).hours) {
+                for (const sky::PlanetaryHour& h : planetaryDay(place, date).hours) {
                     if (h.planet == choice_.hourPlanet) {
                         const QString name = qs(sky::PlanetName(h.planet));
                         found_.push_back({Topic::PlanetaryHour, h.start,
@@ -214,23 +233,24 @@ Reminder Reminders::reminderOf(const reminders::Due& due, std::int64_t now) cons
     const QDateTime at = roundedLocal(o.at, zone_);
     const QDate today = QDateTime::fromSecsSinceEpoch(now, zone_).date();
     const QDate day = o.wholeDay ? QDateTime::fromSecsSinceEpoch(o.at, zone_).date() : at.date();
-    const QString date =
-        day == today ? QStringLiteral("today") : english().toString(day, QStringLiteral("dddd d MMMM"));
+    const QString date = day == today ? tr("today") : dateText(day, DateForm::WeekdayDayMonth);
     const QString place = placeName(location_.place);
     Reminder r;
     r.id = qs(o.id) + u'-' + QString::number(due.leadMinutes);
-    r.summary = qs(o.words);
-    const QString when = due.late ? QStringLiteral("Late reminder") : qs(reminders::LeadAhead(due.leadMinutes));
+    r.summary = summaryOf(o, choice_.hourPlanet);
+    // When it comes ("In 1 hour", "Late reminder"), the day ("today" or its name), the time and the place.
+    const QString when =
+        due.late ? tr("Late reminder") : translated("Reminders", reminders::LeadAhead(due.leadMinutes));
     if (!o.wholeDay) {
-        r.body = QStringLiteral("%1: %2 at %3 (%4)").arg(when, date, localTimeText(o.at, zone_), place);
+        r.body = tr("%1: %2 at %3 (%4)").arg(when, date, localTimeText(o.at, zone_), place);
     } else if (!due.late && day == today) {
         // A day has no time: on the day itself the reminder says so.
-        r.body = QStringLiteral("Today, all day (%1)").arg(place);
+        r.body = tr("Today, all day (%1)").arg(place);
     } else {
-        r.body = QStringLiteral("%1: %2, all day (%3)").arg(when, date, place);
+        r.body = tr("%1: %2, all day (%3)").arg(when, date, place);
     }
-    if (o.eclipse) {
-        for (const QString& moment : eclipseMoments(*o.eclipse, zone_)) {
+    if (o.event && o.event->eclipse) {
+        for (const QString& moment : eclipseMoments(*o.event->eclipse, zone_)) {
             r.body += u'\n' + moment;
         }
     }
@@ -261,10 +281,10 @@ MoonNow Reminders::moonNow() {
             }
         }
     }
-    out.text = QStringLiteral("%1 in %2").arg(phaseNameAt(almanac_, now, zone), qs(sky::MoonSignAt(now)));
-    if (voidNow) {
-        out.text += QStringLiteral(", void of course until %1").arg(localTimeText(voidNow->end, zone));
-    }
+    const QString phase = phaseNameAt(almanac_, now, zone);
+    const QString sign = translated("Signs", sky::MoonSignAt(now));
+    out.text = voidNow ? tr("%1 in %2, void of course until %3").arg(phase, sign, localTimeText(voidNow->end, zone))
+                       : tr("%1 in %2", "the moon's phase and sign").arg(phase, sign);
     return out;
 }
 

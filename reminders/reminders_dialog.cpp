@@ -26,22 +26,22 @@ constexpr int kDefaultLeadIndex = 2; // 1 hour before
 
 frmReminders::frmReminders(Services& services, bool tray, QWidget* parent) : QDialog(parent), services_(services) {
     setObjectName(QStringLiteral("frmReminders"));
-    setWindowTitle(QStringLiteral("Reminders"));
-    auto* intro = new QLabel(QStringLiteral("Remind me of:"), this);
+    setWindowTitle(tr("Reminders"));
+    auto* intro = new QLabel(tr("Remind me of:"), this);
     auto* grid = new QGridLayout;
     int row = 0;
     for (const Topic topic : reminders::kTopics) {
         const auto i = static_cast<std::size_t>(topic);
         const QString key = qs(reminders::TopicKey(topic));
         QCheckBox*& check = chkTopic[i];
-        check = new QCheckBox(qs(reminders::TopicName(topic)), this);
+        check = new QCheckBox(translated("Reminders", reminders::TopicName(topic)), this);
         check->setObjectName(QStringLiteral("chk") + key);
         QComboBox*& lead = cboLead[i];
         lead = new QComboBox(this);
         lead->setObjectName(QStringLiteral("cbo") + key + QStringLiteral("Lead"));
-        lead->setAccessibleName(QStringLiteral("When: ") + check->text());
+        lead->setAccessibleName(tr("When: %1").arg(check->text()));
         for (const int minutes : reminders::kLeadMinutes) {
-            lead->addItem(qs(reminders::LeadName(minutes)), minutes);
+            lead->addItem(translated("Reminders", reminders::LeadName(minutes)), minutes);
         }
         lead->setCurrentIndex(kDefaultLeadIndex);
         connect(check, &QCheckBox::toggled, lead, &QWidget::setEnabled);
@@ -49,9 +49,9 @@ frmReminders::frmReminders(Services& services, bool tray, QWidget* parent) : QDi
         if (topic == Topic::PlanetaryHour) {
             cboHourPlanet = new QComboBox(this);
             cboHourPlanet->setObjectName(QStringLiteral("cboHourPlanet"));
-            cboHourPlanet->setAccessibleName(QStringLiteral("Whose planetary hour"));
+            cboHourPlanet->setAccessibleName(tr("Whose planetary hour"));
             for (const sky::Planet planet : reminders::kHourPlanets) {
-                cboHourPlanet->addItem(qs(sky::PlanetName(planet)), static_cast<int>(planet));
+                cboHourPlanet->addItem(translated("Planets", sky::PlanetName(planet)), static_cast<int>(planet));
             }
             connect(check, &QCheckBox::toggled, cboHourPlanet, &QWidget::setEnabled);
             auto* pair = new QHBoxLayout;
@@ -63,21 +63,22 @@ frmReminders::frmReminders(Services& services, bool tray, QWidget* parent) : QDi
         }
         ++row;
     }
-    chkStartWithSession = new QCheckBox(QStringLiteral("&Start with my session (in the background)"), this);
+    chkStartWithSession = new QCheckBox(tr("&Start with my session (in the background)"), this);
     chkStartWithSession->setObjectName(QStringLiteral("chkStartWithSession"));
     chkStartWithSession->setChecked(startsWithSession());
     lblTrayNote = new QLabel(this);
     lblTrayNote->setObjectName(QStringLiteral("lblTrayNote"));
     lblTrayNote->setWordWrap(true);
     lblTrayNote->setText(
-        tray ? QStringLiteral("While any reminder is on, closing Lunara keeps it running in the tray to remind you; "
-                              "choose Quit in the tray icon's menu to end it.")
-             : QStringLiteral("This desktop has no tray: Lunara reminds you while it runs. Started with your session "
-                              "it runs in the background; its File menu then offers \"Stop Reminders and Quit\"."));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+        tray
+            ? tr("While any reminder is on, closing Lunara keeps it running in the tray to remind you; choose Quit in "
+                 "the tray icon's menu to end it.")
+            : tr("This desktop has no tray: Lunara reminds you while it runs. Started with your session it runs in the "
+                 "background; its File menu then offers \"Stop Reminders and Quit\"."));
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -122,7 +123,7 @@ reminders::Choice frmReminders::choice() const {
 
 void frmReminders::accept() {
     if (!storeReminderChoice(services_, choice())) {
-        services_.information(this, QStringLiteral("The reminders could not be kept: the settings cannot be written."));
+        services_.information(this, tr("The reminders could not be kept: the settings cannot be written."));
         return;
     }
     if (chkStartWithSession->isChecked() != startsWithSession()) {

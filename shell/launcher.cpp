@@ -47,29 +47,29 @@ constexpr Control kControls[] = {
     {"lblVelmoraBanner", Kind::Label, "Picture6", 960, 0, 9480, 465, nullptr,
      {.fg = kBlack, .points = 9.75, .bold = true, .underline = true, .align = AlignCenter, .hand = true}},
     {"picButtonContainer", Kind::Frame, "Picture1", 533, 0, 10815, 800, nullptr, {}},
-    {"cmdSelectOption_1", Kind::Button, "picButtonContainer", 960, 180, 4290, 495, "&Moon Magick", kFeatureButton},
+    {"cmdSelectOption_1", Kind::Button, "picButtonContainer", 960, 180, 4290, 495, QT_TRANSLATE_NOOP("lunara::frmMDI", "&Moon Magick"), kFeatureButton},
     {"Picture3", Kind::Picture, "picButtonContainer", 360, 180, 510, 510, nullptr, {}},
-    {"cmdSelectOption_0", Kind::Button, "picButtonContainer", 6120, 180, 4290, 495, "&Candle Magick",
+    {"cmdSelectOption_0", Kind::Button, "picButtonContainer", 6120, 180, 4290, 495, QT_TRANSLATE_NOOP("lunara::frmMDI", "&Candle Magick"),
      kFeatureButton},
     {"Picture2", Kind::Picture, "picButtonContainer", 5520, 180, 510, 510, nullptr, {}},
-    {"lblCaption_0", Kind::Label, "picMain", 4440, 240, 3000, 270, "Welcome to Lunara", kBigCaption},
+    {"lblCaption_0", Kind::Label, "picMain", 4440, 240, 3000, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "Welcome to Lunara"), kBigCaption},
     {"lblCaption_1", Kind::Label, "picMain", 1913, 840, 8055, 825,
-     "Welcome to the Magickal world of occult and spirituality. Lunara will open new doors in Candle and Moon "
-     "magick. Use the different resources to gain more understanding of the subject.",
+     QT_TRANSLATE_NOOP("lunara::frmMDI", "Welcome to the Magickal world of occult and spirituality. Lunara will open new doors in Candle and Moon "
+     "magick. Use the different resources to gain more understanding of the subject."),
      {.fg = 0xFF0000, .bold = true, .align = AlignCenter}},
-    {"lblCaption_2", Kind::Label, "picMain", 3128, 1920, 5625, 270, "Lunara includes the following programs",
+    {"lblCaption_2", Kind::Label, "picMain", 3128, 1920, 5625, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "Lunara includes the following programs"),
      kBigCaption},
-    {"lblCaption_3", Kind::Label, "picMain", 5010, 3480, 1875, 270, "Candle Magick",
+    {"lblCaption_3", Kind::Label, "picMain", 5010, 3480, 1875, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "Candle Magick"),
      {.fg = 0xFFFF00, .points = 12, .bold = true, .hand = true, .autoSize = true}},
-    {"lblCaption_4", Kind::Label, "picMain", 5093, 2760, 1695, 270, "Moon Magick",
+    {"lblCaption_4", Kind::Label, "picMain", 5093, 2760, 1695, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "Moon Magick"),
      {.fg = 0xFF00FF, .points = 12, .bold = true, .hand = true, .autoSize = true}},
-    {"lblCaption_5", Kind::Label, "picMain", 4935, 4200, 2010, 270, "Moon Calendar",
+    {"lblCaption_5", Kind::Label, "picMain", 4935, 4200, 2010, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "Moon Calendar"),
      {.fg = 0x00FFFF, .points = 12, .bold = true, .hand = true, .autoSize = true}},
-    {"lblCaption_6", Kind::Label, "picMain", 4980, 4920, 1920, 270, "Magick Hours",
+    {"lblCaption_6", Kind::Label, "picMain", 4980, 4920, 1920, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "Magick Hours"),
      {.fg = 0xFFA040, .points = 12, .bold = true, .hand = true, .autoSize = true}},
-    {"lblCaption_7", Kind::Label, "picMain", 5220, 5640, 1440, 270, "The Year",
+    {"lblCaption_7", Kind::Label, "picMain", 5220, 5640, 1440, 270, QT_TRANSLATE_NOOP("lunara::frmMDI", "The Year"),
      {.fg = 0xFFD700, .points = 12, .bold = true, .hand = true, .autoSize = true}},
-    {"cmdMdiExit", Kind::Button, "PicCoBrand", 10440, 120, 1335, 495, "&Exit", kFeatureButton},
+    {"cmdMdiExit", Kind::Button, "PicCoBrand", 10440, 120, 1335, 495, QT_TRANSLATE_NOOP("lunara::frmMDI", "&Exit"), kFeatureButton},
     {"Label7", Kind::Label, "PicCoBrand", 120, 0, 6975, 615, kFullBrandText,
      {.bold = true, .underline = true, .hand = true}},
 };
@@ -81,7 +81,7 @@ constexpr int kExitMarginTwips = 120;
 
 frmMDI::frmMDI(Services& services) : services_(services), reminders_(services) {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Lunara v1.20"));
+    setWindowTitle(tr("Lunara v1.20"));
     setFont(verdana(8.25));
     buildStrips();
     buildMenus();
@@ -112,15 +112,14 @@ void frmMDI::bindControls(const Form& form) {
 void frmMDI::buildStrips() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
-    bindControls(Form(central, kControls));
+    bindControls(Form(central, kControls, staticMetaObject.className()));
 
-    lblVelmoraBanner->setText(QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything "
-                                             "Mystic. Visit ") +
-                              siteHost() + QStringLiteral(" Now"));
+    lblVelmoraBanner->setText(
+        tr("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit %1 Now").arg(siteHost()));
     Picture3->setPixmap(assetPixmap(QStringLiteral("icons/full-moon.png")));
-    Picture3->setAccessibleName(QStringLiteral("Full moon"));
+    Picture3->setAccessibleName(tr("Full moon"));
     Picture2->setPixmap(assetPixmap(QStringLiteral("icons/candles.png")));
-    Picture2->setAccessibleName(QStringLiteral("Lit candles"));
+    Picture2->setAccessibleName(tr("Lit candles"));
 
     // The feature windows live in the MDI area; the welcome panel lies over it while it is shown.
     mdiArea_ = new QMdiArea;
@@ -158,18 +157,17 @@ void frmMDI::buildStrips() {
 }
 
 void frmMDI::buildMenus() {
-    QMenu* file = addMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    addCommand(file, "mnuMoonCalendar", QStringLiteral("Moon &Calendar"), this,
-               [this] { openFeature(Feature::Calendar); });
-    addCommand(file, "mnuMagickHours", QStringLiteral("Magick &Hours"), this, [this] { showMagickHours(); });
-    addCommand(file, "mnuYear", QStringLiteral("The &Year"), this, [this] { showYear(); });
-    addCommand(file, "mnuReminders", QStringLiteral("&Reminders..."), this, [this] { showReminders(); });
+    QMenu* file = addMenu(menuBar(), "mnuFile", tr("&File"));
+    addCommand(file, "mnuMoonCalendar", tr("Moon &Calendar"), this, [this] { openFeature(Feature::Calendar); });
+    addCommand(file, "mnuMagickHours", tr("Magick &Hours"), this, [this] { showMagickHours(); });
+    addCommand(file, "mnuYear", tr("The &Year"), this, [this] { showYear(); });
+    addCommand(file, "mnuReminders", tr("&Reminders..."), this, [this] { showReminders(); });
     buildLanguageMenu(file);
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), this, [this] { close(); });
-    mnuStopAndQuit =
-        addCommand(file, "mnuStopAndQuit", QStringLiteral("&Stop Reminders and Quit"), this, [this] { quitLunara(); });
+    addCommand(file, "mnuExit", tr("E&xit"), this, [this] { close(); });
+    mnuStopAndQuit = addCommand(file, "mnuStopAndQuit", tr("&Stop Reminders and Quit"), this, [this] { quitLunara(); });
     mnuStopAndQuit->setVisible(false);
-    addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", "Check for Software &Update"}, this, services_);
+    addHelpMenu(menuBar(), {"mnuSep1", "mnuSep2", QT_TRANSLATE_NOOP("Menus", "Check for Software &Update")}, this,
+                services_);
     addMakeMoneyCommand(menuBar(), "mkmoney", this);
     ownMenus_ = menuBar()->actions();
 }
@@ -262,10 +260,9 @@ void frmMDI::Form_Load() {
     layoutForScreenWidth(screenWidthTwips());
     connect(&reminders_, &Reminders::remind, &notifier_, &Notifier::notify);
     connect(&reminders_, &Reminders::cannotRemember, &notifier_, [this](const QString& why) {
-        notifier_.tell(QStringLiteral("Reminders cannot be remembered"),
-                       QStringLiteral("Lunara cannot write its settings (%1). Until it can, it does not remember "
-                                      "across restarts which reminders it has shown, so one may come again after "
-                                      "Lunara starts anew.")
+        notifier_.tell(tr("Reminders cannot be remembered"),
+                       tr("Lunara cannot write its settings (%1). Until it can, it does not remember across restarts "
+                          "which reminders it has shown, so one may come again after Lunara starts anew.")
                            .arg(why));
     });
     // A tray that went away leaves a hidden launcher without a way back.
@@ -283,10 +280,12 @@ void frmMDI::Form_Load() {
 
 void frmMDI::setBackground(bool background) {
     background_ = background;
+    started_ = true;
     updateTray();
 }
 
 void frmMDI::showLauncher() {
+    started_ = true;
     if (!isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             // Without a window manager "maximized" means nothing; start at the full work area anyway.
@@ -314,7 +313,10 @@ void frmMDI::showReminders() {
 bool frmMDI::keepsRunningWhenClosed() const { return background_ || (reminders_.active() && tray_ != nullptr); }
 
 void frmMDI::settle() {
-    if (isVisible() || quitting_) {
+    // Before the start has decided whether the launcher shows (shown it, or kept it in the
+    // background), there is nothing to settle.
+    const bool decided = started_ || testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (!decided || isVisible() || quitting_) {
         return;
     }
     // Hidden, with the last reason to stay so gone: a copy started in the background with nothing
@@ -348,22 +350,22 @@ void frmMDI::updateTray() {
     tray_->setObjectName(QStringLiteral("trayIcon"));
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("mnuTray"));
-    addCommand(menu, "mnuTrayOpen", QStringLiteral("&Open Lunara"), this, [this] { showLauncher(); });
-    addCommand(menu, "mnuTrayCalendar", QStringLiteral("Moon &Calendar"), this, [this] {
+    addCommand(menu, "mnuTrayOpen", tr("&Open Lunara"), this, [this] { showLauncher(); });
+    addCommand(menu, "mnuTrayCalendar", tr("Moon &Calendar"), this, [this] {
         showLauncher();
         openFeature(Feature::Calendar);
     });
-    addCommand(menu, "mnuTrayHours", QStringLiteral("Magick &Hours"), this, [this] {
+    addCommand(menu, "mnuTrayHours", tr("Magick &Hours"), this, [this] {
         showLauncher();
         showMagickHours();
     });
-    addCommand(menu, "mnuTrayYear", QStringLiteral("The &Year"), this, [this] {
+    addCommand(menu, "mnuTrayYear", tr("The &Year"), this, [this] {
         showLauncher();
         showYear();
     });
-    addCommand(menu, "mnuTrayReminders", QStringLiteral("&Reminders..."), this, [this] { showReminders(); });
+    addCommand(menu, "mnuTrayReminders", tr("&Reminders..."), this, [this] { showReminders(); });
     menu->addSeparator();
-    addCommand(menu, "mnuTrayQuit", QStringLiteral("&Quit"), this, [this] { quitLunara(); });
+    addCommand(menu, "mnuTrayQuit", tr("&Quit"), this, [this] { quitLunara(); });
     tray_->setContextMenu(menu);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
@@ -372,7 +374,7 @@ void frmMDI::updateTray() {
     });
     // The tooltip follows the moon by itself, with one wake-up at each change of its words.
     connect(&reminders_, &Reminders::moonChanged, tray_,
-            [this](const QString& moon) { tray_->setToolTip(QStringLiteral("Lunara\n") + moon); });
+            [this](const QString& moon) { tray_->setToolTip(tr("Lunara\n%1", "the tray icon's tooltip").arg(moon)); });
     reminders_.watchMoon(true);
     notifier_.setTray(tray_);
     tray_->show();

@@ -136,6 +136,7 @@ private:
     Notifier notifier_;
     QSystemTrayIcon* tray_ = nullptr;
     bool shownBefore_ = false;
+    bool started_ = false; // the start has shown the launcher or set it to run in the background
     bool background_ = false;
     bool quitting_ = false;
 };

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -62,6 +63,17 @@ void duringConnect(QtMsgType type, const QMessageLogContext& context, const QStr
     Q_UNUSED(context);
 }
 
+// Writes a text of the command line in the user's language, with no display and no window.
+void inUsersLanguage(int argc, char** argv, const std::function<QString()>& text, std::FILE* to) {
+    const QCoreApplication core(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Lunara"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lunara"));
+    lunara::Services services;
+    lunara::installTranslations(services);
+    // Plain writes: the hardened build has no unchecked formatted output.
+    std::fputs(text().toLocal8Bit().constData(), to);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -77,18 +89,30 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("Usage: lunara [--background | --help | --version]\n"
-                      "A reference on moon and candle magick: Moon Magick, the Moon Calendar and Candle Magick.\n"
-                      "Start it without options to open its window.\n"
-                      "  --background  start with no window, only the tray and the reminders (as the session\n"
-                      "                starts it when \"Start with my session\" is chosen)\n"
-                      "See lunara(1).");
+            inUsersLanguage(
+                argc, argv,
+                [] {
+                    return QCoreApplication::translate(
+                        "CommandLine",
+                        "Usage: lunara [--background | --help | --version]\n"
+                        "A reference on moon and candle magick: Moon Magick, the Moon Calendar and Candle Magick.\n"
+                        "Start it without options to open its window.\n"
+                        "  --background  start with no window, only the tray and the reminders (as the session\n"
+                        "                starts it when \"Start with my session\" is chosen)\n"
+                        "See lunara(1).\n");
+                },
+                stdout);
             return 0;
         }
-        // Plain writes: the hardened build has no unchecked formatted output.
-        std::fputs("lunara: unknown option '", stderr);
-        std::fputs(argv[i], stderr);
-        std::fputs("'\nTry 'lunara --help' for more information.\n", stderr);
+        const QString option = QString::fromLocal8Bit(argv[i]);
+        inUsersLanguage(
+            argc, argv,
+            [&option] {
+                return QCoreApplication::translate(
+                           "CommandLine", "lunara: unknown option '%1'\nTry 'lunara --help' for more information.\n")
+                    .arg(option);
+            },
+            stderr);
         return 2;
     }
     qtHandler = qInstallMessageHandler(duringConnect);

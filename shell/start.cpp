@@ -4,6 +4,8 @@
 #include "shell/instance_channel.h"
 #include "shell/launcher.h"
 
+#include <QCoreApplication>
+
 namespace lunara {
 
 void answerSecondStart(Services& services, const QString& channelName, bool background, int answerMs) {
@@ -11,7 +13,7 @@ void answerSecondStart(Services& services, const QString& channelName, bool back
         return;
     }
     if (askRunningCopyToShow(channelName, answerMs) != RunningCopy::ShowedItsLauncher) {
-        services.information(nullptr, QStringLiteral("Application is already running"));
+        services.information(nullptr, QCoreApplication::translate("Start", "Application is already running"));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "kit/services.h"
 #include "kit/web_links.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace lunara {
@@ -33,7 +34,8 @@ void UpdateReminder(Services& services) {
     }
     const bool yes = services.question(
         nullptr,
-        QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        QCoreApplication::translate(
+            "UpdateReminder", "There maybe an update to this software available\rDo you want to check for an update?"));
     storeNow(services);
     if (yes) {
         openPage(services, Page::Update);

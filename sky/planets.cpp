@@ -4,6 +4,7 @@
 #include "sky/sky.h"
 #include "sky/sky_math.h"
 #include "sky/vector_state.h"
+#include "translations/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -201,8 +202,11 @@ std::vector<Planet> aspectPlanets(bool modern) {
 } // namespace
 
 std::string_view PlanetName(Planet planet) {
-    constexpr std::array<std::string_view, 10> kNames{"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
-                                                      "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
+    constexpr std::array<std::string_view, 10> kNames{
+        LUNARA_TEXT("Planets", "Sun"),    LUNARA_TEXT("Planets", "Moon"),   LUNARA_TEXT("Planets", "Mercury"),
+        LUNARA_TEXT("Planets", "Venus"),  LUNARA_TEXT("Planets", "Mars"),   LUNARA_TEXT("Planets", "Jupiter"),
+        LUNARA_TEXT("Planets", "Saturn"), LUNARA_TEXT("Planets", "Uranus"), LUNARA_TEXT("Planets", "Neptune"),
+        LUNARA_TEXT("Planets", "Pluto")};
     return kNames[static_cast<std::size_t>(planet)];
 }
 

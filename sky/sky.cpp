@@ -353,19 +353,20 @@ std::vector<SignIngress> SignIngressesBetween(std::int64_t fromUnix, std::int64_
 
 std::string_view EightPhaseName(std::int64_t unixSeconds, std::optional<Quarter> quarterThatDay) {
     if (quarterThatDay) {
-        constexpr std::array<std::string_view, 4> kQuarterNames{"New Moon", "First Quarter", "Full Moon",
-                                                                "Last Quarter"};
+        constexpr std::array<std::string_view, 4> kQuarterNames{
+            LUNARA_TEXT("Moon", "New Moon"), LUNARA_TEXT("Moon", "First Quarter"), LUNARA_TEXT("Moon", "Full Moon"),
+            LUNARA_TEXT("Moon", "Last Quarter")};
         return kQuarterNames[static_cast<std::size_t>(*quarterThatDay)];
     }
     const double jde = UnixToJde(unixSeconds);
     const double elongation = norm360(MoonPosition(jde).longitude - SunPosition(jde).longitude);
     if (elongation < 90) {
-        return "Waxing Crescent";
+        return LUNARA_TEXT("Moon", "Waxing Crescent");
     }
     if (elongation < 180) {
-        return "Waxing Gibbous";
+        return LUNARA_TEXT("Moon", "Waxing Gibbous");
     }
-    return elongation < 270 ? "Waning Gibbous" : "Waning Crescent";
+    return elongation < 270 ? LUNARA_TEXT("Moon", "Waning Gibbous") : LUNARA_TEXT("Moon", "Waning Crescent");
 }
 
 } // namespace lunara::sky

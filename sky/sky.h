@@ -4,6 +4,8 @@
 // illuminated fraction and its age, from the published lunar and solar theories. Times are Unix
 // seconds (UTC); the theories run on Terrestrial Time, converted with the Espenak-Meeus delta T.
 
+#include "translations/translatable.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -41,9 +43,12 @@ double MoonAgeDays(std::int64_t unixSeconds);
 std::string_view MoonSignAt(std::int64_t unixSeconds);
 
 // The twelve sign names in zodiac order, from Aries.
-inline constexpr std::array<std::string_view, 12> kSigns{"Aries",       "Taurus",    "Gemini",   "Cancer",
-                                                         "Leo",         "Virgo",     "Libra",    "Scorpio",
-                                                         "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+inline constexpr std::array<std::string_view, 12> kSigns{
+    LUNARA_TEXT("Signs", "Aries"),     LUNARA_TEXT("Signs", "Taurus"),   LUNARA_TEXT("Signs", "Gemini"),
+    LUNARA_TEXT("Signs", "Cancer"),    LUNARA_TEXT("Signs", "Leo"),      LUNARA_TEXT("Signs", "Virgo"),
+    LUNARA_TEXT("Signs", "Libra"),     LUNARA_TEXT("Signs", "Scorpio"),  LUNARA_TEXT("Signs", "Sagittarius"),
+    LUNARA_TEXT("Signs", "Capricorn"), LUNARA_TEXT("Signs", "Aquarius"), LUNARA_TEXT("Signs", "Pisces"),
+};
 
 // The instant the quarter with this lunation number and kind falls on (lunation 0: the new moon
 // of 6 January 2000), in Julian Ephemeris Days.

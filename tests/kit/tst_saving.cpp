@@ -210,7 +210,7 @@ void TestSaving::aLinkAtTheNameIsAskedAboutAndReplacedItself() {
         QCOMPARE(path, link);
         QString error;
         const bool saved = SaveWhole(
-            path, QStringLiteral("calendar file"),
+            path, SavedFile::CalendarFile,
             [writeFails](QIODevice& device) { return device.write("ours") == 4 && !writeFails; }, &error);
         QVERIFY2(saved != writeFails, qPrintable(error));
     } else {
@@ -243,7 +243,7 @@ void TestSaving::aFailedWriteKeepsTheOldFileAndSaysWhy() {
     QString error;
     // Half the file is written, then the maker gives up.
     QVERIFY(!SaveWhole(
-        path, QStringLiteral("calendar file"),
+        path, SavedFile::CalendarFile,
         [](QIODevice& device) {
             device.write(QByteArray(5000, 'x'));
             return false;
@@ -269,7 +269,7 @@ void TestSaving::aFileTooLargeSaysSo() {
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
     const bool saved = SaveWhole(
-        path, QStringLiteral("PDF"),
+        path, SavedFile::Pdf,
         [](QIODevice& device) {
             const QByteArray block(qsizetype{16} * 1024, 'p');
             for (int i = 0; i < 16; ++i) {

@@ -405,12 +405,15 @@ void TestLauncher::aboutIsModalAndClosesWithKeys() {
 void TestLauncher::howAStartComesUp_data() {
     QTest::addColumn<bool>("background");
     QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("reminding");      // a reminder is on
     QTest::addColumn<bool>("shown");          // right after the start
     QTest::addColumn<bool>("endsWhenClosed"); // closing the launcher ends the program
-    QTest::newRow("a plain start") << false << false << true << true;
-    QTest::newRow("a plain start with a tray") << false << true << true << true;
-    QTest::newRow("in the background") << true << false << false << false;
-    QTest::newRow("in the background with a tray") << true << true << false << false;
+    QTest::newRow("a plain start") << false << false << false << true << true;
+    QTest::newRow("a plain start with a tray") << false << true << false << true << true;
+    QTest::newRow("a plain start reminding, with a tray") << false << true << true << true << false;
+    QTest::newRow("in the background") << true << false << false << false << false;
+    QTest::newRow("in the background with a tray") << true << true << false << false << false;
+    QTest::newRow("in the background reminding, no tray") << true << false << true << false << false;
 }
 
 void TestLauncher::howAStartComesUp() {
@@ -418,16 +421,20 @@ void TestLauncher::howAStartComesUp() {
     // closing it ends Lunara; a start in the background shows nothing and stays when closed.
     QFETCH(bool, background);
     QFETCH(bool, tray);
+    QFETCH(bool, reminding);
     QFETCH(bool, shown);
     QFETCH(bool, endsWhenClosed);
     session.reset();
     Fixture fixture;
     fixture.services.tray = tray;
+    if (reminding) {
+        fixture.services.settings().setValue(QStringLiteral("Reminders/FullMoon"), QStringLiteral("60"));
+    }
     frmMDI started(fixture.services);
     QSignalSpy closed(&started, &frmMDI::closed);
     startLauncher(started, background);
     QCOMPARE(started.isVisible(), shown);
-    QCOMPARE(started.trayIcon() != nullptr, background && tray);
+    QCOMPARE(started.trayIcon() != nullptr, (background || reminding) && tray);
     // Shown by a second start, then closed.
     QCOMPARE(showIfHidden(started), !shown);
     QVERIFY(started.isVisible());

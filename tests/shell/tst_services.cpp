@@ -357,7 +357,7 @@ void TestServicesAndLinks::bindingAWrongNameFailsLoudly() {
         {"lblName", Kind::Label, nullptr, 0, 0, 1500, 300, "Name", {}},
         {"cmdGo", Kind::Button, nullptr, 0, 300, 1500, 300, "&Go", {}},
     };
-    const Form form(&client, kTable);
+    const Form form(&client, kTable, "Test");
     QLabel* lblName = nullptr;
     LUNARA_BIND(form, lblName);
     QCOMPARE(lblName->text(), QStringLiteral("Name"));
@@ -381,7 +381,7 @@ void TestServicesAndLinks::labelsKeepTheirLookAndCentre() {
          "x",
          {.fg = 0xFF8000, .bg = kBlack, .bold = true, .align = AlignCenter, .autoSize = true}},
     };
-    const Form form(&client, kTable);
+    const Form form(&client, kTable, "Test");
     QLabel* lblTitle = nullptr;
     LUNARA_BIND(form, lblTitle);
     QCOMPARE(lblTitle->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x00));

@@ -15,7 +15,11 @@ namespace lunara::test {
 class TestServices : public Services {
 public:
     explicit TestServices(const QString& settingsFile)
-        : Services(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+        : Services(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {
+        // Dates, times and numbers as Lunara writes them without a country's formats, whatever the
+        // machine running the tests has.
+        QLocale::setDefault(QLocale::c());
+    }
 
     void information(QWidget*, const QString& text) override { messages << text; }
     bool question(QWidget*, const QString& text) override {
