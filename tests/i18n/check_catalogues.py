@@ -5,7 +5,7 @@ For each catalogue: lupdate over the program into a copy finds no text left unfi
 every translation keeps its source's placeholders (%1..%9, %n), access-key marker and HTML tags;
 lrelease compiles it without a warning; and hunspell for the language knows every word, but for
 the reviewed names in tests/i18n/words_<lang>.txt. Prints each finding; exit status 1 on any.
-Usage: check_catalogues.py SOURCE_ROOT
+Usage: check_catalogues.py SOURCE_ROOT [LANGUAGE...]   (default: every catalogue)
 """
 import os
 import re
@@ -51,6 +51,8 @@ def texts(message):
 
 
 catalogues = sorted(f for f in os.listdir("translations") if re.fullmatch(r"lunara_[a-zA-Z_]+\.ts", f))
+if len(sys.argv) > 2:
+    catalogues = [f for f in catalogues if f[len("lunara_"):-len(".ts")] in sys.argv[2:]]
 with tempfile.TemporaryDirectory() as work:
     for name in catalogues:
         language = name[len("lunara_"):-len(".ts")]
