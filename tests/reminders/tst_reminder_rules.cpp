@@ -1,6 +1,8 @@
 #include "reminders/reminder_rules.h"
 
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 using namespace lunara;
 using namespace lunara::reminders;
@@ -11,6 +13,8 @@ private slots:
     void whatFallsDue_data();
     void whatFallsDue();
     void eventsBecomeOccurrences();
+    void anEclipseCountsFromWhereItIsSeen_data();
+    void anEclipseCountsFromWhereItIsSeen();
 };
 
 namespace {
@@ -140,6 +144,81 @@ void TestReminderRules::eventsBecomeOccurrences() {
     QCOMPARE(out[3].words, std::string("Mercury turns direct in Aquarius"));
     QCOMPARE(out[3].at, std::int64_t{90});
     QVERIFY(out[2].id != out[3].id);
+}
+
+void TestReminderRules::anEclipseCountsFromWhereItIsSeen_data() {
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<qint64>("seenFrom");  // the local first contact, or the first phase seen with the moon up
+    QTest::addColumn<qint64>("seenUntil"); // the end there
+    QTest::addColumn<qint64>("greatest");  // somewhere else on earth, outside what this place sees
+    // Madrid on 2 August 2027: 09:45 to 12:03 local time, while the greatest eclipse is at 12:06.
+    QTest::newRow("Madrid 2027") << 40.4 << -3.6833 << "eclipse-solar-20270802" << qint64(1817192718)
+                                 << qint64(1817200954) << qint64(1817201191);
+    QTest::newRow("London 2027") << 51.5083 << -0.1253 << "eclipse-solar-20270802" << qint64(1817193806)
+                                 << qint64(1817200759) << qint64(1817201191);
+    QTest::newRow("Reykjavik 2024") << 64.15 << -21.85 << "eclipse-solar-20240408" << qint64(1712602163)
+                                    << qint64(1712608111) << qint64(1712600239);
+    QTest::newRow("Reykjavik 2027") << 64.15 << -21.85 << "eclipse-solar-20270802" << qint64(1817195437)
+                                    << qint64(1817198875) << qint64(1817201191);
+    // The moon rises at Kolkata after totality: the reminder counts from the partial phase after it.
+    QTest::newRow("Kolkata lunar 2026") << 22.5333 << 88.3667 << "eclipse-lunar-20260303" << qint64(1772539402)
+                                        << qint64(1772543855) << qint64(1772537622);
+    QTest::newRow("Kolkata 2027") << 22.5333 << 88.3667 << "eclipse-solar-20270802" << qint64(1817203456)
+                                  << qint64(1817206928) << qint64(1817201191);
+    QTest::newRow("Anchorage 2026") << 61.2181 << -149.9003 << "eclipse-solar-20260812" << qint64(1786548956)
+                                    << qint64(1786554572) << qint64(1786556740);
+    QTest::newRow("Anchorage 2029") << 61.2181 << -149.9003 << "eclipse-solar-20290612" << qint64(1875932453)
+                                    << qint64(1875936967) << qint64(1875931500);
+    QTest::newRow("Berlin 2029") << 52.5 << 13.3667 << "eclipse-solar-20290612" << qint64(1875925656)
+                                 << qint64(1875929334) << qint64(1875931500);
+    QTest::newRow("Tokyo lunar 2025") << 35.6544 << 139.7447 << "eclipse-lunar-20250314" << qint64(1741937503)
+                                      << qint64(1741942081) << qint64(1741935516);
+    QTest::newRow("Chicago 2026") << 41.85 << -87.65 << "eclipse-solar-20260812" << qint64(1786555059)
+                                  << qint64(1786556299) << qint64(1786556740);
+    QTest::newRow("Honolulu 2024") << 21.3069 << -157.8583 << "eclipse-solar-20240408" << qint64(1712594010)
+                                   << qint64(1712598900) << qint64(1712600239);
+    QTest::newRow("Johannesburg 2026") << -26.25 << 28.0 << "eclipse-solar-20260217" << qint64(1771331162)
+                                       << qint64(1771336452) << qint64(1771330315);
+    QTest::newRow("Moscow 2025") << 55.7558 << 37.6178 << "eclipse-solar-20250329" << qint64(1743247529)
+                                 << qint64(1743250381) << qint64(1743245254);
+}
+
+void TestReminderRules::anEclipseCountsFromWhereItIsSeen() {
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QString, id);
+    QFETCH(qint64, seenFrom);
+    QFETCH(qint64, seenUntil);
+    QFETCH(qint64, greatest);
+    const almanac::Almanac almanac(almanac::Place{latitude, longitude});
+    const std::vector<almanac::Event> events =
+        almanac.events(greatest - 86400, greatest + 86400, {almanac::Kind::Eclipse});
+    const std::vector<Occurrence> all = OccurrencesOf(events);
+    const auto it = std::find_if(all.begin(), all.end(), [&](const Occurrence& o) { return o.id == id.toStdString(); });
+    QVERIFY(it != all.end());
+    // Within a second of the local circumstances found when the fault was mended.
+    QVERIFY2(std::abs(it->at - seenFrom) <= 1, qPrintable(QString::number(it->at)));
+    QVERIFY2(std::abs(it->until - seenUntil) <= 1, qPrintable(QString::number(it->until)));
+    QVERIFY(greatest < it->at || greatest > it->until);
+    Choice choice;
+    choice.of(Topic::Eclipse) = 0;
+    const std::vector<Occurrence> one{*it};
+    // "At the moment" comes in the minute it begins to be seen, and stays due while it is seen.
+    const qint64 minute = (it->at + 30) / 60 * 60;
+    std::vector<Due> due = DueBetween(one, choice, minute - 60, minute);
+    QCOMPARE(int(due.size()), 1);
+    QVERIFY(!due.front().late);
+    due = DueBetween(one, choice, minute - 60, it->until - 60);
+    QCOMPARE(int(due.size()), 1);
+    QVERIFY(due.front().late);
+    // Three hours before, from the same minute.
+    choice.of(Topic::Eclipse) = 180;
+    due = DueBetween(one, choice, minute - 3 * 3600 - 60, minute - 3 * 3600);
+    QCOMPARE(int(due.size()), 1);
+    // Nothing once it has ended there.
+    QVERIFY(DueBetween(one, choice, minute - 4 * 3600, it->until + 1).empty());
 }
 
 QTEST_APPLESS_MAIN(TestReminderRules)

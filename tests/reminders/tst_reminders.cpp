@@ -79,6 +79,7 @@ private slots:
     void aStoreThatCannotBeWrittenShowsEachOnce();
     void aMarkAheadOfTheClockIsTakenAsNow();
     void aSabbatOnItsDay();
+    void anEclipseWhereTheUserIs();
     void theReminderFollowsAChangeOfPlace();
     void theSabbatFollowsAChangeOfHemisphere();
     void theTrayTextFollowsTheMoonWithEveryReminderOff();
@@ -402,6 +403,25 @@ void TestReminders::aSabbatOnItsDay() {
     everyMinute(berlin(2026, 4, 29, 23, 0), berlin(2026, 4, 30, 1, 0));
     QCOMPARE(summaries(), QStringList{"Thu 00:00 Beltane"});
     QCOMPARE(handed.front().second.body, QStringLiteral("Tomorrow: Friday 1 May, all day (Berlin)"));
+}
+
+void TestReminders::anEclipseWhereTheUserIs() {
+    // Madrid, 2 August 2027: seen from 09:45 to 12:03, while the greatest eclipse (elsewhere) is at
+    // 12:06. An hour's lead comes at 08:45, and the reminder gives the moments there.
+    services->zone = QTimeZone("Europe/Madrid");
+    QVERIFY(storeLocation(*services, *zoneCity(QStringLiteral("Europe/Madrid"))));
+    reminders::Choice choice;
+    choice.of(Topic::Eclipse) = 60;
+    const auto madrid = [this](int h, int m) { return QDateTime(QDate(2027, 8, 2), QTime(h, m), services->zone); };
+    at(madrid(8, 30));
+    choose(choice);
+    everyMinute(madrid(8, 30), madrid(12, 30));
+    QCOMPARE(summaries(), QStringList{"Mon 08:45 Total solar eclipse"});
+    const QStringList body = handed.front().second.body.split(u'\n');
+    QCOMPARE(body.first(), QStringLiteral("In 1 hour: today at 09:45 (Madrid)"));
+    QVERIFY2(body.size() >= 3 && body[1].startsWith(QLatin1String("Eclipse begins Monday 2 August at 09:45, the sun ")),
+             qPrintable(body.join(u'|')));
+    QVERIFY2(body.last().startsWith(QLatin1String("Eclipse ends Monday 2 August at 12:03")), qPrintable(body.last()));
 }
 
 void TestReminders::theReminderFollowsAChangeOfPlace() {
