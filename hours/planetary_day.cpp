@@ -94,7 +94,7 @@ QString dayTitle(sky::Planet ruler) {
 }
 
 QString dayLine(const PlanetaryDay& day, const QTimeZone& display) {
-    const QString title = dayTitle(day.ruler);
+    QString title = dayTitle(day.ruler);
     const QString at = localTimeText(day.whyAt, display);
     switch (day.why) {
     case NoHours::None:

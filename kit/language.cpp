@@ -46,7 +46,7 @@ const QList<Language>& availableLanguages() {
 }
 
 QString chosenLanguage(Services& services) {
-    const QString stored = services.settings().value(QString::fromLatin1(kLanguageKey)).toString();
+    QString stored = services.settings().value(QString::fromLatin1(kLanguageKey)).toString();
     for (const Language& language : availableLanguages()) {
         if (language.code == stored) {
             return stored;
@@ -63,7 +63,7 @@ QString spokenLanguage() { return spoken(); }
 
 QString installTranslations(Services& services) {
     const QString chosen = chosenLanguage(services);
-    const QString code = chosen.isEmpty() ? languageFor(QLocale::system().uiLanguages()) : chosen;
+    QString code = chosen.isEmpty() ? languageFor(QLocale::system().uiLanguages()) : chosen;
     spoken() = code;
     if (code == QLatin1String("en")) {
         return code; // the source language: nothing to load

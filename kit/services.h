@@ -22,7 +22,7 @@ class Services : public QObject {
 public:
     // Without a settings object the per-user store of the platform is used.
     explicit Services(std::unique_ptr<QSettings> settings = nullptr);
-    virtual ~Services();
+    ~Services() override;
     Services(const Services&) = delete;
     Services& operator=(const Services&) = delete;
 
