@@ -34,7 +34,7 @@ constexpr Control kControls[] = {
     {"txtLongitude", Kind::TextBox, nullptr, 1440, 4035, 1680, 330, nullptr, {}},
     {"lblLongitudeError", Kind::Label, nullptr, 3240, 4020, 3840, 480, nullptr, kError},
     {"lblHint", Kind::Label, nullptr, 120, 4560, 6960, 240,
-     QT_TRANSLATE_NOOP("lunara::frmLocation", "Degrees north and east are positive; 51\u00B028\u2032N or 0\u00B007\u2032W work too."), {.fg = kSilver}},
+     QT_TRANSLATE_NOOP("lunara::frmLocation", "Degrees north and east are positive; 51°28′N or 0°07′W work too."), {.fg = kSilver}},
     {"lblDefault", Kind::Label, nullptr, 120, 4920, 6960, 480, nullptr, kText},
     {"Line1", Kind::Rule, nullptr, 0, 5520, 7200, 15, nullptr, {.bg = 0xE0E0E0}},
     {"cmdDefault", Kind::Button, nullptr, 120, 5700, 2400, 375, QT_TRANSLATE_NOOP("lunara::frmLocation", "Use &Default"), kButton},
