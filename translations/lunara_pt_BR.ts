@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Well known as the color of romance and tender love, pink candles can be used to evoke similar feelings in one&apos;s heart. This color symbolically represents affection, sweetness in words and acts, nurturing partnerships and soft emotions. Pink is also said to have healing effect on our senses. It stands for unconditional love, honor and commitment.</source>
-        <translation>Conhecidas como a cor do romance e do amor terno, as velas cor-de-rosa podem ser usadas para despertar sentimentos semelhantes no coração. Essa cor representa o afeto, a doçura nas palavras e nos gestos, as parcerias que nutrem e as emoções suaves. Diz-se também que o rosa tem um efeito curativo sobre os nossos sentidos. Ele simboliza o amor incondicional, a honra e o compromisso.</translation>
+        <translation>O rosa é conhecido como a cor do romance e do amor terno, e as velas cor-de-rosa podem ser usadas para despertar sentimentos assim no coração. Essa cor representa o afeto, a doçura nas palavras e nos gestos, as parcerias que nutrem e as emoções suaves. Diz-se também que o rosa tem um efeito curativo sobre os sentidos. Ele simboliza o amor incondicional, a honra e o compromisso.</translation>
     </message>
     <message>
         <source>Red</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Lighting a red candle can ignite passionate love, sensuality and lustfulness. This color also evokes enthusiasm, power of body and mind, boldness and determination. This color is also effective to enhance personal magnetism, dynamism, sexual attractions and competitiveness. The fire of red candle symbolizes your inner fire and favorable for increasing fertility.</source>
-        <translation>Acender uma vela vermelha pode inflamar o amor apaixonado, a sensualidade e o desejo. Essa cor também desperta o entusiasmo, a força do corpo e da mente, a ousadia e a determinação. Ela é eficaz ainda para realçar o magnetismo pessoal, o dinamismo, a atração sexual e o espírito competitivo. A chama da vela vermelha simboliza o seu fogo interior e favorece a fertilidade.</translation>
+        <translation>Acender uma vela vermelha pode inflamar o amor apaixonado, a sensualidade e o desejo. Essa cor também desperta o entusiasmo, a força do corpo e da mente, a ousadia e a determinação. É eficaz, ainda, para realçar o magnetismo pessoal, o dinamismo, a atração sexual e o espírito competitivo. A chama da vela vermelha simboliza o seu fogo interior e favorece a fertilidade.</translation>
     </message>
     <message>
         <source>Orange</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>The harmonious mixture of all colors, white candles can be used for any purpose. The major attributes associated with white color are purity, clarity of thought and mind, piousness, spiritual knowledge and enlightenment. White is also significant for being the symbol of truth and peace. White can cleanse all kinds of impurities and negative effects leaving a feeling of contentment and well-being.</source>
-        <translation>Mistura harmoniosa de todas as cores, as velas brancas podem ser usadas para qualquer propósito. Os principais atributos associados ao branco são a pureza, a clareza de pensamento e de mente, a devoção, o conhecimento espiritual e a iluminação. O branco também se destaca como símbolo da verdade e da paz. Ele pode purificar todo tipo de impureza e de influência negativa, deixando uma sensação de contentamento e bem-estar.</translation>
+        <translation>O branco é a mistura harmoniosa de todas as cores, e as velas brancas podem ser usadas para qualquer propósito. Os principais atributos associados ao branco são a pureza, a clareza de pensamento e de mente, a devoção, o conhecimento espiritual e a iluminação. O branco também se destaca como símbolo da verdade e da paz. Ele pode purificar todo tipo de impureza e de influência negativa, deixando uma sensação de contentamento e bem-estar.</translation>
     </message>
     <message>
         <source>Dark Pink</source>
@@ -334,7 +334,7 @@
     </message>
     <message>
         <source>This color is grossly misunderstood as the color of evil. But in reality, black color candle has the power to dissolve negative effects and heal several illnesses. This color can be used for protection or casting magic spell or banishing. Burning this candle is said to increase meditating power. This can give good results when used at the finishing point of some strained relationship or affair to overcome mental barriers.</source>
-        <translation>Esta cor é muito mal compreendida e tida como a cor do mal. Na realidade, porém, a vela preta tem o poder de dissolver influências negativas e de curar diversos males. Ela pode ser usada para proteção, para lançar feitiços ou para banimentos. Diz-se que queimar esta vela aumenta o poder de meditação. Ela pode trazer bons resultados quando usada no fim de um relacionamento ou de um caso desgastado, para superar barreiras mentais.</translation>
+        <translation>Esta cor é muito mal compreendida, tida como a cor do mal. Na realidade, porém, a vela preta tem o poder de dissolver influências negativas e de curar diversas doenças. Ela pode ser usada para proteção, para lançar feitiços ou para banimentos. Diz-se que queimar esta vela aumenta o poder de meditação. Ela pode trazer bons resultados quando usada no fim de um relacionamento ou de um caso desgastado, para superar barreiras mentais.</translation>
     </message>
     <message>
         <source>Gold</source>
@@ -1130,7 +1130,7 @@ Tente &apos;lunara --help&apos; para mais informações.
     </message>
     <message>
         <source>This is a good time for conjuring on personal matters. Good for spells which involve romance, property and finance. Try not to be stubborn. You are very conventional and not willing to change.</source>
-        <translation>Este é um bom momento para fazer magia em assuntos pessoais. Bom para feitiços que envolvam romance, bens e finanças. Evite a teimosia. Você tende a ser muito convencional e a resistir às mudanças.</translation>
+        <translation>Este é um bom momento para a magia voltada a assuntos pessoais. Bom para feitiços que envolvam romance, bens e finanças. Evite a teimosia. Você tende a ser muito convencional e a resistir às mudanças.</translation>
     </message>
     <message>
         <source>Moon In Gemini</source>
@@ -1166,7 +1166,7 @@ Tente &apos;lunara --help&apos; para mais informações.
     </message>
     <message>
         <source>Pleasure and hobbies take the forefront. Good for spells which involve children, power, love. Be sure to follow the right directions. You have the right frame of mind. Be sure to put it to good use.</source>
-        <translation>O prazer e os passatempos ficam em primeiro plano. Bom para feitiços que envolvam crianças, poder e amor. Cuide de seguir o rumo certo. Você está com a disposição de espírito certa: trate de aproveitá-la bem.</translation>
+        <translation>O prazer e os passatempos ficam em primeiro plano. Bom para feitiços que envolvam crianças, poder e amor. Procure seguir o rumo certo. Você está com a disposição de espírito certa: trate de aproveitá-la bem.</translation>
     </message>
     <message>
         <source>Moon In Virgo</source>
@@ -1226,7 +1226,7 @@ Tente &apos;lunara --help&apos; para mais informações.
     </message>
     <message>
         <source>This is the right time to increase business sense and responsibility. Good for spells which involve power, work and dreams. Think calmly but don&apos;t do not become too logical.</source>
-        <translation>Este é o momento certo para desenvolver o senso de negócios e a responsabilidade. Bom para feitiços que envolvam poder, trabalho e sonhos. Pense com calma, mas sem se prender demais à lógica.</translation>
+        <translation>Este é o momento certo para aguçar o tino para os negócios e o senso de responsabilidade. Bom para feitiços que envolvam poder, trabalho e sonhos. Pense com calma, mas sem se prender demais à lógica.</translation>
     </message>
     <message>
         <source>Moon In Aquarius</source>
@@ -1250,7 +1250,7 @@ Tente &apos;lunara --help&apos; para mais informações.
     </message>
     <message>
         <source>A lot of inner development will occur with new understanding and experience. Good for spells which involve psychic capabilities and intuition. Improve your self-confidence. Do not try to do bad Magick.</source>
-        <translation>Muito desenvolvimento interior acontecerá, com novas compreensões e experiências. Bom para feitiços que envolvam capacidades psíquicas e intuição. Fortaleça a sua autoconfiança. Não tente fazer magia maléfica.</translation>
+        <translation>Haverá muito desenvolvimento interior, com novas compreensões e experiências. Bom para feitiços que envolvam capacidades psíquicas e intuição. Fortaleça a sua autoconfiança. Não tente fazer magia maléfica.</translation>
     </message>
     <message>
         <source>Magick related to the Fire element should be performed when the Moon is in any of the Fire Signs. This can include Magick related to strength, determination, new beginnings, children, power, love, education and sports.</source>
