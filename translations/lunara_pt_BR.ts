@@ -2184,7 +2184,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>Enter or a double click on an hour shows its planet&apos;s candle in Candle Magick.</source>
-        <translation>Pressione Enter ou dê um clique duplo em uma hora para ver a vela do seu planeta na Magia das Velas.</translation>
+        <translation>Pressione Enter ou dê um clique duplo em uma hora para ver a vela do planeta dessa hora na Magia das Velas.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
