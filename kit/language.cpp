@@ -3,6 +3,8 @@
 #include "kit/services.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -40,8 +42,28 @@ QString languageFor(const QStringList& uiLanguages) {
 }
 
 const QList<Language>& availableLanguages() {
-    static const QList<Language> languages{{QStringLiteral("en"), QStringLiteral("English")},
-                                           {QStringLiteral("de"), QStringLiteral("Deutsch")}};
+    // The catalogues built into the program, each named in its own language ("Português (Brasil)").
+    static const QList<Language> languages = [] {
+        QList<Language> out{{QStringLiteral("en"), QStringLiteral("English")}};
+        const QStringList files =
+            QDir(QString::fromLatin1(kCatalogues)).entryList({QStringLiteral("lunara_*.qm")}, QDir::Files, QDir::Name);
+        // How each names itself in a menu (Qt's own names differ: "español de España").
+        const QHash<QString, QString> names{{QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                            {QStringLiteral("es"), QStringLiteral("Español")},
+                                            {QStringLiteral("fr"), QStringLiteral("Français")},
+                                            {QStringLiteral("it"), QStringLiteral("Italiano")},
+                                            {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
+                                            {QStringLiteral("ru"), QStringLiteral("Русский")}};
+        for (const QString& file : files) {
+            const QString code = file.mid(7, file.size() - 10); // lunara_<code>.qm
+            QString name = names.value(code, QLocale(code).nativeLanguageName());
+            if (!name.isEmpty()) {
+                name[0] = name[0].toUpper();
+                out.push_back({code, name});
+            }
+        }
+        return out;
+    }();
     return languages;
 }
 

@@ -1962,7 +1962,7 @@ Deseja substituí-lo?</translation>
 <context>
     <name>lunara::frmLocation</name>
     <message>
-        <source>Degrees north and east are positive; 51뀨′N or 0뀇′W work too.</source>
+        <source>Degrees north and east are positive; 51°28′N or 0°07′W work too.</source>
         <translation>Graus norte e leste são positivos; 51°28′N ou 0°07′O também valem.</translation>
     </message>
     <message>

@@ -32,6 +32,12 @@ expected=(
     usr/share/icons/hicolor/48x48/apps/example.lunara.Lunara.png
     usr/share/icons/hicolor/256x256/apps/example.lunara.Lunara.png
 )
+# The manual page in each language it is written in.
+for page in "$src"/packaging/lunara.*.1; do
+    [ -e "$page" ] || continue
+    language=$(basename "$page" .1)
+    expected+=("usr/share/man/${language#lunara.}/man1/lunara.1.gz")
+done
 missing=0
 for f in "${expected[@]}"; do
     [ -e "$work/root/$f" ] || { echo "missing from the package: $f" >&2; missing=1; }
