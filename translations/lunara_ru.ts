@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>This system offers no way to start programs with the session.</source>
-        <translation>Эта система не позволяет запускать программы при входе в систему.</translation>
+        <translation>В этой системе нет способа запускать программы вместе с сеансом.</translation>
     </message>
     <message>
         <source>%1 is a link, which Lunara leaves as it is.</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Well known as the color of romance and tender love, pink candles can be used to evoke similar feelings in one&apos;s heart. This color symbolically represents affection, sweetness in words and acts, nurturing partnerships and soft emotions. Pink is also said to have healing effect on our senses. It stands for unconditional love, honor and commitment.</source>
-        <translation>Розовый издавна известен как цвет романтики и нежной любви, и розовые свечи помогают пробудить такие же чувства в сердце. Он символизирует привязанность, ласку в словах и поступках, заботливое партнёрство и мягкие чувства. Считается также, что розовый целительно действует на наши чувства. Это цвет безусловной любви, чести и верности.</translation>
+        <translation>Розовый издавна известен как цвет романтики и нежной любви, и розовые свечи помогают пробудить такие же чувства в сердце. Он символизирует привязанность, ласку в словах и поступках, заботливое партнёрство и нежные эмоции. Считается также, что розовый целительно действует на наши чувства. Это цвет безусловной любви, чести и верности.</translation>
     </message>
     <message>
         <source>Red</source>
@@ -1798,7 +1798,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Подробности — щёлкните здесь.</translation>
+        <translation>Подробнее...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1841,7 +1841,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Option Selection</source>
-        <translation>Выбранный вариант</translation>
+        <translation>Вариант</translation>
     </message>
     <message>
         <source>Purpose</source>
@@ -2364,7 +2364,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>Со&amp;хранить в PDF...</translation>
+        <translation>&amp;В PDF...</translation>
     </message>
     <message>
         <source>&amp;Export to Calendar...</source>
@@ -2656,7 +2656,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Keywords:-</source>
-        <translation>Ключевые слова:</translation>
+        <translation>Ключ. слова:</translation>
     </message>
     <message>
         <source>Today&apos;s Elemental Moon Magick</source>
@@ -2782,11 +2782,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>While any reminder is on, closing Lunara keeps it running in the tray to remind you; choose Quit in the tray icon&apos;s menu to end it.</source>
-        <translation>Пока включено хотя бы одно напоминание, Lunara после закрытия продолжает работать в области уведомлений, чтобы напоминать вам; чтобы завершить её работу, выберите «Выйти» в меню её значка.</translation>
+        <translation>Пока включено хотя бы одно напоминание, Lunara после закрытия продолжает работать в области уведомлений и напоминать вам; завершить её работу можно командой «Выйти» в меню её значка.</translation>
     </message>
     <message>
         <source>This desktop has no tray: Lunara reminds you while it runs. Started with your session it runs in the background; its File menu then offers &quot;Stop Reminders and Quit&quot;.</source>
-        <translation>На этом рабочем столе нет области уведомлений: Lunara напоминает, только пока её окно открыто. Запущенная вместе с сеансом, она работает в фоне; тогда в её меню «Файл» есть команда «Отключить напоминания и выйти».</translation>
+        <translation>На этом рабочем столе нет области уведомлений: Lunara напоминает, только пока работает. Запущенная вместе с сеансом, она работает в фоне; тогда в её меню «Файл» есть команда «Отключить напоминания и выйти».</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2817,7 +2817,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>Со&amp;хранить в PDF...</translation>
+        <translation>&amp;В PDF...</translation>
     </message>
     <message>
         <source>Enter or a double click on an entry opens the Moon Calendar at its day.</source>
