@@ -1130,7 +1130,7 @@ Prova «lunara --help» per maggiori informazioni.
     </message>
     <message>
         <source>This is a good time for conjuring on personal matters. Good for spells which involve romance, property and finance. Try not to be stubborn. You are very conventional and not willing to change.</source>
-        <translation>È il momento giusto per operare sulle questioni personali. Ideale per gli incantesimi legati all&apos;amore romantico, alla proprietà e alle finanze. Cerca di non ostinarti. Tendi a restare fedele alle abitudini e fatichi ad accettare i cambiamenti.</translation>
+        <translation>È il momento giusto per operare sulle questioni personali. Ideale per gli incantesimi legati all&apos;amore, alla proprietà e alle finanze. Cerca di non ostinarti. Ami le abitudini e fatichi ad accettare i cambiamenti.</translation>
     </message>
     <message>
         <source>Moon In Gemini</source>
@@ -1178,7 +1178,7 @@ Prova «lunara --help» per maggiori informazioni.
     </message>
     <message>
         <source>Minute details are taken care of. Good for spells which involve illnesses, confidence and career. Do not be nervous and insecure. There doesn&apos;t always have to be a second plan ready in case the first one fails. Believe in yourself.</source>
-        <translation>Ci si prende cura dei minimi dettagli. Ideale per gli incantesimi legati alle malattie, alla fiducia in sé e alla carriera. Non farti vincere da ansia e insicurezza. Non serve avere sempre pronto un piano di riserva nel caso il primo fallisca. Abbi fiducia in te.</translation>
+        <translation>Ci si prende cura dei minimi dettagli. Ideale per gli incantesimi legati alle malattie, alla fiducia in sé e alla carriera. Non farti vincere da ansia e insicurezza. Non serve avere sempre un piano di riserva se il primo fallisce. Abbi fiducia in te.</translation>
     </message>
     <message>
         <source>Moon In Libra</source>
@@ -1258,7 +1258,7 @@ Prova «lunara --help» per maggiori informazioni.
     </message>
     <message>
         <source>Magick related to the Earth element should be performed when the Moon is in any of the Earth Signs. This can include Magick related to illnesses, confidence, career, education, sports, romance, property and finance. </source>
-        <translation>La magia legata all&apos;elemento Terra va praticata quando la Luna si trova in uno dei segni di Terra. Comprende la magia legata alle malattie, alla fiducia in sé, alla carriera, allo studio, allo sport, all&apos;amore romantico, alla proprietà e alle finanze. </translation>
+        <translation>La magia legata all&apos;elemento Terra va praticata quando la Luna si trova in uno dei segni di Terra. Comprende la magia legata alle malattie, alla fiducia in sé, alla carriera, allo studio, allo sport, all&apos;amore, alla proprietà e alle finanze. </translation>
     </message>
     <message>
         <source>Magick related to the Air element should be performed when the Moon is in any of the Air Signs. This can include Magick related to journey, negotiations public involvement, creativity, legal matters, business deals, friends, analysis and personal development.</source>
@@ -1277,15 +1277,15 @@ Prova «lunara --help» per maggiori informazioni.
     <name>Offers</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit %1 Now</source>
-        <translation>Il forum online più seguito sul mondo del mistero. La risorsa migliore per tutto ciò che è mistico. Visita subito %1</translation>
+        <translation>Il forum più seguito sul mondo del mistero. La miglior risorsa per tutto ciò che è mistico. Visita subito %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Un&apos;opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo programma interamente personalizzato con il marchio del tuo sito. Fai clic qui per maggiori dettagli.</translation>
+        <translation>Opportunità di lavoro da casa: avvia la tua attività su Internet e guadagna online. Ottieni questo programma con il marchio del tuo sito. Fai clic qui per i dettagli.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Personalizza questo programma con il marchio del tuo sito. Aumenta la fedeltà dei visitatori e il traffico del tuo sito. Inserisci qui il nome e il collegamento del tuo sito. Per i dettagli vedi «Aiuto». Fai clic qui per saperne di più sulla personalizzazione con il tuo marchio.</translation>
+        <translation>Personalizza questo programma con il marchio del tuo sito: aumenta fedeltà e traffico. Inserisci qui nome e link del tuo sito (vedi «Aiuto»). Fai clic qui per saperne di più.</translation>
     </message>
 </context>
 <context>
@@ -1794,11 +1794,11 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
-        <translation>Un&apos;opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo programma interamente personalizzato con il marchio del tuo sito. </translation>
+        <translation>Opportunità di lavoro da casa: avvia la tua attività su Internet e guadagna online. Ottieni questo programma con il marchio del tuo sito. </translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Fai clic qui per maggiori dettagli.</translation>
+        <translation>Fai clic qui per i dettagli.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1810,7 +1810,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Fai clic qui per visitare %1</translation>
+        <translation>Fai clic per visitare %1</translation>
     </message>
 </context>
 <context>
@@ -2066,7 +2066,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit %1 Now</source>
-        <translation>Il forum online più seguito sul mondo del mistero. La risorsa migliore per tutto ciò che è mistico. Visita subito %1</translation>
+        <translation>Il forum più seguito sul mondo del mistero. La miglior risorsa per tutto ciò che è mistico. Visita subito %1</translation>
     </message>
     <message>
         <source>Full moon</source>
@@ -2176,7 +2176,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>&amp;Classic planets (Sun to Saturn)</source>
-        <translation>Pianeti &amp;classici (fino a Saturno)</translation>
+        <translation>Pianeti &amp;classici (dal Sole a Saturno)</translation>
     </message>
     <message>
         <source>&amp;Modern planets (to Pluto)</source>
