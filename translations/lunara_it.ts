@@ -346,7 +346,7 @@
     </message>
     <message>
         <source>If you want to invite affluence, good fortune and material wealth, golden candles are suitable for you. Use this candle to emerge victorious in professional as well as personal life. Golden candles are also effective to enhance communication skills, reenergize your spirit and success. Gold is also associated with protection, cheerful mood and self assurance.</source>
-        <translation>Se vuoi attirare agiatezza, buona sorte e ricchezza materiale, le candele dorate fanno per te. Usa questa candela per uscire vittorioso nella vita professionale come in quella privata. Le candele dorate aiutano anche a migliorare la capacità di comunicare, a ridare energia allo spirito e a favorire il successo. L&apos;oro è associato inoltre alla protezione, al buonumore e alla sicurezza di sé.</translation>
+        <translation>Se vuoi attirare agiatezza, buona sorte e ricchezza materiale, le candele dorate fanno per te. Usa questa candela per vincere nella vita professionale come in quella privata. Le candele dorate aiutano anche a migliorare la capacità di comunicare, a ridare energia allo spirito e a favorire il successo. L&apos;oro è associato inoltre alla protezione, al buonumore e alla sicurezza di sé.</translation>
     </message>
     <message>
         <source>Brown</source>
@@ -1142,7 +1142,7 @@ Prova «lunara --help» per maggiori informazioni.
     </message>
     <message>
         <source>You are influenced by outside changes. Good for spells which involve journey, negotiations and public involvement. You think of doing ten different things at the same time. Be more emotional than analytical.</source>
-        <translation>Risenti dei cambiamenti esterni. Ideale per gli incantesimi legati ai viaggi, alle trattative e all&apos;impegno pubblico. Pensi di fare dieci cose diverse nello stesso momento. Lasciati guidare più dal cuore che dalla ragione.</translation>
+        <translation>Risenti dei cambiamenti esterni. Ideale per gli incantesimi legati ai viaggi, alle trattative e all&apos;impegno pubblico. Vorresti fare dieci cose diverse nello stesso momento. Lasciati guidare più dal cuore che dalla ragione.</translation>
     </message>
     <message>
         <source>Moon In Cancer</source>
@@ -1515,7 +1515,7 @@ Prova «lunara --help» per maggiori informazioni.
     </message>
     <message>
         <source>At the moment</source>
-        <translation>Al momento</translation>
+        <translation>Al momento dell&apos;evento</translation>
     </message>
     <message>
         <source>Now</source>
@@ -2858,7 +2858,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Lunara: The Year %1 (continued)</source>
-        <translation>Lunara: L&apos;anno %1 (continua)</translation>
+        <translation>Lunara: L&apos;anno %1 (segue)</translation>
     </message>
     <message>
         <source>Lunara: The Year %1</source>
