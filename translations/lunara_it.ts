@@ -1962,7 +1962,7 @@ Vuoi sostituirlo?</translation>
 <context>
     <name>lunara::frmLocation</name>
     <message>
-        <source>Degrees north and east are positive; 51뀨′N or 0뀇′W work too.</source>
+        <source>Degrees north and east are positive; 51°28′N or 0°07′W work too.</source>
         <translation>I gradi a nord e a est sono positivi; si può scrivere anche 51°28′N o 0°07′O.</translation>
     </message>
     <message>
