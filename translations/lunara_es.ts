@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Well known as the color of romance and tender love, pink candles can be used to evoke similar feelings in one&apos;s heart. This color symbolically represents affection, sweetness in words and acts, nurturing partnerships and soft emotions. Pink is also said to have healing effect on our senses. It stands for unconditional love, honor and commitment.</source>
-        <translation>Conocidas como el color del romance y del amor tierno, las velas de color rosa pueden despertar sentimientos parecidos en el corazón. Este color representa el afecto, la dulzura en las palabras y en los actos, las relaciones que se cuidan y las emociones suaves. También se dice que el rosa tiene un efecto sanador sobre los sentidos. Simboliza el amor incondicional, el honor y el compromiso.</translation>
+        <translation>El rosa es, como bien se sabe, el color del romance y del amor tierno, y sus velas pueden despertar sentimientos parecidos en el corazón. Este color representa el afecto, la dulzura en las palabras y en los actos, las relaciones que se cuidan y las emociones suaves. También se dice que el rosa tiene un efecto sanador sobre los sentidos. Simboliza el amor incondicional, el honor y el compromiso.</translation>
     </message>
     <message>
         <source>Red</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>If you want to broaden your social circle or want to enjoy a rocking time with friends, orange colored candles can help you a lot. The color signifies the fire of sun, vitality, good fortune, ambition and courage. If you want to invite prosperity, success in every sphere and get rid of negative thoughts, orange candles can do wonders for you.</source>
-        <translation>Si quieres ampliar tu círculo social o disfrutar de un rato estupendo con tus amigos, las velas de color naranja pueden ayudarte mucho. Este color simboliza el fuego del sol, la vitalidad, la buena fortuna, la ambición y el valor. Si quieres atraer la prosperidad y el éxito en todos los ámbitos y librarte de los pensamientos negativos, las velas naranjas pueden obrar maravillas.</translation>
+        <translation>Si quieres ampliar tu círculo social o disfrutar de un rato estupendo con tus amigos, las velas de color naranja pueden ayudarte mucho. Este color simboliza el fuego del sol, la vitalidad, la buena fortuna, la ambición y el valor. Si quieres atraer la prosperidad y el éxito en todos los ámbitos y librarte de los pensamientos negativos, las velas de este color pueden obrar maravillas.</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -1086,7 +1086,7 @@ Prueba &apos;lunara --help&apos; para más información.
     </message>
     <message>
         <source>The new moon is a good time for new ventures, initiating new projects, love and health.</source>
-        <translation>La luna nueva es un buen momento para emprender, iniciar proyectos nuevos, y para el amor y la salud.</translation>
+        <translation>La luna nueva es un buen momento para nuevas empresas, para iniciar proyectos y para el amor y la salud.</translation>
     </message>
     <message>
         <source>The waxing moon is a good time for developing work like power, success, health and partnerships.</source>
@@ -1341,7 +1341,7 @@ Prueba &apos;lunara --help&apos; para más información.
     </message>
     <message>
         <source>Give either a sign or a letter, not both.</source>
-        <translation>Indica un signo o una letra, no ambos.</translation>
+        <translation>Usa un signo (+ o −) o una letra, no ambos.</translation>
     </message>
     <message>
         <source>A latitude lies between 90° S and 90° N.</source>
@@ -1817,7 +1817,7 @@ Do you want to replace it?</source>
     <name>lunara::frmCandleMagickMain</name>
     <message>
         <source>Velmora Candle Magick displays the correspondence between different magick rituals and the colors of candles that should be used. Candle magick is very effective when the right candles are used for the right purposes. This needs to be repeated many times before your purpose is solved. Note that you do not harm to anyone.</source>
-        <translation>Magia con velas de Velmora muestra la correspondencia entre los rituales mágicos y los colores de vela que conviene usar. La magia con velas es muy eficaz cuando se usa la vela adecuada para cada propósito. Hay que repetirla muchas veces hasta lograr tu propósito. Y recuerda: no hagas daño a nadie.</translation>
+        <translation>Magia con velas de Velmora muestra la correspondencia entre los rituales mágicos y los colores de vela que conviene usar. La magia con velas es muy eficaz cuando se usa la vela adecuada para cada propósito. Hay que repetirla muchas veces hasta conseguir lo que buscas. Y recuerda: no hagas daño a nadie.</translation>
     </message>
     <message>
         <source>Select one of the following purposes and know which candle to use.</source>
@@ -1833,7 +1833,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Get Candle Magick Reading</source>
-        <translation>&amp;Ver la lectura de la vela</translation>
+        <translation>Ver la &amp;lectura de la vela</translation>
     </message>
     <message>
         <source>Candle Color</source>
@@ -2778,7 +2778,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>While any reminder is on, closing Lunara keeps it running in the tray to remind you; choose Quit in the tray icon&apos;s menu to end it.</source>
-        <translation>Mientras haya algún recordatorio activo, al cerrar Lunara sigue funcionando en la bandeja del sistema para avisarte; para cerrarlo del todo, elige Salir en el menú de su icono.</translation>
+        <translation>Mientras haya algún recordatorio activo, Lunara sigue funcionando en la bandeja del sistema aunque lo cierres, para avisarte; para cerrarlo del todo, elige Salir en el menú de su icono.</translation>
     </message>
     <message>
         <source>This desktop has no tray: Lunara reminds you while it runs. Started with your session it runs in the background; its File menu then offers &quot;Stop Reminders and Quit&quot;.</source>
