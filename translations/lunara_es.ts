@@ -1962,7 +1962,7 @@ Do you want to replace it?</source>
 <context>
     <name>lunara::frmLocation</name>
     <message>
-        <source>Degrees north and east are positive; 51뀨′N or 0뀇′W work too.</source>
+        <source>Degrees north and east are positive; 51°28′N or 0°07′W work too.</source>
         <translation>Los grados norte y este son positivos; también sirven 51°28′N o 0°07′O.</translation>
     </message>
     <message>
