@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>If you want to broaden your social circle or want to enjoy a rocking time with friends, orange colored candles can help you a lot. The color signifies the fire of sun, vitality, good fortune, ambition and courage. If you want to invite prosperity, success in every sphere and get rid of negative thoughts, orange candles can do wonders for you.</source>
-        <translation>Wenn du deinen Freundeskreis erweitern oder eine mitreißende Zeit mit Freunden genießen möchtest, können dir orangefarbene Kerzen sehr helfen. Die Farbe steht für das Feuer der Sonne, für Lebenskraft, Glück, Ehrgeiz und Mut. Wenn du Wohlstand und Erfolg in allen Lebensbereichen anziehen und negative Gedanken loswerden möchtest, können orangefarbene Kerzen wahre Wunder für dich wirken.</translation>
+        <translation>Wenn du deinen Freundeskreis erweitern oder eine ausgelassene Zeit mit Freunden genießen möchtest, können dir orangefarbene Kerzen sehr helfen. Die Farbe steht für das Feuer der Sonne, für Lebenskraft, Glück, Ehrgeiz und Mut. Wenn du Wohlstand und Erfolg in allen Lebensbereichen anziehen und negative Gedanken loswerden möchtest, können orangefarbene Kerzen wahre Wunder für dich wirken.</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>This color stands as the symbol of Mother Nature and induces growth, abundance and fertility. Whenever you feel that these aspect of your life needs to be emphasized, use a green candle for positive outcome. This color is also good for monetary gain, prosperity, finding a new job, reaping a rich harvest and acquiring wealth.</source>
-        <translation>Diese Farbe ist das Sinnbild von Mutter Natur und fördert Wachstum, Fülle und Fruchtbarkeit. Wann immer du spürst, dass diese Seiten deines Lebens gestärkt werden sollten, verwende eine grüne Kerze für einen guten Ausgang. Die Farbe hilft auch bei Geldangelegenheiten und Wohlstand, bei der Suche nach einer neuen Arbeitsstelle, für eine reiche Ernte und um zu Vermögen zu kommen.</translation>
+        <translation>Diese Farbe ist das Sinnbild von Mutter Natur und fördert Wachstum, Fülle und Fruchtbarkeit. Wann immer du spürst, dass diese Seiten deines Lebens gestärkt werden sollten, verwende eine grüne Kerze, damit sich alles zum Guten wendet. Die Farbe ist außerdem gut für Geldsegen und Wohlstand, für die Suche nach einer neuen Arbeitsstelle, für eine reiche Ernte und um zu Vermögen zu kommen.</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>The harmonious mixture of all colors, white candles can be used for any purpose. The major attributes associated with white color are purity, clarity of thought and mind, piousness, spiritual knowledge and enlightenment. White is also significant for being the symbol of truth and peace. White can cleanse all kinds of impurities and negative effects leaving a feeling of contentment and well-being.</source>
-        <translation>Weiß ist die harmonische Mischung aller Farben, deshalb lassen sich weiße Kerzen für jeden Zweck verwenden. Die wichtigsten Eigenschaften, die man mit Weiß verbindet, sind Reinheit, Klarheit von Gedanken und Geist, Frömmigkeit, spirituelles Wissen und Erleuchtung. Bedeutsam ist Weiß auch als Sinnbild für Wahrheit und Frieden. Weiß kann von Unreinheiten und negativen Einflüssen aller Art reinigen und hinterlässt ein Gefühl von Zufriedenheit und Wohlbefinden.</translation>
+        <translation>Weiß ist die harmonische Mischung aller Farben, deshalb lassen sich weiße Kerzen für jeden Zweck verwenden. Die wichtigsten Eigenschaften, die man mit Weiß verbindet, sind Reinheit, Klarheit von Gedanken und Geist, Frömmigkeit, spirituelles Wissen und Erleuchtung. Bedeutsam ist Weiß auch als Sinnbild für Wahrheit und Frieden. Weiß kann von Unreinheiten und negativen Einflüssen aller Art befreien und hinterlässt ein Gefühl von Zufriedenheit und Wohlbefinden.</translation>
     </message>
     <message>
         <source>Dark Pink</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>Brown colored candles are used to emphasize the earth element that bestows material gains, success in profession, wealth and prosperity in one&apos;s life. Brown is also attached to mental stability, great patience, firm determination, practical knowledge and tenacity. This color can be beneficial to increase concentration in studies, enhance learning power and telepathy.</source>
-        <translation>Braune Kerzen betonen das Element Erde, das materiellen Gewinn, beruflichen Erfolg, Reichtum und Wohlstand im Leben schenkt. Braun wird außerdem mit seelischer Stabilität, großer Geduld, fester Entschlossenheit, praktischem Wissen und Beharrlichkeit verbunden. Die Farbe kann helfen, die Konzentration beim Lernen zu steigern und Lernfähigkeit und Telepathie zu stärken.</translation>
+        <translation>Braune Kerzen betonen das Element Erde, das materiellen Gewinn, beruflichen Erfolg, Reichtum und Wohlstand im Leben schenkt. Braun wird außerdem mit seelischer Stabilität, großer Geduld, fester Entschlossenheit, praktischem Wissen und Beharrlichkeit verbunden. Die Farbe kann helfen, die Konzentration beim Lernen zu steigern sowie Lernfähigkeit und Telepathie zu stärken.</translation>
     </message>
     <message>
         <source>Silver</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>This color symbolizes compassion and selflessness. You can use this candle to evoke a sense of unconditional love and affection that a mother bestows on her kids. Burning this candle can inspire your mind and help you to get close to higher spiritual realization.  This soothing color can have a very calming effect on your heart and soul.</source>
-        <translation>Diese Farbe symbolisiert Mitgefühl und Selbstlosigkeit. Mit dieser Kerze kannst du ein Gefühl bedingungsloser Liebe und Zuneigung wecken, wie eine Mutter sie ihren Kindern schenkt. Eine Kerze in dieser Farbe kann deinen Geist beflügeln und dir helfen, höherer spiritueller Erkenntnis näherzukommen.  Diese sanfte Farbe kann sehr beruhigend auf Herz und Seele wirken.</translation>
+        <translation>Diese Farbe symbolisiert Mitgefühl und Selbstlosigkeit. Mit dieser Kerze kannst du ein Gefühl bedingungsloser Liebe und Zuneigung wecken, wie eine Mutter sie ihren Kindern schenkt. Eine Kerze in dieser Farbe kann deinen Geist beflügeln und dir helfen, höherer spiritueller Erkenntnis näherzukommen. Diese sanfte Farbe kann sehr beruhigend auf Herz und Seele wirken.</translation>
     </message>
     <message>
         <source>Passion</source>
@@ -1142,7 +1142,7 @@ Try &apos;lunara --help&apos; for more information.
     </message>
     <message>
         <source>You are influenced by outside changes. Good for spells which involve journey, negotiations and public involvement. You think of doing ten different things at the same time. Be more emotional than analytical.</source>
-        <translation>Veränderungen von außen beeinflussen dich. Gut für Zauber, bei denen es um Reisen, Verhandlungen und öffentliches Engagement geht. Du denkst daran, zehn verschiedene Dinge gleichzeitig zu tun. Sei eher gefühlvoll als analytisch.</translation>
+        <translation>Veränderungen von außen beeinflussen dich. Gut für Zauber, bei denen es um Reisen, Verhandlungen und öffentliches Engagement geht. Am liebsten würdest du zehn verschiedene Dinge auf einmal tun. Sei eher gefühlvoll als analytisch.</translation>
     </message>
     <message>
         <source>Moon In Cancer</source>
@@ -1154,7 +1154,7 @@ Try &apos;lunara --help&apos; for more information.
     </message>
     <message>
         <source>Family and home is your priority. Good for spells which involve family and friends. You are good at Magick without trying to hard. Try not to be overly emotional. Try to relax.</source>
-        <translation>Familie und Zuhause stehen für dich an erster Stelle. Gut für Zauber, bei denen es um Familie und Freunde geht. Magie gelingt dir, ohne dass du dich sehr anstrengen musst. Versuche, nicht übermäßig emotional zu sein. Versuche, dich zu entspannen.</translation>
+        <translation>Familie und Zuhause stehen für dich an erster Stelle. Gut für Zauber, bei denen es um Familie und Freunde geht. Magie gelingt dir, ohne dass du dich sehr anstrengen musst. Versuche, nicht übermäßig emotional zu sein, und entspanne dich.</translation>
     </message>
     <message>
         <source>Moon In Leo</source>
@@ -1166,7 +1166,7 @@ Try &apos;lunara --help&apos; for more information.
     </message>
     <message>
         <source>Pleasure and hobbies take the forefront. Good for spells which involve children, power, love. Be sure to follow the right directions. You have the right frame of mind. Be sure to put it to good use.</source>
-        <translation>Vergnügen und Hobbys stehen im Vordergrund. Gut für Zauber, bei denen es um Kinder, Macht und Liebe geht. Achte darauf, den richtigen Weg einzuschlagen. Du bist in der richtigen Verfassung. Nutze sie gut.</translation>
+        <translation>Vergnügen und Hobbys stehen im Vordergrund. Gut für Zauber, bei denen es um Kinder, Macht und Liebe geht. Achte darauf, den richtigen Weg einzuschlagen. Du bist in der richtigen Verfassung; nutze sie gut.</translation>
     </message>
     <message>
         <source>Moon In Virgo</source>
@@ -1178,7 +1178,7 @@ Try &apos;lunara --help&apos; for more information.
     </message>
     <message>
         <source>Minute details are taken care of. Good for spells which involve illnesses, confidence and career. Do not be nervous and insecure. There doesn&apos;t always have to be a second plan ready in case the first one fails. Believe in yourself.</source>
-        <translation>Auf die kleinsten Einzelheiten wird geachtet. Gut für Zauber, bei denen es um Krankheiten, Selbstvertrauen und Beruf geht. Sei nicht nervös und unsicher. Es muss nicht immer ein zweiter Plan bereitliegen, falls der erste scheitert. Glaube an dich.</translation>
+        <translation>Jetzt wird auch auf die kleinsten Einzelheiten geachtet. Gut für Zauber, bei denen es um Krankheiten, Selbstvertrauen und Beruf geht. Sei nicht nervös und unsicher. Es muss nicht immer ein zweiter Plan bereitliegen, falls der erste scheitert. Glaube an dich.</translation>
     </message>
     <message>
         <source>Moon In Libra</source>
@@ -1214,7 +1214,7 @@ Try &apos;lunara --help&apos; for more information.
     </message>
     <message>
         <source>Time to dream and move on. Good for spells which involve education and sports. You think with a positive mind. Just don&apos;t be hasty and forget the minute details.</source>
-        <translation>Zeit zum Träumen und zum Weitergehen. Gut für Zauber, bei denen es um Bildung und Sport geht. Du denkst positiv. Sei nur nicht vorschnell und vergiss die kleinen Einzelheiten nicht.</translation>
+        <translation>Zeit, zu träumen und nach vorn zu blicken. Gut für Zauber, bei denen es um Bildung und Sport geht. Du denkst positiv. Sei nur nicht vorschnell und vergiss die kleinen Einzelheiten nicht.</translation>
     </message>
     <message>
         <source>Moon In Capricorn</source>
@@ -1250,7 +1250,7 @@ Try &apos;lunara --help&apos; for more information.
     </message>
     <message>
         <source>A lot of inner development will occur with new understanding and experience. Good for spells which involve psychic capabilities and intuition. Improve your self-confidence. Do not try to do bad Magick.</source>
-        <translation>Mit neuen Einsichten und Erfahrungen geschieht viel innere Entwicklung. Gut für Zauber, bei denen es um übersinnliche Fähigkeiten und Intuition geht. Stärke dein Selbstvertrauen. Versuche dich nicht an schädlicher Magie.</translation>
+        <translation>Neue Einsichten und Erfahrungen bringen viel innere Entwicklung. Gut für Zauber, bei denen es um übersinnliche Fähigkeiten und Intuition geht. Stärke dein Selbstvertrauen. Versuche dich nicht an schädlicher Magie.</translation>
     </message>
     <message>
         <source>Magick related to the Fire element should be performed when the Moon is in any of the Fire Signs. This can include Magick related to strength, determination, new beginnings, children, power, love, education and sports.</source>
@@ -1817,7 +1817,7 @@ Möchtest du die Datei ersetzen?</translation>
     <name>lunara::frmCandleMagickMain</name>
     <message>
         <source>Velmora Candle Magick displays the correspondence between different magick rituals and the colors of candles that should be used. Candle magick is very effective when the right candles are used for the right purposes. This needs to be repeated many times before your purpose is solved. Note that you do not harm to anyone.</source>
-        <translation>Velmora Kerzenmagie zeigt, welche Kerzenfarben zu welchen magischen Ritualen gehören. Kerzenmagie wirkt sehr stark, wenn die richtigen Kerzen für die richtigen Zwecke verwendet werden. Oft muss ein Ritual viele Male wiederholt werden, bis dein Anliegen erfüllt ist. Achte darauf, niemandem zu schaden.</translation>
+        <translation>Velmora Kerzenmagie zeigt, welche Kerzenfarben zu welchen magischen Ritualen gehören. Kerzenmagie ist sehr wirkungsvoll, wenn die richtigen Kerzen für die richtigen Zwecke verwendet werden. Oft muss ein Ritual viele Male wiederholt werden, bis dein Anliegen erfüllt ist. Achte darauf, niemandem zu schaden.</translation>
     </message>
     <message>
         <source>Select one of the following purposes and know which candle to use.</source>
@@ -1912,7 +1912,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The &amp;Wheel of the Year&apos;s sabbats</source>
-        <translation>Die &amp;Sabbate des Jahreskreises</translation>
+        <translation>Die Sa&amp;bbate des Jahreskreises</translation>
     </message>
     <message>
         <source>Ecli&amp;pses, as seen from here</source>
@@ -1932,7 +1932,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation>&amp;Exportieren...</translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Cancel</source>
