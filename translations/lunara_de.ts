@@ -1962,7 +1962,7 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>lunara::frmLocation</name>
     <message>
-        <source>Degrees north and east are positive; 51뀨′N or 0뀇′W work too.</source>
+        <source>Degrees north and east are positive; 51°28′N or 0°07′W work too.</source>
         <translation>Grad Nord und Ost sind positiv; auch 51°28′N oder 0°07′W sind möglich.</translation>
     </message>
     <message>
