@@ -1,0 +1,369 @@
+// Every window in each language Lunara speaks, and in a pseudo-language 40 % longer than English:
+// no text left in English where the catalogue has a translation (with the pseudo-language: no
+// text the catalogue lacks), no text cut off by its control, nothing outside the window or the
+// screen. Run at 1280 x 800 and at 200 % on 2560 x 1600 (two registrations of this test).
+#include "calendar/calendar_window.h"
+#include "calendar/export_dialog.h"
+#include "calendar/year_window.h"
+#include "hours/hours_window.h"
+#include "kit/about_window.h"
+#include "place/location_dialog.h"
+#include "reminders/reminder_window.h"
+#include "reminders/reminders_dialog.h"
+#include "shell/launcher.h"
+#include "tests/support/launcher_session.h"
+#include "tests/support/windows.h"
+#include "kit/text.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QDomDocument>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QLibraryInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTranslator>
+#include <QTreeWidget>
+
+using namespace lunara;
+using namespace lunara::test;
+
+namespace {
+
+// What the catalogue of a language says: each source text and whether its translation differs.
+struct Catalogue {
+    QSet<QString> untranslatedIfSeen; // sources whose translation is another text
+};
+
+QString plain(QString text) { return withoutAccessKeys(text.replace(QLatin1String("&&"), QLatin1String("&"))); }
+
+Catalogue readCatalogue(const QString& path) {
+    Catalogue out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return out;
+    }
+    QDomDocument doc;
+    doc.setContent(&file);
+    const QDomNodeList messages = doc.elementsByTagName(QStringLiteral("message"));
+    for (int i = 0; i < messages.size(); ++i) {
+        const QDomElement m = messages.at(i).toElement();
+        const QString source = m.firstChildElement(QStringLiteral("source")).text();
+        const QDomElement translation = m.firstChildElement(QStringLiteral("translation"));
+        QString text = translation.text();
+        if (translation.firstChildElement(QStringLiteral("numerusform")).isElement()) {
+            text = translation.firstChildElement(QStringLiteral("numerusform")).text();
+        }
+        // Only texts a control shows whole: a pattern with a placeholder never appears as itself.
+        if (!source.contains(u'%') && plain(text) != plain(source)) {
+            out.untranslatedIfSeen.insert(plain(source));
+        }
+    }
+    return out;
+}
+
+QString rectText(const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+// Whether a control shows its text whole and lies within what holds it; empty when it does.
+QString fitProblem(QWidget* w) {
+    const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    QWidget* parent = w->parentWidget();
+    if (parent && parent->objectName() != QLatin1String("qt_scrollarea_viewport") &&
+        !parent->rect().contains(w->geometry()) && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))) {
+        return QStringLiteral("%1 lies outside %2: %3 in %4")
+            .arg(name, parent->objectName(), rectText(w->geometry()), rectText(parent->rect()));
+    }
+    const QFontMetrics fm(w->font());
+    const auto over = [&](const QString& text, int room, int needed) {
+        return QStringLiteral("%1 cuts off «%2»: %3 px needed, %4 there").arg(name, text).arg(needed).arg(room);
+    };
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text().isEmpty() || label->textFormat() == Qt::RichText) {
+            return {};
+        }
+        const QRect room = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, label->text());
+        if (need.width() > room.width() + 1) {
+            return over(label->text(), room.width(), need.width());
+        }
+        if (need.height() > room.height() + 1) {
+            return over(label->text(), room.height(), need.height()) + QStringLiteral(" (height)");
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        const QString text = withoutAccessKeys(button->text());
+        const QRect need = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignCenter, text);
+        if (need.width() + 6 > button->width()) {
+            return over(text, button->width(), need.width() + 6);
+        }
+        if (need.height() > button->height()) {
+            return over(text, button->height(), need.height()) + QStringLiteral(" (height)");
+        }
+    } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        if (w->sizeHint().width() > w->width() + 1) {
+            return over(withoutAccessKeys(static_cast<QAbstractButton*>(w)->text()), w->width(), w->sizeHint().width());
+        }
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        // The closed list shows its entry beside the arrow: every entry must fit it.
+        for (int i = 0; i < list->count(); ++i) {
+            const int needed = fm.horizontalAdvance(list->itemText(i)) + 26;
+            if (needed > list->width()) {
+                return over(list->itemText(i), list->width(), needed);
+            }
+        }
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        const int needed = fm.horizontalAdvance(withoutAccessKeys(group->title())) + 16;
+        if (!group->title().isEmpty() && needed > group->width()) {
+            return over(group->title(), group->width(), needed);
+        }
+    }
+    return {};
+}
+
+// A text a control shows, where it is and whether it must fit its control.
+struct Shown {
+    QWidget* widget;
+    QString text;
+    QString where;
+};
+
+} // namespace
+
+class TestTranslated : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyWindow_data();
+    void everyWindow();
+    void cleanup();
+
+private:
+    void open(const QString& window);
+    QList<QWidget*> windowsShown() const;
+    static QList<Shown> textsOf(QWidget* top);
+
+    QString language_;
+    std::unique_ptr<QTranslator> own_;
+    std::unique_ptr<QTranslator> qt_;
+    std::unique_ptr<LauncherSession> session_;
+    QPointer<QDialog> dialog_;
+    std::unique_ptr<frmReminder> reminder_;
+};
+
+void TestTranslated::initTestCase() {
+    language_ = qEnvironmentVariable("LUNARA_TEST_LANGUAGE");
+    QVERIFY2(!language_.isEmpty(), "LUNARA_TEST_LANGUAGE names the language");
+    own_ = std::make_unique<QTranslator>();
+    const QString file = language_ == QLatin1String("pseudo") ? QStringLiteral(LUNARA_PSEUDO_QM)
+                                                              : QStringLiteral(":/i18n/lunara_%1.qm").arg(language_);
+    QVERIFY2(own_->load(file), qPrintable(file));
+    QCoreApplication::installTranslator(own_.get());
+    qt_ = std::make_unique<QTranslator>();
+    if (qt_->load(QStringLiteral("qt_") + language_, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt_.get());
+    }
+}
+
+void TestTranslated::cleanup() {
+    delete dialog_;
+    reminder_.reset();
+    session_.reset();
+    flushDeletes();
+}
+
+void TestTranslated::everyWindow_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* w : {"launcher", "about", "candle selection", "candle result", "moon main", "moon phase",
+                          "moon sign", "moon element", "moon calendar", "location", "export", "magick hours",
+                          "the year", "reminders", "reminder window"}) {
+        QTest::newRow(w) << w;
+    }
+}
+
+void TestTranslated::open(const QString& window) {
+    session_ = std::make_unique<LauncherSession>(QDateTime(QDate(2026, 12, 24), QTime(9, 30)));
+    TestServices& services = session_->fixture.services;
+    services.zone = QTimeZone("Europe/Berlin");
+    // Dates in the same language's formats, as a user of that language has them (the pseudo-language
+    // keeps the British ones).
+    if (language_ != QLatin1String("pseudo")) {
+        QLocale::setDefault(QLocale(language_));
+    }
+    frmMDI* launcher = session_->launcher.get();
+    launcher->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    launcher->showMaximized();
+    if (window.startsWith(QLatin1String("candle"))) {
+        click(launcher->cmdSelectOption[0]);
+        if (window == QLatin1String("candle result")) {
+            click(launcher->candleWindow()->cmdReading);
+        }
+    } else if (window.startsWith(QLatin1String("moon ")) && window != QLatin1String("moon calendar")) {
+        click(launcher->cmdSelectOption[1]);
+        frmMoonMagickMain* main = launcher->moonMain();
+        if (window == QLatin1String("moon sign")) {
+            click(main->optZodiacalMoon);
+        } else if (window == QLatin1String("moon element")) {
+            click(main->optElementalMoon);
+        }
+        if (window != QLatin1String("moon main")) {
+            click(main->cmdCalculateMoonPhase);
+        }
+    } else if (window == QLatin1String("moon calendar") || window == QLatin1String("location") ||
+               window == QLatin1String("export")) {
+        launcher->showMoonCalendar();
+        QTRY_VERIFY(launcher->moonCalendar());
+        if (window == QLatin1String("location")) {
+            dialog_ = launcher->moonCalendar()->chooseLocation();
+        } else if (window == QLatin1String("export")) {
+            dialog_ = launcher->moonCalendar()->exportCalendar();
+        }
+    } else if (window == QLatin1String("magick hours")) {
+        launcher->showMagickHours();
+        QTRY_VERIFY(launcher->magickHours());
+    } else if (window == QLatin1String("the year")) {
+        launcher->showYear();
+        QTRY_VERIFY(launcher->yearWindow());
+    } else if (window == QLatin1String("about")) {
+        dialog_ = new frmAbout(launcher);
+        dialog_->show();
+    } else if (window == QLatin1String("reminders")) {
+        dialog_ = new frmReminders(services, true, launcher);
+        dialog_->show();
+    } else if (window == QLatin1String("reminder window")) {
+        reminder_ = std::make_unique<frmReminder>();
+        Reminder r;
+        r.summary = QCoreApplication::translate("EventWords", "Full moon in %1").arg(QStringLiteral("Cancer"));
+        r.body = QCoreApplication::translate("lunara::Reminders", "Late reminder");
+        r.day = QDate(2026, 12, 24);
+        reminder_->add(r);
+    }
+    if (dialog_) {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog_));
+    }
+    QTest::qWait(0);
+    flushDeletes();
+}
+
+QList<QWidget*> TestTranslated::windowsShown() const {
+    QList<QWidget*> out;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !qobject_cast<QMenu*>(w)) {
+            out << w;
+        }
+    }
+    return out;
+}
+
+QList<Shown> TestTranslated::textsOf(QWidget* top) {
+    QList<Shown> out;
+    const auto add = [&out](QWidget* w, const QString& text, const QString& what) {
+        if (!text.trimmed().isEmpty()) {
+            out.push_back({w, text, QStringLiteral("%1 %2").arg(w->objectName(), what)});
+        }
+    };
+    QList<QWidget*> all = top->findChildren<QWidget*>();
+    all.prepend(top);
+    for (QWidget* w : all) {
+        if (!w->isVisibleTo(top) && w != top) {
+            continue;
+        }
+        if (w->isWindow()) {
+            add(w, w->windowTitle(), QStringLiteral("title"));
+        }
+        add(w, w->toolTip(), QStringLiteral("tooltip"));
+        add(w, w->accessibleName(), QStringLiteral("accessible name"));
+        add(w, w->accessibleDescription(), QStringLiteral("accessible description"));
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            add(w, label->text(), QStringLiteral("text"));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            add(w, button->text(), QStringLiteral("text"));
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            add(w, group->title(), QStringLiteral("title"));
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
+                add(w, list->itemText(i), QStringLiteral("entry %1").arg(i));
+            }
+        } else if (auto* items = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < items->count(); ++i) {
+                add(w, items->item(i)->text(), QStringLiteral("item %1").arg(i));
+            }
+        } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+            for (int c = 0; c < tree->columnCount(); ++c) {
+                add(w, tree->headerItem()->text(c), QStringLiteral("heading %1").arg(c));
+            }
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                for (int c = 0; c < tree->columnCount(); ++c) {
+                    add(w, (*it)->text(c), QStringLiteral("cell"));
+                }
+            }
+        } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+            std::function<void(const QList<QAction*>&)> actions = [&](const QList<QAction*>& list) {
+                for (QAction* a : list) {
+                    if (a->isVisible() && !a->isSeparator()) {
+                        add(w, a->text(), QStringLiteral("menu %1").arg(a->objectName()));
+                        if (a->menu()) {
+                            actions(a->menu()->actions());
+                        }
+                    }
+                }
+            };
+            actions(bar->actions());
+        }
+    }
+    return out;
+}
+
+void TestTranslated::everyWindow() {
+    QFETCH(QString, window);
+    open(window);
+    const bool pseudo = language_ == QLatin1String("pseudo");
+    const Catalogue catalogue = pseudo ? Catalogue{} : readCatalogue(QStringLiteral(LUNARA_SOURCE_DIR
+                                                                                      "/translations/lunara_%1.ts")
+                                                                         .arg(language_));
+    // Names, numbers, dates, times and the program's own values are not translated.
+    static const QRegularExpression data(
+        QStringLiteral("^[\\d\\s.,:;/%°′″+\\-−–()]*$|^Lunara$|^Velmora$|^lunara|https?://|\\.pdf$|\\.ics$"));
+    static const QSet<QString> names{"Berlin", "Germany", "Europe/Berlin", "Cancer"};
+    QStringList untranslated;
+    QStringList cut;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    for (QWidget* top : windowsShown()) {
+        if (!screen.contains(top->frameGeometry()) && !screen.contains(top->geometry())) {
+            cut << QStringLiteral("%1 lies outside the screen: %2").arg(top->objectName(), rectText(top->geometry()));
+        }
+        for (const Shown& s : textsOf(top)) {
+            const QString text = plain(s.text);
+            if (data.match(text).hasMatch() || names.contains(text)) {
+                continue;
+            }
+            const bool english = pseudo ? !text.contains(u'[') : catalogue.untranslatedIfSeen.contains(text);
+            if (english) {
+                untranslated << QStringLiteral("%1: «%2»").arg(s.where, text);
+            }
+        }
+        QList<QWidget*> all = top->findChildren<QWidget*>();
+        for (QWidget* w : all) {
+            if (!w->isVisibleTo(top) || w->isWindow()) {
+                continue;
+            }
+            const QString problem = fitProblem(w);
+            if (!problem.isEmpty()) {
+                cut << problem;
+            }
+        }
+    }
+    untranslated.removeDuplicates();
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+}
+
+QTEST_MAIN(TestTranslated)
+#include "tst_translated.moc"
