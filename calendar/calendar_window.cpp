@@ -249,7 +249,7 @@ void frmMoonCalendar::Form_Load() {
     model->setToday(localDate(services.now(), services.timeZone()));
     usePlace(currentLocation(host().services()));
     for (std::size_t c = 0; c < lblWeekday.size(); ++c) {
-        lblWeekday[c]->setText(model->headerData(int(c), Qt::Horizontal, Qt::DisplayRole).toString());
+        setLabelText(lblWeekday[c], model->headerData(int(c), Qt::Horizontal, Qt::DisplayRole).toString());
         lblWeekday[c]->setAccessibleName(model->headerData(int(c), Qt::Horizontal, Qt::AccessibleTextRole).toString());
     }
     selectDate(model->today());

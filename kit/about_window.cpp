@@ -61,7 +61,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     Picture1->setPixmap(assetPixmap(QStringLiteral("icons/full-moon.png")));
     Picture1->setAccessibleName(tr("Full moon"));
-    lblHomePage->setText(tr("Click here to visit %1").arg(siteRoot()));
+    setLabelText(lblHomePage, tr("Click here to visit %1").arg(siteRoot()));
 
     onClick(lblHomePage, [] { GoToHomePage(); });
     onClick(lblCoBrand, [] { GoToFullBrandPage(); });

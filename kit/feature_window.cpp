@@ -57,7 +57,7 @@ void FeatureWindow::bringToFront(QWidget* page, std::initializer_list<QWidget*> 
 }
 
 void FeatureWindow::connectOfferLabels(QLabel* banner, QLabel* fullBrand, QLabel* coBrand) {
-    banner->setText(featureBannerText());
+    setLabelText(banner, featureBannerText());
     onClick(banner, [] { GoToHomePage(); });
     onClick(fullBrand, [] { GoToFullBrandPage(); });
     onClick(coBrand, [] { GoToCoBrandPage(); });

@@ -13,6 +13,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <stdexcept>
 
 namespace lunara {
@@ -21,6 +24,8 @@ namespace {
 
 constexpr const char* kAutoSizeProperty = "lunaraAutoSize";
 constexpr const char* kCentreProperty = "lunaraCentre";
+
+void fitText(QWidget* w);
 
 QWidget* create(const Control& c, QWidget* parent, const char* context) {
     QString text = c.text ? QCoreApplication::translate(context, c.text) : QString();
@@ -48,9 +53,13 @@ QWidget* create(const Control& c, QWidget* parent, const char* context) {
         button->setAccessibleName(withoutAccessKeys(text));
         return button;
     }
-    case Kind::ComboBox:
+    case Kind::ComboBox: {
         nameDropDownListsForScreenReaders();
-        return new QComboBox(parent);
+        auto* list = new QComboBox(parent);
+        // Its entries come later, from the window: each fills it, the longest must show whole.
+        QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, [list] { fitText(list); });
+        return list;
+    }
     case Kind::Option: {
         auto* option = new QRadioButton(text, parent);
         option->setAccessibleName(withoutAccessKeys(text));
@@ -74,38 +83,182 @@ QWidget* create(const Control& c, QWidget* parent, const char* context) {
     return new QWidget(parent);
 }
 
-// Captions were laid out for Verdana; where the font at hand is wider a fixed caption must still
-// show whole: a one-line label grows, a button caption breaks between words.
-void fitCaption(QWidget* w, const Control& c) {
-    if (!c.text || c.look.autoSize) {
-        return;
+constexpr const char* kPointsProperty = "lunaraPoints";
+// The smallest share of its drawn size a text may shrink to, to fit where a longer language put it.
+constexpr double kSmallestShare = 0.7;
+constexpr double kShrinkStep = 0.25;
+
+// The rectangle a text needs in a label of this width.
+QRect neededFor(const QLabel* label, int width) {
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return QFontMetrics(label->font()).boundingRect(QRect(0, 0, width, 100000), flags, label->text());
+}
+
+// The free room beside and below a control within its parent: up to the nearest sibling in the
+// way, or the parent's edge. Hidden siblings count too (a page shown later).
+QMargins roomAround(const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
+    if (!parent) {
+        return {};
     }
-    const QFontMetrics fm(w->font());
+    int left = 0;
+    int bottom = parent->height();
+    int right = parent->width();
+    const QRect r = w->geometry();
+    for (const QObject* o : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(o);
+        if (!sibling || sibling == w || sibling->isWindow()) {
+            continue;
+        }
+        const QRect g = sibling->geometry();
+        const bool sameRows = g.top() < r.bottom() && g.bottom() > r.top();
+        if (g.top() >= r.bottom() && g.left() < r.right() && g.right() > r.left()) {
+            bottom = std::min(bottom, g.top());
+        }
+        if (g.left() >= r.right() && sameRows) {
+            right = std::min(right, g.left());
+        }
+        if (g.right() <= r.left() && sameRows) {
+            left = std::max(left, g.right() + 1);
+        }
+    }
+    return {std::max(0, r.left() - left), 0, std::max(0, right - r.right() - 1), std::max(0, bottom - r.bottom() - 1)};
+}
+
+// Whether the control shows its whole text as it stands.
+bool textFits(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        // A label two lines high wraps its words: nothing to measure.
-        if (w->height() >= 2 * fm.height()) {
-            return;
-        }
-        const int need = fm.horizontalAdvance(label->text()) + 2;
-        if (need > w->width()) {
-            const int grow = need - w->width();
-            w->setGeometry(c.look.align == AlignCenter ? w->x() - grow / 2 : w->x(), w->y(), need, w->height());
-        }
-    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        const int room = w->width() - 12;
-        if (fm.horizontalAdvance(withoutAccessKeys(button->text())) <= room) {
-            return;
-        }
-        QStringList lines;
-        for (const QString& word : button->text().split(QLatin1Char(' '))) {
-            if (!lines.isEmpty() &&
-                fm.horizontalAdvance(withoutAccessKeys(lines.last() + QLatin1Char(' ') + word)) <= room) {
-                lines.last() += QLatin1Char(' ') + word;
-            } else {
-                lines += word;
+        const QRect room = label->contentsRect();
+        const QRect need = neededFor(label, room.width());
+        return need.width() <= room.width() && need.height() <= room.height();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect need =
+            QFontMetrics(button->font())
+                .boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignCenter, withoutAccessKeys(button->text()));
+        return need.width() <= room.width() && need.height() <= room.height();
+    }
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        return w->sizeHint().width() <= w->width() + 1;
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        // Its title runs along the top edge, inside the frame's corners.
+        return QFontMetrics(group->font()).horizontalAdvance(withoutAccessKeys(group->title())) + 16 <= group->width();
+    }
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int room =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        const QFontMetrics fm(list->font());
+        for (int i = 0; i < list->count(); ++i) {
+            if (fm.horizontalAdvance(list->itemText(i)) > room) {
+                return false;
             }
         }
-        button->setText(lines.join(QLatin1Char('\n')));
+    }
+    return true;
+}
+
+// Breaks a button's caption between words where it is wider than the button.
+void wrapCaption(QPushButton* button) {
+    const QFontMetrics fm(button->font());
+    const int room = button->width() - 12;
+    QString caption = button->text();
+    caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (fm.horizontalAdvance(withoutAccessKeys(caption)) <= room) {
+        button->setText(caption);
+        return;
+    }
+    QStringList lines;
+    for (const QString& word : caption.split(QLatin1Char(' '))) {
+        if (!lines.isEmpty() &&
+            fm.horizontalAdvance(withoutAccessKeys(lines.last() + QLatin1Char(' ') + word)) <= room) {
+            lines.last() += QLatin1Char(' ') + word;
+        } else {
+            lines += word;
+        }
+    }
+    button->setText(lines.join(QLatin1Char('\n')));
+}
+
+// Texts were laid out for Verdana and English; where the font at hand or a longer language needs
+// more room, a text first takes the free room beside and below its control (a one-line label
+// grows along its line, and wraps when its line is full; a button breaks between words), and only
+// then is drawn smaller, down to seven tenths of its size.
+void fitText(QWidget* w) {
+    auto* label = qobject_cast<QLabel*>(w);
+    auto* button = qobject_cast<QPushButton*>(w);
+    if (label && label->text().isEmpty()) {
+        return;
+    }
+    QFont font = w->font();
+    const QVariant drawn = w->property(kPointsProperty);
+    if (!drawn.isValid()) {
+        w->setProperty(kPointsProperty, font.pointSizeF());
+    } else if (font.pointSizeF() != drawn.toDouble()) {
+        font.setPointSizeF(drawn.toDouble()); // a new text starts again from the drawn size
+        w->setFont(font);
+    }
+    if (button) {
+        wrapCaption(button);
+    }
+    if (textFits(w)) {
+        return;
+    }
+    const QMargins room = roomAround(w);
+    if (label) {
+        const bool oneLine = !label->wordWrap() || label->height() < 2 * label->fontMetrics().height();
+        const QRect need = neededFor(label, label->contentsRect().width());
+        if (oneLine && need.width() > label->width()) {
+            // Along its line first: to the right, or both ways for a centred caption.
+            const int wanted = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
+            const bool centred = label->alignment() & Qt::AlignHCenter;
+            // A centred caption grows both ways; another to the right, then to the left.
+            const int right = std::min(wanted - label->width(), centred ? room.right() * 2 : room.right());
+            const int leftRoom = centred ? room.left() * 2 : room.left();
+            const int left = std::min(std::max(0, wanted - label->width() - right), leftRoom);
+            const int grow = std::max(0, right) + left;
+            if (grow > 0) {
+                const int x = centred ? label->x() - std::min(grow / 2, room.left()) : label->x() - left;
+                label->setGeometry(x, label->y(), label->width() + grow, label->height());
+            }
+            if (!textFits(label)) {
+                label->setWordWrap(true);
+            }
+        }
+        const int needHeight = neededFor(label, label->contentsRect().width()).height();
+        if (needHeight > label->contentsRect().height()) {
+            label->resize(label->width(),
+                          label->height() + std::min(needHeight - label->contentsRect().height(), room.bottom()));
+        }
+    } else if (!button && (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))) {
+        w->resize(std::min(w->sizeHint().width(), w->width() + room.right()), w->height());
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        // As wide as its longest entry needs, where the room beside it allows.
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+        }
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int frame =
+            list->width() -
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        list->resize(std::max(list->width(), std::min(widest + frame, list->width() + room.right())), list->height());
+    }
+    for (double points = drawn.isValid() ? drawn.toDouble() : font.pointSizeF();
+         !textFits(w) && points - kShrinkStep >= font.pointSizeF() * kSmallestShare;) {
+        points -= kShrinkStep;
+        QFont smaller = w->font();
+        smaller.setPointSizeF(points);
+        w->setFont(smaller);
+        if (button) {
+            wrapCaption(button);
+        }
     }
 }
 
@@ -142,7 +295,6 @@ Form::Form(QWidget* client, std::span<const Control> table, const char* context)
         w->setFont(verdana(c.look.points, c.look.bold, c.look.underline));
         applyColours(w, c.look);
         w->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
-        fitCaption(w, c);
         if (c.look.autoSize) {
             w->setProperty(kAutoSizeProperty, true);
             if (c.look.align == AlignCenter) {
@@ -156,6 +308,12 @@ Form::Form(QWidget* client, std::span<const Control> table, const char* context)
             w->setCursor(Qt::PointingHandCursor);
         }
         widgets_.insert(w->objectName(), w);
+    }
+    // Every control in place first: fitting a text looks at the room its neighbours leave.
+    for (const Control& c : table) {
+        if (c.text) {
+            fitText(widgets_.value(QString::fromLatin1(c.name)));
+        }
     }
 }
 
@@ -173,12 +331,22 @@ QWidget* Form::find(const QString& name, const QMetaObject& type) const {
 void setLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     if (!label->property(kAutoSizeProperty).toBool()) {
+        fitText(label);
         return;
     }
+    // Sized to its text on one line, unless the line would leave what holds it: then it wraps
+    // within it, as a fixed label does.
+    label->setWordWrap(false);
     label->adjustSize();
     const QVariant centre = label->property(kCentreProperty);
     if (centre.isValid()) {
         label->move(centre.toInt() - label->width() / 2, label->y());
+    }
+    const QWidget* parent = label->parentWidget();
+    if (parent && label->geometry().right() >= parent->width()) {
+        const int x = std::max(0, std::min(label->x(), parent->width() - label->width()));
+        label->setGeometry(x, label->y(), parent->width() - x - 1, label->height());
+        fitText(label);
     }
 }
 

@@ -45,7 +45,7 @@ constexpr Control kControls[] = {
 
 // A caption with an access key that moves to its field, and the field named after it.
 void caption(QLabel* label, QWidget* field, const QString& text) {
-    label->setText(text);
+    setLabelText(label, text);
     label->setBuddy(field);
     field->setAccessibleName(withoutAccessKeys(text).remove(u':'));
 }

@@ -69,7 +69,7 @@ frmReminders::frmReminders(Services& services, bool tray, QWidget* parent) : QDi
     lblTrayNote = new QLabel(this);
     lblTrayNote->setObjectName(QStringLiteral("lblTrayNote"));
     lblTrayNote->setWordWrap(true);
-    lblTrayNote->setText(
+    lblTrayNote->setText( // a layout's label: it wraps by itself
         tray
             ? tr("While any reminder is on, closing Lunara keeps it running in the tray to remind you; choose Quit in "
                  "the tray icon's menu to end it.")

@@ -114,7 +114,8 @@ void frmMDI::buildStrips() {
     central->setObjectName(QStringLiteral("client"));
     bindControls(Form(central, kControls, staticMetaObject.className()));
 
-    lblVelmoraBanner->setText(
+    setLabelText(
+        lblVelmoraBanner,
         tr("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit %1 Now").arg(siteHost()));
     Picture3->setPixmap(assetPixmap(QStringLiteral("icons/full-moon.png")));
     Picture3->setAccessibleName(tr("Full moon"));

@@ -15,9 +15,11 @@ KEEP = re.compile(r"(%\d|%n|&&|&.|<[^>]+>|\n)")
 def pseudo(text):
     body = "".join(part if KEEP.fullmatch(part) else "".join(ACCENTED.get(c, c) for c in part)
                    for part in KEEP.split(text) if part)
-    # 40 % longer than the source, brackets and padding included.
+    # 40 % longer than the source, brackets and padding included; the padding in words of five,
+    # so that it wraps as a longer language's words would.
     pad = max(1, (len(text) * 14 + 9) // 10 - len(body) - 3)
-    return "[" + body + " " + "~" * pad + "]"
+    padding = " ".join("~" * min(5, pad - i) for i in range(0, pad, 6))
+    return "[" + body + " " + padding + "]"
 
 
 tree = ET.parse(sys.argv[1])
@@ -32,7 +34,8 @@ for message in root.iter("message"):
     for form in list(translation):
         translation.remove(form)
     if message.get("numerus") == "yes":
-        ET.SubElement(translation, "numerusform").text = pseudo(source)
+        for _ in range(3):  # as many forms as any language has
+            ET.SubElement(translation, "numerusform").text = pseudo(source)
     else:
         translation.text = pseudo(source)
 tree.write(sys.argv[2], encoding="utf-8", xml_declaration=True)
