@@ -1833,7 +1833,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Get Candle Magick Reading</source>
-        <translation>&amp;Kerzenmagie-Deutung anzeigen</translation>
+        <translation>Kerzenmagie-Deutung an&amp;zeigen</translation>
     </message>
     <message>
         <source>Candle Color</source>

@@ -1853,7 +1853,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
+        <translation>V&amp;olver</translation>
     </message>
     <message>
         <source>Velmora Candle Magick</source>
@@ -2578,7 +2578,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
+        <translation>V&amp;olver</translation>
     </message>
     <message numerus="yes">
         <source>Moon picture: %n days, %1</source>

@@ -2160,7 +2160,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Location...</source>
-        <translation>&amp;Lieu...</translation>
+        <translation>Lie&amp;u...</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -2324,7 +2324,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Location...</source>
-        <translation>&amp;Lieu...</translation>
+        <translation>Lie&amp;u...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

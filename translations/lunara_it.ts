@@ -1833,7 +1833,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>&amp;Get Candle Magick Reading</source>
-        <translation>&amp;Consulta la magia delle candele</translation>
+        <translation>Co&amp;nsulta la magia delle candele</translation>
     </message>
     <message>
         <source>Candle Color</source>

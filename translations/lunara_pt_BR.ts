@@ -1853,7 +1853,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
+        <translation>Vol&amp;tar</translation>
     </message>
     <message>
         <source>Velmora Candle Magick</source>
@@ -2160,7 +2160,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>&amp;Location...</source>
-        <translation>&amp;Local...</translation>
+        <translation>Loca&amp;l...</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -2320,11 +2320,11 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>&amp;Southern</source>
-        <translation>&amp;Sul</translation>
+        <translation>Su&amp;l</translation>
     </message>
     <message>
         <source>&amp;Location...</source>
-        <translation>&amp;Local...</translation>
+        <translation>Lo&amp;cal...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -2578,7 +2578,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
+        <translation>Vol&amp;tar</translation>
     </message>
     <message numerus="yes">
         <source>Moon picture: %n days, %1</source>

@@ -2160,7 +2160,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Location...</source>
-        <translation>&amp;Место...</translation>
+        <translation>М&amp;есто...</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -2324,7 +2324,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Location...</source>
-        <translation>&amp;Место...</translation>
+        <translation>М&amp;есто...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -153,6 +154,78 @@ QString fitProblem(QWidget* w) {
     return {};
 }
 
+// The letter "&" marks in a caption, lower case; none for "&&" or no mark.
+QChar accessKey(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (caption[i + 1] != u'&' && !caption[i + 1].isSpace()) {
+                return caption[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
+
+// Where Alt and a letter reach two things: within a window its buttons, options, boxes, captions
+// that lead to a field and the menu bar's menus; within a menu, its items. Each clash is named by
+// the two controls' names, and those the English program has itself (the launcher's program
+// buttons beside a window's own, two Exit buttons) are no fault of a translation.
+QStringList clashingAccessKeys(QWidget* top) {
+    static const QSet<QString> english{"cmdMdiExit+cmdExit", "cmdSelectOption_0+optClassic",
+                                       "cmdSelectOption_1+optModern", "cmdSelectOption_1+cmdCalculateMoonPhase"};
+    QStringList out;
+    struct Key {
+        QChar letter;
+        QString name;
+        QString text;
+    };
+    const auto check = [&out](const QList<Key>& keys, const QString& where) {
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            for (qsizetype j = i + 1; j < keys.size(); ++j) {
+                const Key& a = keys[i];
+                const Key& b = keys[j];
+                if (a.letter.isNull() || a.letter != b.letter || english.contains(a.name + u'+' + b.name) ||
+                    english.contains(b.name + u'+' + a.name)) {
+                    continue;
+                }
+                out << QStringLiteral("%1: Alt+%2 for both %3 «%4» and %5 «%6»")
+                           .arg(where, a.letter, a.name, a.text, b.name, b.text);
+            }
+        }
+    };
+    QList<Key> window;
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(top) || w->window() != top) {
+            continue;
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            window.append({accessKey(button->text()), w->objectName(), button->text()});
+        } else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) {
+            window.append({accessKey(label->text()), w->objectName(), label->text()});
+        }
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(top)) {
+        for (QAction* a : main->menuBar()->actions()) {
+            if (!a->isVisible()) {
+                continue;
+            }
+            window.append({accessKey(a->text()), a->objectName(), a->text()});
+            if (a->menu()) {
+                QList<Key> items;
+                for (QAction* item : a->menu()->actions()) {
+                    if (item->isVisible() && !item->isSeparator()) {
+                        items.append({accessKey(item->text()), item->objectName(), item->text()});
+                    }
+                }
+                check(items, a->objectName());
+            }
+        }
+    }
+    check(window, top->objectName());
+    return out;
+}
+
 // A text a control shows, where it is and whether it must fit its control.
 struct Shown {
     QWidget* widget;
@@ -187,6 +260,9 @@ void TestTranslated::initTestCase() {
     language_ = qEnvironmentVariable("LUNARA_TEST_LANGUAGE");
     QVERIFY2(!language_.isEmpty(), "LUNARA_TEST_LANGUAGE names the language");
     own_ = std::make_unique<QTranslator>();
+    if (language_ == QLatin1String("en")) {
+        return; // the source: the layout and access keys every language starts from
+    }
     const QString file = language_ == QLatin1String("pseudo") ? QStringLiteral(LUNARA_PSEUDO_QM)
                                                               : QStringLiteral(":/i18n/lunara_%1.qm").arg(language_);
     QVERIFY2(own_->load(file), qPrintable(file));
@@ -219,7 +295,7 @@ void TestTranslated::open(const QString& window) {
     services.zone = QTimeZone("Europe/Berlin");
     // Dates in the same language's formats, as a user of that language has them (the pseudo-language
     // keeps the British ones).
-    if (language_ != QLatin1String("pseudo")) {
+    if (language_ != QLatin1String("pseudo") && language_ != QLatin1String("en")) {
         QLocale::setDefault(QLocale(language_));
     }
     frmMDI* launcher = session_->launcher.get();
@@ -350,6 +426,7 @@ void TestTranslated::everyWindow() {
     QFETCH(QString, window);
     open(window);
     const bool pseudo = language_ == QLatin1String("pseudo");
+    const bool source = language_ == QLatin1String("en");
     const Catalogue catalogue =
         pseudo ? Catalogue{}
                : readCatalogue(QStringLiteral(LUNARA_SOURCE_DIR "/translations/lunara_%1.ts").arg(language_));
@@ -385,8 +462,8 @@ void TestTranslated::everyWindow() {
             if (data.match(text).hasMatch() || names.contains(text) || (pseudo && dates.match(text).hasMatch())) {
                 continue;
             }
-            const bool english = pseudo ? !text.contains(u'[') : catalogue.untranslatedIfSeen.contains(text);
-            if (english) {
+            const bool left = pseudo ? !text.contains(u'[') : catalogue.untranslatedIfSeen.contains(text);
+            if (left) {
                 untranslated << QStringLiteral("%1: «%2»").arg(s.where, text);
             }
         }
@@ -400,6 +477,11 @@ void TestTranslated::everyWindow() {
                 cut << problem;
             }
         }
+    }
+    // Alt and a letter reach one thing in a window: its buttons and captions, and the menu bar's menus
+    // beside them; within each menu, one item.
+    for (QWidget* top : windowsShown()) {
+        cut << clashingAccessKeys(top);
     }
     untranslated.removeDuplicates();
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
