@@ -428,8 +428,8 @@ void TestTranslated::everyWindow() {
     const bool pseudo = language_ == QLatin1String("pseudo");
     const bool source = language_ == QLatin1String("en");
     const Catalogue catalogue =
-        pseudo ? Catalogue{}
-               : readCatalogue(QStringLiteral(LUNARA_SOURCE_DIR "/translations/lunara_%1.ts").arg(language_));
+        pseudo || source ? Catalogue{}
+                         : readCatalogue(QStringLiteral(LUNARA_SOURCE_DIR "/translations/lunara_%1.ts").arg(language_));
     // Names, numbers, dates, times and the program's own values are not translated.
     static const QRegularExpression data(
         QStringLiteral("^[\\d\\s.,:;/%°′″+\\-−–()]*$|^Lunara$|^Velmora$|^lunara|https?://|\\.pdf$|\\.ics$"));
