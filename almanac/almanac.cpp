@@ -4,7 +4,12 @@
 #include "sky/planets.h"
 
 #include <algorithm>
+#include <atomic>
+#include <bit>
 #include <cctype>
+#include <deque>
+#include <map>
+#include <mutex>
 #include <stdexcept>
 #include <utility>
 
@@ -114,29 +119,29 @@ std::string_view QuarterWords(sky::Quarter quarter) {
     return kWords[static_cast<std::size_t>(quarter)];
 }
 
-Almanac::Almanac(std::optional<Place> place, bool modernPlanets) : place_(place), modern_(modernPlanets) {}
+Almanac::Almanac(std::optional<Place> place, bool modernPlanets) : place_(place), modern_(modernPlanets) {
+    shareKept(
+        {Quarters, Ingresses, Voids, SunHorizon, MoonHorizon, Sabbats, Eclipses, Retrogrades, MoonNames, Supermoons});
+}
 
 void Almanac::setPlace(std::optional<Place> place) {
     if (place != place_) {
         place_ = place;
-        kept_[SunHorizon] = {};
-        kept_[MoonHorizon] = {};
-        kept_[Eclipses] = {};
+        shareKept({SunHorizon, MoonHorizon, Eclipses});
     }
 }
 
 void Almanac::setModernPlanets(bool modern) {
     if (modern != modern_) {
         modern_ = modern;
-        kept_[Voids] = {};
+        shareKept({Voids});
     }
 }
 
 void Almanac::setSouthern(bool southern) {
     if (southern != southern_) {
         southern_ = southern;
-        kept_[Sabbats] = {};
-        kept_[MoonNames] = {};
+        shareKept({Sabbats, MoonNames});
     }
 }
 
@@ -145,8 +150,63 @@ void Almanac::setDates(Dates dates) {
         return;
     }
     dates_ = std::move(dates);
-    kept_[Sabbats] = {};
-    kept_[MoonNames] = {};
+    shareKept({Sabbats, MoonNames});
+}
+
+namespace {
+std::atomic<int> generation{0};
+} // namespace
+
+void Almanac::ShareNothingWithEarlierOnes() { ++generation; }
+
+void Almanac::shareKept(std::initializer_list<Search> searches) {
+    // Kept events by search and by what that search depends on; an entry lives while an almanac
+    // uses it, and the few used last a while longer, for a window that is opened again.
+    static std::mutex mutex;
+    static std::map<std::string, std::weak_ptr<Kept>> shared;
+    static std::deque<std::shared_ptr<Kept>> recent;
+    static std::uint64_t ownDates = 0;
+    constexpr std::size_t kRecent = 24;
+    const std::lock_guard<std::mutex> hold(mutex);
+    std::erase_if(shared, [](const auto& entry) { return entry.second.expired(); });
+    for (const Search s : searches) {
+        std::string key = std::to_string(generation.load()) + '|' + std::to_string(int(s)) + '|';
+        switch (s) {
+        case Voids:
+            key += modern_ ? "modern" : "classic";
+            break;
+        case SunHorizon:
+        case MoonHorizon:
+        case Eclipses:
+            // The exact place, by its numbers' bits (formatting a double would also round it).
+            key += place_ ? std::to_string(std::bit_cast<std::uint64_t>(place_->latitude)) + ',' +
+                                std::to_string(std::bit_cast<std::uint64_t>(place_->longitude))
+                          : "nowhere";
+            break;
+        case Sabbats:
+        case MoonNames:
+            // Dates given without a name are this almanac's own; none given are everyone's.
+            key += southern_ ? "south|" : "north|";
+            if (!dates_.name.empty()) {
+                key += dates_.name;
+            } else if (dates_.dateOf || dates_.startOf) {
+                key += "own-" + std::to_string(++ownDates);
+            }
+            break;
+        default:
+            break; // the same for every place, zone and hemisphere
+        }
+        std::shared_ptr<Kept> kept = shared[key].lock();
+        if (!kept) {
+            kept = std::make_shared<Kept>();
+            shared[key] = kept;
+        }
+        kept_[static_cast<std::size_t>(s)] = kept;
+        recent.push_back(kept);
+        if (recent.size() > kRecent) {
+            recent.pop_front();
+        }
+    }
 }
 
 void Almanac::addSource(Source source) { sources_.push_back(std::move(source)); }
@@ -214,7 +274,7 @@ std::vector<Event> Almanac::search(Search what, std::int64_t from, std::int64_t 
 }
 
 const std::vector<Event>& Almanac::covered(Search what, std::int64_t from, std::int64_t to) const {
-    Kept& kept = kept_[static_cast<std::size_t>(what)];
+    Kept& kept = *kept_[static_cast<std::size_t>(what)];
     if (kept.valid && from >= kept.from && to <= kept.to) {
         return kept.events;
     }

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -168,6 +169,9 @@ public:
 
     // How many searches of the sky the almanac has made (for the checks of what it keeps).
     int searches() const { return searches_; }
+    // Almanacs made after this call share nothing with those made before (for the checks that
+    // compare what was kept with what a fresh almanac finds).
+    static void ShareNothingWithEarlierOnes();
 
 private:
     // One kind of search and the range it covers.
@@ -192,13 +196,17 @@ private:
     };
     const std::vector<Event>& covered(Search search, std::int64_t from, std::int64_t to) const;
     std::vector<Event> search(Search search, std::int64_t from, std::int64_t to) const;
+    // Points a search's kept events at those every almanac with the same settings for it shares.
+    void shareKept(std::initializer_list<Search> searches);
 
     std::optional<Place> place_;
     bool modern_ = false;
     bool southern_ = false;
     Dates dates_;
     std::vector<Source> sources_;
-    mutable std::array<Kept, kSearches> kept_;
+    // What each search found, shared with every almanac of the same place, zone, hemisphere and
+    // planets (as far as the search depends on them): windows and the reminders search once.
+    std::array<std::shared_ptr<Kept>, kSearches> kept_;
     mutable int searches_ = 0;
 };
 

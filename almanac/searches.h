@@ -5,6 +5,8 @@
 // order; the almanac keeps and sorts them.
 
 #include "almanac/almanac.h"
+#include "sky/eclipses.h"
+#include "sky/year.h"
 
 #include <cstdint>
 #include <string>
@@ -26,5 +28,14 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
 std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to);
 std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates);
 std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to);
+
+// The sky's slow year searches, each year found once in a process and kept for every almanac
+// (year_memo.cpp); the same results as the sky's own functions of these names, clamped to the
+// years those answer for.
+std::vector<sky::SunTurning> KeptTurningsBetween(std::int64_t from, std::int64_t to);
+std::vector<sky::Station> KeptStationsBetween(std::int64_t from, std::int64_t to);
+std::vector<sky::LunarApsis> KeptApsidesBetween(std::int64_t from, std::int64_t to);
+std::vector<sky::LunarEclipse> KeptLunarEclipsesBetween(std::int64_t from, std::int64_t to);
+std::vector<sky::SolarEclipse> KeptSolarEclipsesBetween(std::int64_t from, std::int64_t to);
 
 } // namespace lunara::almanac::detail

@@ -132,7 +132,7 @@ std::vector<Event> SabbatEvents(std::int64_t from, std::int64_t to, bool souther
     if (!clampToYears(a, b)) {
         return out;
     }
-    for (const sky::SunTurning& turning : sky::SunTurningsBetween(a, b)) {
+    for (const sky::SunTurning& turning : KeptTurningsBetween(a, b)) {
         const Sabbat& sabbat = kWheel[static_cast<std::size_t>(turning.longitude / 45)][southern ? 1 : 0];
         Event e;
         e.kind = Kind::Sabbat;
@@ -162,7 +162,7 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
     if (!clampToYears(from, to)) {
         return out;
     }
-    for (const sky::LunarEclipse& l : sky::LunarEclipsesBetween(from, to)) {
+    for (const sky::LunarEclipse& l : KeptLunarEclipsesBetween(from, to)) {
         EclipseFacts facts;
         facts.kind = l.kind;
         facts.magnitude = l.kind == sky::EclipseKind::Penumbral ? l.penumbralMagnitude : l.umbralMagnitude;
@@ -195,7 +195,7 @@ std::vector<Event> EclipseEvents(std::int64_t from, std::int64_t to, const std::
         }
         out.push_back(eclipseEvent(false, l.kind, l.greatest, std::move(facts)));
     }
-    for (const sky::SolarEclipse& s : sky::SolarEclipsesBetween(from, to)) {
+    for (const sky::SolarEclipse& s : KeptSolarEclipsesBetween(from, to)) {
         EclipseFacts facts;
         facts.solar = true;
         facts.kind = s.kind;
@@ -237,7 +237,7 @@ std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to) {
     }
     const std::int64_t a = std::max(from - kLongestRetrograde, sky::kFirstStationsUnix);
     const std::int64_t b = std::min(to + kLongestRetrograde, sky::kLastStationsUnix);
-    const std::vector<sky::Station> stations = sky::StationsBetween(a, b);
+    const std::vector<sky::Station> stations = KeptStationsBetween(a, b);
     for (auto s = stations.begin(); s != stations.end(); ++s) {
         if (!s->retrograde) {
             continue;
@@ -292,7 +292,7 @@ std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool south
     std::int64_t a = from - 45 * kDay;
     std::int64_t b = to + 20 * kDay;
     if (clampToYears(a, b)) {
-        for (const sky::SunTurning& turning : sky::SunTurningsBetween(a, b)) {
+        for (const sky::SunTurning& turning : KeptTurningsBetween(a, b)) {
             if (turning.longitude != (southern ? 0 : 180)) {
                 continue;
             }
@@ -353,7 +353,7 @@ std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to) {
     if (!clampToYears(a, b)) {
         return out;
     }
-    const std::vector<sky::LunarApsis> apsides = sky::LunarApsidesBetween(a, b);
+    const std::vector<sky::LunarApsis> apsides = KeptApsidesBetween(a, b);
     for (const sky::PhaseEvent& p : sky::PhaseEventsBetween(std::max(from, a), std::min(to, b))) {
         if (p.quarter != sky::Quarter::Full && p.quarter != sky::Quarter::New) {
             continue;

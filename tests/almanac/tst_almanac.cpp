@@ -1,10 +1,12 @@
 // The almanac against the sky it reads: the same events, words and identities, the same days, in
 // any split of a range and from what it keeps.
 #include "almanac/almanac.h"
+#include "almanac/searches.h"
 #include "sky/planets.h"
 
 #include <QtTest>
 #include <algorithm>
+#include <tuple>
 
 using namespace lunara;
 using namespace lunara::almanac;
@@ -36,6 +38,8 @@ private slots:
     void whatIsKeptIsNotSearchedAgain();
     void keptAndFreshAlmanacsAgree_data();
     void keptAndFreshAlmanacsAgree();
+    void theYearsKeptAreTheSkys_data();
+    void theYearsKeptAreTheSkys();
     void identitiesNameWhatTheEventIs();
 };
 
@@ -162,11 +166,20 @@ void TestAlmanac::aDayThatStartsAtAnIngressHasIt() {
 }
 
 void TestAlmanac::whatIsKeptIsNotSearchedAgain() {
+    Almanac::ShareNothingWithEarlierOnes();
     Almanac almanac(kBerlin, false);
     const Kinds all = Kinds::all();
     almanac.events(kDecember2026, kJanuary2027, all);
     const int month = almanac.searches();
     QCOMPARE(month, 10); // quarters, ingresses, void, the sun's and the moon's horizon, and the year's five
+    // Another almanac of the same place, zone, hemisphere and planets (another window, the
+    // reminders) finds it all kept; one of another place searches only what the place changes.
+    Almanac again(kBerlin, false);
+    again.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(again.searches(), 0);
+    Almanac elsewhere(Place{-33.87, 151.21}, false);
+    elsewhere.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(elsewhere.searches(), 3); // the sun's and the moon's horizon, the eclipses seen
     // Any day of the month, and the days next to it, come from what is kept.
     for (std::int64_t day = kDecember2026 - 7 * kDay; day < kJanuary2027 + 7 * kDay; day += kDay) {
         almanac.events(day, day + kDay, all);
@@ -183,7 +196,7 @@ void TestAlmanac::whatIsKeptIsNotSearchedAgain() {
     almanac.setSouthern(true);
     almanac.events(kDecember2026, kJanuary2027, all);
     QCOMPARE(almanac.searches(), 2 * month + 3);
-    // Dates of the same name given again keep them; dates of another name, or of none, do not.
+    // Dates of the same name given again keep them; dates of another name do not.
     const auto named = [](std::string name) { return Dates{nullptr, nullptr, std::move(name)}; };
     almanac.setDates(named("Europe/Berlin"));
     almanac.events(kDecember2026, kJanuary2027, all);
@@ -194,10 +207,13 @@ void TestAlmanac::whatIsKeptIsNotSearchedAgain() {
     almanac.setDates(named("Australia/Sydney"));
     almanac.events(kDecember2026, kJanuary2027, all);
     QCOMPARE(almanac.searches(), 2 * month + 7);
-    almanac.setDates(named(""));
-    almanac.setDates(named(""));
+    // Dates of no name but their own rule cannot be told from others: searched each time.
+    const auto unnamed = [] { return Dates{[](std::int64_t t) { return UtcDateNumber(t); }, nullptr, ""}; };
+    almanac.setDates(unnamed());
     almanac.events(kDecember2026, kJanuary2027, all);
-    QCOMPARE(almanac.searches(), 2 * month + 9);
+    almanac.setDates(unnamed());
+    almanac.events(kDecember2026, kJanuary2027, all);
+    QCOMPARE(almanac.searches(), 2 * month + 11);
 }
 
 // What an almanac kept from earlier ranges, joined at their seams, is what a fresh one finds.
@@ -215,13 +231,59 @@ void TestAlmanac::keptAndFreshAlmanacsAgree() {
     QFETCH(std::int64_t, before);
     QFETCH(std::int64_t, from);
     QFETCH(std::int64_t, to);
+    Almanac::ShareNothingWithEarlierOnes();
     Almanac kept(kBerlin, true);
     kept.events(before, before + 31 * kDay, Kinds::all());
     const std::vector<Event> joined = kept.events(from, to, Kinds::all());
+    Almanac::ShareNothingWithEarlierOnes();
     const std::vector<Event> fresh = Almanac(kBerlin, true).events(from, to, Kinds::all());
     QCOMPARE(joined.size(), fresh.size());
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         QVERIFY2(joined[i] == fresh[i], fresh[i].id.c_str());
+    }
+}
+
+void TestAlmanac::theYearsKeptAreTheSkys_data() {
+    QTest::addColumn<std::int64_t>("from");
+    QTest::addColumn<std::int64_t>("to");
+    // Across new years, over several years, and at the ends of what the sky answers for.
+    QTest::newRow("around a new year") << kDecember2026 - 40 * kDay << kJanuary2027 + 40 * kDay;
+    QTest::newRow("three years") << std::int64_t{1577836800} << std::int64_t{1672531200};
+    QTest::newRow("a day") << kDecember2026 + 20 * kDay << kDecember2026 + 21 * kDay;
+    QTest::newRow("the first years") << sky::kFirstYearsUnix << std::int64_t{-2146003200};
+    QTest::newRow("the last years") << std::int64_t{2524608000} << sky::kLastYearsUnix;
+}
+
+void TestAlmanac::theYearsKeptAreTheSkys() {
+    // The years every almanac shares give what the sky's own searches give for any range.
+    QFETCH(std::int64_t, from);
+    QFETCH(std::int64_t, to);
+    // Field by field: the structures have padding a byte comparison would read.
+    const auto same = [](const auto& kept, const auto& sky, const auto& fields, const char* what) {
+        QVERIFY2(kept.size() == sky.size(), what);
+        for (std::size_t i = 0; i < sky.size(); ++i) {
+            QVERIFY2(fields(kept[i]) == fields(sky[i]), what);
+        }
+    };
+    const auto turning = [](const sky::SunTurning& t) { return std::tie(t.longitude, t.unixSeconds); };
+    const auto apsis = [](const sky::LunarApsis& a) { return std::tie(a.perigee, a.unixSeconds, a.distanceKm); };
+    const auto lunar = [](const sky::LunarEclipse& e) {
+        return std::tie(e.greatest, e.kind, e.umbralMagnitude, e.penumbralStart, e.partialStart, e.totalStart,
+                        e.totalEnd, e.partialEnd, e.penumbralEnd);
+    };
+    const auto station = [](const sky::Station& s) { return std::tie(s.planet, s.retrograde, s.unixSeconds); };
+    same(detail::KeptTurningsBetween(from, to), sky::SunTurningsBetween(from, to), turning, "turning points");
+    same(detail::KeptApsidesBetween(from, to), sky::LunarApsidesBetween(from, to), apsis, "apsides");
+    same(detail::KeptLunarEclipsesBetween(from, to), sky::LunarEclipsesBetween(from, to), lunar, "lunar eclipses");
+    const std::int64_t a = std::max(from, sky::kFirstStationsUnix);
+    const std::int64_t b = std::min(to, sky::kLastStationsUnix);
+    same(detail::KeptStationsBetween(from, to), sky::StationsBetween(a, b), station, "stations");
+    const std::vector<sky::SolarEclipse> kept = detail::KeptSolarEclipsesBetween(from, to);
+    const std::vector<sky::SolarEclipse> direct = sky::SolarEclipsesBetween(from, to);
+    QCOMPARE(kept.size(), direct.size());
+    for (std::size_t i = 0; i < direct.size(); ++i) {
+        QCOMPARE(kept[i].greatest, direct[i].greatest);
+        QCOMPARE(kept[i].kind, direct[i].kind);
     }
 }
 

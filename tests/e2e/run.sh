@@ -462,6 +462,33 @@ no_display() {
     env -u DISPLAY "$LUNARA" --help | grep -q "^Usage: lunara" || fail "--help"
 }
 
+# The real program in a language (language_de, language_ru, language_pt_BR): read from outside over
+# AT-SPI, with a reminder on the desktop's own notification daemon, all in that language.
+language() {
+    local code=$1 catalogue=$2
+    start_session_bus
+    mkdir -p "$XDG_CONFIG_HOME/dunst"
+    printf '[urgency_normal]\ntimeout = 0\n' >"$XDG_CONFIG_HOME/dunst/dunstrc"
+    dunst >>"$E2E_TMP/desktop.log" 2>&1 &
+    eventually "dunstctl count displayed >/dev/null 2>&1" || fail "the notification daemon did not start"
+    mkdir -p "$(dirname "$SETTINGS")"
+    printf '[Reminders]\nIngress=4320\nShownUntil=%s\n' "$(($(date +%s) - 3 * 86400))" >"$SETTINGS"
+    LANG="$code.UTF-8" LANGUAGE='' LC_ALL='' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
+        "$LUNARA" >>"$E2E_TMP/lunara.log" 2>&1 &
+    local app=$!
+    E2E_PIDS+=("$app")
+    local checker ts
+    checker="$(dirname "${BASH_SOURCE[0]}")/check_language.py"
+    ts="$(dirname "${BASH_SOURCE[0]}")/../../translations/lunara_$catalogue.ts"
+    wait_window "$(/usr/bin/python3 "$checker" "$ts" --title)" >/dev/null
+    /usr/bin/python3 "$checker" "$ts" "$app" ||
+        { shot; fail "Lunara did not read in $code"; }
+    settled_shot "language-$catalogue"
+}
+language_de() { language de_DE de; }
+language_ru() { language ru_RU ru; }
+language_pt_BR() { language pt_BR pt_BR; }
+
 start_x "$DISPLAY_NUMBER"
 "$SCENARIO"
 echo "1 passed, 0 failed"
