@@ -4,12 +4,10 @@
 #include "sky/planets.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cctype>
 #include <deque>
 #include <map>
-#include <mutex>
 #include <stdexcept>
 #include <utility>
 
@@ -154,23 +152,22 @@ void Almanac::setDates(Dates dates) {
 }
 
 namespace {
-std::atomic<int> generation{0};
+int generation = 0;
 } // namespace
 
 void Almanac::ShareNothingWithEarlierOnes() { ++generation; }
 
 void Almanac::shareKept(std::initializer_list<Search> searches) {
     // Kept events by search and by what that search depends on; an entry lives while an almanac
-    // uses it, and the few used last a while longer, for a window that is opened again.
-    static std::mutex mutex;
+    // uses it, and the few used last a while longer, for a window that is opened again. Almanacs
+    // live in the program's one thread (the windows' and the reminders'), so nothing is locked.
     static std::map<std::string, std::weak_ptr<Kept>> shared;
     static std::deque<std::shared_ptr<Kept>> recent;
     static std::uint64_t ownDates = 0;
     constexpr std::size_t kRecent = 24;
-    const std::lock_guard<std::mutex> hold(mutex);
     std::erase_if(shared, [](const auto& entry) { return entry.second.expired(); });
     for (const Search s : searches) {
-        std::string key = std::to_string(generation.load()) + '|' + std::to_string(int(s)) + '|';
+        std::string key = std::to_string(generation) + '|' + std::to_string(int(s)) + '|';
         switch (s) {
         case Voids:
             key += modern_ ? "modern" : "classic";

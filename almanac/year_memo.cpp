@@ -3,13 +3,13 @@
 // depend on the place, the zone or anything a user chooses, so every almanac and every window
 // shares them. A calendar's Page Down, Moon Magick's line of the day and The Year each ask for a
 // few days or a year at most; without this each asked the sky again for about a year of stations.
+// Like the almanacs, they are used from the program's one thread.
 #include "almanac/searches.h"
 #include "sky/eclipses.h"
 #include "sky/year.h"
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 
 namespace lunara::almanac::detail {
 
@@ -39,7 +39,6 @@ public:
         if (from >= to) {
             return out;
         }
-        const std::lock_guard<std::mutex> hold(mutex_);
         for (std::int64_t y = yearOf(from); y <= yearOf(to - 1); ++y) {
             const std::vector<T>& found = year(y);
             for (const T& x : found) {
@@ -68,7 +67,6 @@ private:
     Search search_;
     std::int64_t first_;
     std::int64_t last_;
-    std::mutex mutex_;
     std::map<std::int64_t, std::vector<T>> years_;
 };
 
