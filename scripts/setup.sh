@@ -10,6 +10,8 @@ LUNARA_NEEDS=(
     "cmake cmd:cmake"
     "g++ cmd:g++"
     "make cmd:make"
+    "ninja-build cmd:ninja"
+    "lld file:/usr/bin/ld.lld"
     "qt6-base-dev file:/usr/lib/*/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake"
     "libx11-dev file:/usr/include/X11/Xlib.h"
     "libxdamage-dev file:/usr/include/X11/extensions/Xdamage.h"
@@ -101,6 +103,11 @@ lunara_install_missing() {
 lunara_build() {
     local preset=$1
     shift
+    # Ninja where it is installed and the build folder is new (one made with make stays with make):
+    # it keeps both cores busy through the build's last steps.
+    if command -v ninja >/dev/null && ! [ -e "$LUNARA_ROOT/build/$preset/CMakeCache.txt" ]; then
+        CMAKE_GENERATOR=Ninja cmake --preset "$preset" -S "$LUNARA_ROOT" >/dev/null
+    fi
     cmake --preset "$preset" -S "$LUNARA_ROOT" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)" "$@"
 }

@@ -32,4 +32,17 @@ done
 pdftoppm -png -r 50 "$pdf" "$dir/year-2026"
 pdfinfo "$dir/december-2026-a4.pdf" | grep -q "(A4)" || { echo "the A4 page is not A4"; exit 1; }
 pdfinfo "$dir/december-2026-letter.pdf" | grep -q "(letter)" || { echo "the Letter page is not Letter"; exit 1; }
+# In Russian: Cyrillic words and dates, from fonts the file carries (a reader without them shows boxes).
+pdf="$dir/december-2026-ru.pdf"
+PDF_LANGUAGE=ru "$writer" "$pdf" a4
+text=$(pdftotext -layout "$pdf" - | tr -s ' ')
+for want in "декабр[ья] 2026" "Новолуние" "Полнолуние" "Стрелец"; do
+    grep -qiE "$want" <<<"$text" || { echo "ru: missing \"$want\""; exit 1; }
+done
+fonts=$(pdffonts "$pdf" | tail -n +3)
+[ -n "$fonts" ] || { echo "ru: no fonts in the file"; exit 1; }
+if awk '{ if ($(NF-4) != "yes") bad = 1 } END { exit !bad }' <<<"$fonts"; then
+    echo "ru: a font is not embedded:"; echo "$fonts"; exit 1
+fi
+pdftoppm -png -r 50 -singlefile "$pdf" "$dir/december-2026-ru"
 echo "pdf: one page each, A4 and Letter, text and pictures in $dir"

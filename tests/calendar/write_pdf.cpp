@@ -1,5 +1,6 @@
 // Saves December 2026 at Berlin as a PDF page, or with "year" the year 2026 there, for
-// tests/calendar/check_pdf.sh to read back as text and as a picture.
+// tests/calendar/check_pdf.sh to read back as text and as a picture; in the language and formats
+// of PDF_LANGUAGE ("ru") when it is set.
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_print.h"
 #include "calendar/year_window.h"
@@ -8,11 +9,22 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 3 && argc != 4) {
         return 2;
+    }
+    QTranslator catalogue;
+    const QString language = qEnvironmentVariable("PDF_LANGUAGE");
+    if (!language.isEmpty()) {
+        if (!catalogue.load(QStringLiteral(":/i18n/lunara_") + language)) {
+            return 2;
+        }
+        QCoreApplication::installTranslator(&catalogue);
+        QLocale::setDefault(QLocale(language));
     }
     lunara::MoonMonthModel model;
     model.setTimeZone(QTimeZone("Europe/Berlin"));

@@ -11,6 +11,7 @@ Usage: check_language.py CATALOGUE.ts LUNARA_PID
        check_language.py CATALOGUE.ts --title
 """
 import json
+import os
 import re
 import subprocess
 import sys
@@ -155,6 +156,16 @@ menu_item(tr("lunara::frmCandleMagickMain", "&File"), tr("lunara::frmCandleMagic
 menu_item(tr("lunara::frmMDI", "&File"), tr("lunara::frmMDI", "Moon &Calendar"))
 named(tr("lunara::frmMoonCalendar", "Days of the month"))
 named(tr("lunara::frmMoonCalendar", "Previous month"), BUTTONS)
+if os.environ.get("CALENDAR_SHOT"):
+    # For the README: the calendar in the language, once the screen has settled.
+    def settled():
+        subprocess.run(["import", "-window", "root", os.environ["CALENDAR_SHOT"] + ".new.png"], check=True)
+        same = os.path.exists(os.environ["CALENDAR_SHOT"]) and subprocess.run(
+            ["compare", "-metric", "AE", os.environ["CALENDAR_SHOT"], os.environ["CALENDAR_SHOT"] + ".new.png",
+             "null:"], capture_output=True).returncode == 0
+        os.replace(os.environ["CALENDAR_SHOT"] + ".new.png", os.environ["CALENDAR_SHOT"])
+        return same
+    eventually(settled, "a settled screen")
 menu_item(tr("lunara::frmMoonCalendar", "&File"), tr("lunara::frmMoonCalendar", "The &Year"))
 named(tr("lunara::frmYear", "The year's events"))
 named(tr("lunara::frmYear", "Previous year"), BUTTONS)
