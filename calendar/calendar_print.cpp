@@ -9,6 +9,7 @@
 #include "kit/text.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -68,6 +69,20 @@ void drawMoon(QPainter& p, const QPointF& centre, double r, double fraction, boo
     p.setBrush(QColor(0xF2, 0xEE, 0xD8));
     p.drawPath(lit);
     p.restore();
+}
+
+// One line of text within its column: drawn smaller where a longer language needs more room than
+// the column has (down to seven tenths), and only then cut short with an ellipsis, never past the
+// column into the next one or off the page.
+void drawLine(QPainter& p, const QRectF& box, const QString& text, double pixels, bool bold = false) {
+    QFont font = fontOf(pixels, bold);
+    const double wide = QFontMetricsF(font, p.device()).horizontalAdvance(text);
+    if (wide > box.width()) {
+        font.setPixelSize(std::max(1, int(pixels * std::max(0.7, box.width() / wide))));
+    }
+    p.setFont(font);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetricsF(font, p.device()).elidedText(text, Qt::ElideRight, box.width()));
 }
 
 } // namespace
@@ -238,26 +253,23 @@ void PaintMonth(QPainter& p, const QRectF& area, const PrintedMonth& month) {
     const double line = layout.line;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const double cx = layout.lists.left() + double(c) * colWidth;
-        p.setFont(fontOf(w * 0.017, true));
-        p.drawText(QRectF(cx, layout.lists.top(), colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, columns[c].first);
-        p.setFont(fontOf(w * 0.0145));
+        // A little room between the columns.
+        const double room = colWidth - w * 0.01;
+        drawLine(p, QRectF(cx, layout.lists.top(), room, line), columns[c].first, w * 0.017, true);
         double ly = layout.lists.top() + line * 1.3;
         for (const QString& text : columns[c].second) {
-            p.drawText(QRectF(cx, ly, colWidth, line), Qt::AlignLeft | Qt::AlignVCenter, text);
+            drawLine(p, QRectF(cx, ly, room, line), text, w * 0.0145);
             ly += line;
         }
     }
     if (!year.isEmpty()) {
         // Longer lines: one list across the page.
         double ly = layout.lists.top() + line * (1.3 + double(lines) + 0.7);
-        p.setFont(fontOf(w * 0.017, true));
-        p.drawText(QRectF(layout.lists.left(), ly, layout.lists.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                   MonthPrint::tr("The year"));
-        p.setFont(fontOf(w * 0.0145));
+        drawLine(p, QRectF(layout.lists.left(), ly, layout.lists.width(), line), MonthPrint::tr("The year"), w * 0.017,
+                 true);
         for (const QString& text : year) {
             ly += line;
-            p.drawText(QRectF(layout.lists.left(), ly + line * 0.3, layout.lists.width(), line),
-                       Qt::AlignLeft | Qt::AlignVCenter, text);
+            drawLine(p, QRectF(layout.lists.left(), ly + line * 0.3, layout.lists.width(), line), text, w * 0.0145);
         }
     }
     p.restore();

@@ -36,9 +36,23 @@ pdfinfo "$dir/december-2026-letter.pdf" | grep -q "(letter)" || { echo "the Lett
 pdf="$dir/december-2026-ru.pdf"
 PDF_LANGUAGE=ru "$writer" "$pdf" a4
 text=$(pdftotext -layout "$pdf" - | tr -s ' ')
-for want in "декабр[ья] 2026" "Новолуние" "Полнолуние" "Стрелец"; do
+# Each column's heading whole within its column, however long in the language.
+for want in "декабр[ья] 2026" "Новолуние" "Полнолуние" "Стрелец" "Луна без курса \\(классические планеты\\)"; do
     grep -qiE "$want" <<<"$text" || { echo "ru: missing \"$want\""; exit 1; }
 done
+# The last column's heading whole and within the page's margins (a longer language must not push
+# it past them, where a printer cuts it off).
+pdftotext -bbox "$pdf" - | python3 -c '
+import re, sys
+html = sys.stdin.read()
+width = float(re.search(r"<page width=\"([\d.]+)\"", html).group(1))
+found = re.findall(r"xMin=\"([\d.]+)\"[^>]*xMax=\"([\d.]+)\"[^>]*>([^<]*)<", html)
+words = {w: float(right) for left, right, w in found}
+# The right margin is as wide as the left one, where the leftmost word starts.
+edge = width - min(float(left) for left, right, w in found)
+for want in sys.argv[1:]:
+    if want not in words or words[want] > edge + 0.5:
+        sys.exit("ru: not within the margins: " + want)' "(классические" "планеты)"
 fonts=$(pdffonts "$pdf" | tail -n +3)
 [ -n "$fonts" ] || { echo "ru: no fonts in the file"; exit 1; }
 if awk '{ if ($(NF-4) != "yes") bad = 1 } END { exit !bad }' <<<"$fonts"; then

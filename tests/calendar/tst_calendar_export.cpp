@@ -15,6 +15,7 @@ class TestCalendarExport : public QObject {
 private slots:
     void eventsOfAYear();
     void uidsStayWhenTheRangeChanges();
+    void linesAreFoldedAndEscaped_data();
     void linesAreFoldedAndEscaped();
     void instantsBefore1970_data();
     void instantsBefore1970();
@@ -76,9 +77,27 @@ void TestCalendarExport::uidsStayWhenTheRangeChanges() {
     }
 }
 
+void TestCalendarExport::linesAreFoldedAndEscaped_data() {
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("escaped"); // how the line starts once unfolded
+    QTest::addColumn<QString>("ends");    // and how it ends
+    // Two-byte letters from the first fold on (Cyrillic: a fold that cut one would leave half
+    // a letter on each line), three-byte symbols at the end.
+    QTest::newRow("German and symbols") << QStringLiteral("Mond im Löwen; Hoch, und \\ so weiter: ") +
+                                               QString(30, u'x') + QStringLiteral(" ☾☾☾☾☾☾☾☾☾☾")
+                                        << QStringLiteral("\nSUMMARY:Mond im Löwen\\; Hoch\\, und \\\\ so weiter: ")
+                                        << QStringLiteral("☾☾☾☾☾☾☾☾☾☾\n");
+    QTest::newRow("Russian") << QStringLiteral("Луна входит в Козерог; Высоко, и \\ так далее: ") +
+                                    QStringLiteral("Растущая Луна, Убывающая Луна, Полнолуние, Новолуние")
+                             << QStringLiteral("\nSUMMARY:Луна входит в Козерог\\; Высоко\\, и \\\\ так далее: ")
+                             << QStringLiteral("Полнолуние\\, Новолуние\n");
+}
+
 void TestCalendarExport::linesAreFoldedAndEscaped() {
-    const std::string summary = "Mond im Löwen; Hoch, und \\ so weiter: " + std::string(30, 'x') + " ☾☾☾☾☾☾☾☾☾☾";
-    const std::string text = ICalendarText({{"u@x", summary, k2026, k2026 + 60, "a\nb"}}, k2026);
+    QFETCH(QString, summary);
+    QFETCH(QString, escaped);
+    QFETCH(QString, ends);
+    const std::string text = ICalendarText({{"u@x", summary.toStdString(), k2026, k2026 + 60, "a\nb"}}, k2026);
     QVERIFY(text.rfind("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:", 0) == 0);
     QVERIFY(text.size() > 2 && text.substr(text.size() - 15) == "END:VCALENDAR\r\n");
     QVERIFY(text.find('\n') == text.find("\r\n") + 1);
@@ -96,9 +115,8 @@ void TestCalendarExport::linesAreFoldedAndEscaped() {
         unfolded += decoded.startsWith(u' ') ? decoded.mid(1) : QStringLiteral("\n") + decoded;
     }
     QVERIFY(continuations >= 1);
-    QVERIFY2(unfolded.contains(QStringLiteral("\nSUMMARY:Mond im Löwen\\; Hoch\\, und \\\\ so weiter: ")),
-             qPrintable(unfolded));
-    QVERIFY(unfolded.contains(QStringLiteral("☾☾☾☾☾☾☾☾☾☾\n")));
+    QVERIFY2(unfolded.contains(escaped), qPrintable(unfolded));
+    QVERIFY2(unfolded.contains(ends), qPrintable(unfolded));
     QVERIFY(unfolded.contains(QStringLiteral("\nDESCRIPTION:a\\nb\n")));
     QVERIFY(unfolded.contains(QStringLiteral("\nDTEND:20260101T000100Z\n")));
     // Every byte of the text is either a line end after CR or not a control character.
