@@ -3,7 +3,7 @@
 #include "kit/event_words.h"
 #include "kit/language.h"
 #include "kit/save_file.h"
-#include "kit/text.h"
+#include "kit/words.h"
 
 #include <QCoreApplication>
 #include <algorithm>

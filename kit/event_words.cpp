@@ -2,7 +2,7 @@
 
 #include "kit/formats.h"
 #include "kit/local_time.h"
-#include "kit/text.h"
+#include "kit/words.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

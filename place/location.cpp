@@ -9,6 +9,7 @@ static void initPlaceResources() { Q_INIT_RESOURCE(place); }
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSettings>
 #include <algorithm>
 #include <cmath>
 
@@ -241,6 +242,21 @@ std::optional<Place> storedPlace(const QString& value) {
 
 QString storedValue(const Place& place) {
     return QStringLiteral("%1;%2;%3").arg(place.latitude, 0, 'f', 6).arg(place.longitude, 0, 'f', 6).arg(place.zoneId);
+}
+
+Location currentLocation(const QSettings& settings, const QTimeZone& zone) {
+    const std::optional<Place> stored = storedPlace(settings.value(QString::fromLatin1(kLocationKey)).toString());
+    return stored ? Location{*stored, true} : Location{defaultPlace(zone), false};
+}
+
+QString searchKey(const QString& text) {
+    QString key;
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            key += c.toCaseFolded();
+        }
+    }
+    return key;
 }
 
 std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {

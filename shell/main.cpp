@@ -69,7 +69,7 @@ void inUsersLanguage(int argc, char** argv, const std::function<QString()>& text
     QCoreApplication::setOrganizationName(QStringLiteral("Lunara"));
     QCoreApplication::setApplicationName(QStringLiteral("Lunara"));
     lunara::Services services;
-    lunara::installTranslations(services);
+    lunara::installTranslations(services.settings());
     // Plain writes: the hardened build has no unchecked formatted output.
     std::fputs(text().toLocal8Bit().constData(), to);
 }
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
 
     lunara::Services services;
     // Before any window or message: everything is made in the user's language.
-    lunara::installTranslations(services);
+    lunara::installTranslations(services.settings());
     const QString channelName = lunara::singleInstanceSocketName(QCoreApplication::applicationFilePath());
     if (services.anotherCopyRunning()) {
         constexpr int kAnswerMs = 3000;
