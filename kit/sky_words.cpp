@@ -37,13 +37,17 @@ QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& si
 }
 
 QString phaseNameAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone) {
+    return translated("Moon", phaseAt(almanac, at, zone));
+}
+
+std::string_view phaseAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone) {
     const QDate date = localDate(QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()), zone);
     std::optional<sky::Quarter> quarter;
     for (const almanac::Event& e : almanac.events(startOfLocalDay(date, zone), startOfLocalDay(date.addDays(1), zone),
                                                   {almanac::Kind::Quarter})) {
         quarter = e.quarter;
     }
-    return translated("Moon", sky::EightPhaseName(at, quarter));
+    return sky::EightPhaseName(at, quarter);
 }
 
 QString horizonText(const std::vector<sky::HorizonCrossing>& crossings, bool upAtStart, sky::Body body,

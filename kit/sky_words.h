@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTimeZone>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 class QSettings;
@@ -32,6 +33,8 @@ QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& si
 // The moon's phase at an instant, named by the quarter that falls on the instant's local date in
 // `zone` (a full moon's date is "Full Moon" all day): "Waxing Gibbous", "Full Moon".
 QString phaseNameAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone);
+// The same phase by its English name, the catalogues' source ("Waxing Gibbous").
+std::string_view phaseAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone);
 
 // A local day's risings and settings of the sun or the moon: "Sunrise 08:10, sunset 15:52"; a day
 // with one kind only says the other is missing; a day with none says which side of the horizon the

@@ -1,0 +1,68 @@
+#pragma once
+
+// What a command line asks for, checked before anything is computed or written: a bad part gets one
+// line that names it and the form accepted, and the exit status 2.
+
+#include "calendar/calendar_export.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+#include <cstdint>
+#include <optional>
+
+namespace lunara::cli {
+
+enum class Command { Now, Events, Help, Version };
+enum class Format { Text, Json, Waybar, Ics, Csv };
+
+// The exit statuses.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;   // could not be done: a file that exists, a folder that cannot be written
+inline constexpr int kBadInput = 2; // the command line itself is wrong
+
+struct Request {
+    Command command = Command::Help;
+    QString name; // "now", "today" or "events"; empty for the program's own help
+    Format format = Format::Text;
+    // Where: a zone city by name, or coordinates; else the stored place (or the zone's city).
+    QString place;
+    std::optional<double> latitude;
+    std::optional<double> longitude;
+    QTimeZone zone = QTimeZone::systemTimeZone(); // the zone the times and dates are in
+    std::optional<bool> southern;
+    std::optional<bool> modern;
+    // now: the instant (Unix seconds); none: the clock.
+    std::optional<std::int64_t> at;
+    bool watch = false;
+    // events: the local dates, both included; the kinds; where to write.
+    std::optional<QDate> from;
+    std::optional<QDate> to;
+    ExportChoice kinds;
+    QString output;
+    bool force = false;
+};
+
+struct Parsed {
+    Request request;
+    QString error; // the one line that refuses the command line, without the program's name
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The arguments after the program's name; `now` (Unix seconds) gives events its default dates.
+Parsed parseRequest(const QStringList& arguments, std::int64_t now);
+
+// The earliest and latest date the sky is known for.
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kLastYear = 2050;
+// Risings and settings are asked for at most this many years at a time.
+inline constexpr int kLongestRisings = 10;
+// events without dates: this many days from today.
+inline constexpr int kDefaultDays = 30;
+
+// The kinds' names in --kinds, in the order the help lists them; or those of a choice.
+QStringList kindNames();
+QStringList kindNames(const ExportChoice& choice);
+
+} // namespace lunara::cli
