@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -19,11 +18,6 @@
 namespace lunara::cli {
 
 namespace {
-
-std::int64_t steadyMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 bool put(std::FILE* to, const QByteArray& bytes) {
     return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to) ==
@@ -45,7 +39,8 @@ QString usage() {
         "Where, for every command (else the place, hemisphere and planets Lunara keeps):\n"
         "  --place CITY          a city of the time-zone table: Lisbon, \"New York\", Europe/Lisbon\n"
         "  --lat DEG --lon DEG   coordinates, north and east positive: 38.72 -9.13, 38°43'N 9°08'W\n"
-        "  --zone ZONE           the time zone of the dates and times (the system's by default)\n"
+        "  --zone ZONE           the time zone of the dates and times (the city's with --place, else\n"
+        "                        the system's)\n"
         "  --hemisphere northern|southern    --planets classic|modern\n"
         "now, today:\n"
         "  --format text|json|waybar\n"
@@ -73,6 +68,18 @@ bool withinYears(std::int64_t at, const Where& where, std::FILE* err) {
     return false;
 }
 
+} // namespace
+
+std::int64_t watchWake(const SkyNow& sky, std::int64_t nowMs) {
+    // A second past the next change, when the words after it are shown (the instants are whole
+    // seconds); and once a minute, so that a clock set by hand or a computer that slept is followed
+    // within it.
+    constexpr std::int64_t kMinuteMs = 60000;
+    return std::min(sky.changes * 1000 + 1000, nowMs + kMinuteMs);
+}
+
+namespace {
+
 QByteArray nowOutput(const SkyNow& sky, const Where& where, Format format, bool watch) {
     switch (format) {
     case Format::Json:
@@ -98,24 +105,25 @@ int now(const Request& request, const Where& where, const Clock& clock, std::FIL
     QByteArray shown;
     for (;;) {
         const std::int64_t nowMs = clock.nowMs() + shiftMs;
-        const std::int64_t at = nowMs / 1000;
+        const std::int64_t at = nowMs / 1000 - (nowMs % 1000 < 0 ? 1 : 0); // down, before 1970 too
         if (!withinYears(at, where, err)) {
             return kFailed;
         }
         const SkyNow sky = skyNow(almanac, where, at);
-        // A status bar's percentage is shown too, and moves by a point an hour or two.
-        const QByteArray key = shownKey(sky).toUtf8() + ' ' + QByteArray::number(qRound(sky.lit * 100));
+        // What the line shows: a status bar's percentage moves by a point an hour or two.
+        QByteArray key = shownKey(sky).toUtf8();
+        if (request.format != Format::Text) {
+            key += ' ' + QByteArray::number(qRound(sky.lit * 100));
+        }
         if (key != shown) {
             if (!put(out, nowOutput(sky, where, request.format, true))) {
                 return kFailed; // the bar has gone
             }
             shown = key;
         }
-        // Asleep until a second past the next change, when the words after it are shown; and once a
-        // minute, so that a clock set by hand or a computer that slept is followed within it.
-        constexpr std::int64_t kMinuteMs = 60000;
-        const std::int64_t wakeMs = std::min(sky.changes * 1000 + 1000, nowMs + kMinuteMs);
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::max<std::int64_t>(wakeMs - nowMs, 1)));
+        if (!clock.sleepUntil(watchWake(sky, nowMs) - shiftMs)) {
+            return kDone;
+        }
     }
 }
 
@@ -157,36 +165,14 @@ int events(const Request& request, const Where& where, const Clock& clock, std::
 
 } // namespace
 
-Clock::Clock() : startedAt_(steadyMs()) {
-    const QString fixed = qEnvironmentVariable("LUNARA_TEST_NOW");
-    if (fixed.isEmpty()) {
-        return;
-    }
-    bool number = false;
-    const qint64 seconds = fixed.toLongLong(&number);
-    if (number) {
-        startMs_ = seconds * 1000;
-        return;
-    }
-    const QDateTime instant = QDateTime::fromString(fixed, Qt::ISODateWithMs);
-    static const QRegularExpression offset(QStringLiteral("(Z|[+-]\\d{2}:\\d{2})$"));
-    if (!instant.isValid() || !offset.match(fixed).hasMatch()) {
-        error_ = CommandLine::tr("LUNARA_TEST_NOW %1 is not an instant; write it as 2026-12-24T02:28:00+01:00 or in "
-                                 "Unix seconds")
-                     .arg(u'\'' + fixed + u'\'');
-        return;
-    }
-    startMs_ = instant.toMSecsSinceEpoch();
-}
+std::int64_t Clock::nowMs() const { return QDateTime::currentMSecsSinceEpoch(); }
 
-std::int64_t Clock::nowMs() const {
-    return startMs_ ? *startMs_ + (steadyMs() - startedAt_) : QDateTime::currentMSecsSinceEpoch();
+bool Clock::sleepUntil(std::int64_t untilMs) const {
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::max<std::int64_t>(untilMs - nowMs(), 1)));
+    return true;
 }
 
 int run(const QStringList& arguments, const QSettings& settings, const Clock& clock, std::FILE* out, std::FILE* err) {
-    if (!clock.error().isEmpty()) {
-        return refuse(err, clock.error(), kBadInput);
-    }
     const Parsed parsed = parseRequest(arguments, clock.now());
     if (!parsed.ok()) {
         return refuse(err, parsed.error, kBadInput);
@@ -201,13 +187,9 @@ int run(const QStringList& arguments, const QSettings& settings, const Clock& cl
     case Command::Events:
         break;
     }
-    QString why;
-    const std::optional<Where> where = resolveWhere(request, settings, &why);
-    if (!where) {
-        return refuse(err, why, kBadInput);
-    }
-    return request.command == Command::Now ? now(request, *where, clock, out, err)
-                                           : events(request, *where, clock, out, err);
+    const Where where = resolveWhere(request, settings);
+    return request.command == Command::Now ? now(request, where, clock, out, err)
+                                           : events(request, where, clock, out, err);
 }
 
 } // namespace lunara::cli

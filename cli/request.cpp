@@ -1,6 +1,7 @@
 #include "cli/request.h"
 
 #include "cli/texts.h"
+#include "cli/where.h"
 #include "place/location.h"
 
 #include <QDateTime>
@@ -218,9 +219,20 @@ Parsed parseRequest(const QStringList& arguments, std::int64_t now) {
             }
         }
     }
-    r.place = given.value(QStringLiteral("--place")).trimmed();
-    if (given.contains(QStringLiteral("--place")) && r.place.isEmpty()) {
-        return refuse(CommandLine::tr("--place needs a city's name, as --place Lisbon"));
+    if (given.contains(QStringLiteral("--place"))) {
+        const QString name = given.value(QStringLiteral("--place")).trimmed();
+        if (name.isEmpty()) {
+            return refuse(CommandLine::tr("--place needs a city's name, as --place Lisbon"));
+        }
+        QString why;
+        r.city = findCity(name, &why);
+        if (!r.city) {
+            return refuse(why);
+        }
+        // Its own clocks, unless told otherwise.
+        if (const QTimeZone own(r.city->zoneId.toUtf8()); own.isValid() && !given.contains(QStringLiteral("--zone"))) {
+            r.zone = own;
+        }
     }
     if (given.contains(QStringLiteral("--hemisphere"))) {
         const QString h = given.value(QStringLiteral("--hemisphere"));

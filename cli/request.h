@@ -4,6 +4,7 @@
 // line that names it and the form accepted, and the exit status 2.
 
 #include "calendar/calendar_export.h"
+#include "place/location.h"
 
 #include <QDate>
 #include <QString>
@@ -27,10 +28,11 @@ struct Request {
     QString name; // "now", "today" or "events"; empty for the program's own help
     Format format = Format::Text;
     // Where: a zone city by name, or coordinates; else the stored place (or the zone's city).
-    QString place;
+    std::optional<Place> city;
     std::optional<double> latitude;
     std::optional<double> longitude;
-    QTimeZone zone = QTimeZone::systemTimeZone(); // the zone the times and dates are in
+    // The zone the times and dates are in: --zone, else a --place city's own, else the system's.
+    QTimeZone zone = QTimeZone::systemTimeZone();
     std::optional<bool> southern;
     std::optional<bool> modern;
     // now: the instant (Unix seconds); none: the clock.

@@ -51,18 +51,14 @@ std::optional<Place> findCity(const QString& name, QString* error) {
     return std::nullopt;
 }
 
-std::optional<Where> resolveWhere(const Request& request, const QSettings& settings, QString* error) {
+Where resolveWhere(const Request& request, const QSettings& settings) {
     Where where;
     where.zone = request.zone;
     if (request.latitude && request.longitude) {
         where.place = Place{{}, {}, {}, *request.latitude, *request.longitude};
         where.chosen = true;
-    } else if (!request.place.isEmpty()) {
-        const std::optional<Place> city = findCity(request.place, error);
-        if (!city) {
-            return std::nullopt;
-        }
-        where.place = *city;
+    } else if (request.city) {
+        where.place = *request.city;
         where.chosen = true;
     } else {
         const Location location = currentLocation(settings, request.zone);

@@ -24,8 +24,8 @@ struct Where {
     bool modern = false;
 };
 
-// Nothing, with the reason in `error`, for a place that is no zone city.
-std::optional<Where> resolveWhere(const Request& request, const QSettings& settings, QString* error);
+// The place given (a city the request found, or coordinates), else the one the windows use.
+Where resolveWhere(const Request& request, const QSettings& settings);
 
 // A zone city by its name ("Lisbon", "zurich", "São Paulo, Brazil") or its zone ("Europe/Lisbon"), or by
 // the only city whose name contains the text; nothing, with the reason in `error`, for none or many.
