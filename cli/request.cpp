@@ -158,7 +158,7 @@ Parsed parseRequest(const QStringList& arguments, std::int64_t now) {
         if (option->value) {
             if (name != argument) {
                 value = argument.mid(equals + 1);
-            } else if (i + 1 < arguments.size()) {
+            } else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"))) {
                 value = arguments[++i];
             } else {
                 return refuse(CommandLine::tr("%1 needs a value; see 'lunara %2 --help'").arg(name, r.name));
