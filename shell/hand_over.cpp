@@ -12,7 +12,7 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
-#include <climits>
+#include <QFile>
 #include <unistd.h>
 #endif
 
@@ -76,11 +76,7 @@ int handOverToCommands(int argc, char** argv) {
     // started by (QCoreApplication, which knows better, costs a GUI library's start here).
     std::string self;
 #ifdef Q_OS_LINUX
-    std::array<char, PATH_MAX> link{};
-    const ssize_t length = ::readlink("/proc/self/exe", link.data(), link.size() - 1);
-    if (length > 0) {
-        self.assign(link.data(), static_cast<std::size_t>(length));
-    }
+    self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe")).toStdString();
 #endif
     if (self.empty() && std::strchr(argv[0], '/')) {
         self = argv[0];
