@@ -94,6 +94,8 @@ QByteArray nowOutput(const SkyNow& sky, const Where& where, Format format, bool 
 int now(const Request& request, const Where& where, const Clock& clock, std::FILE* out, std::FILE* err) {
     almanac::Almanac almanac = almanacFor(where);
     if (!request.watch) {
+        // Asked once: no searching of the days around, which --watch keeps for its next lines.
+        almanac.setLookAround(0);
         const std::int64_t at = request.at.value_or(clock.now());
         if (!withinYears(at, where, err)) {
             return kFailed;

@@ -129,9 +129,12 @@ DayEvents yearEventsOfToday(const almanac::Almanac& almanac, const QDate& today,
     const std::int64_t from = dayStart - kMargin;
     const std::int64_t to = dayEnd + kMargin;
     bool station = false;
+    double mercury = 0; // Mercury's motion at the start
     for (const sky::Planet p : {sky::Planet::Mercury, sky::Planet::Venus, sky::Planet::Mars, sky::Planet::Jupiter,
                                 sky::Planet::Saturn, sky::Planet::Uranus, sky::Planet::Neptune, sky::Planet::Pluto}) {
-        station = station || motion(p, from) * motion(p, to) <= 0;
+        const double atStart = motion(p, from);
+        mercury = p == sky::Planet::Mercury ? atStart : mercury;
+        station = station || atStart * motion(p, to) <= 0;
     }
     bool syzygy = false;
     for (const almanac::Event& q : almanac.events(dayStart - 2 * kRounding, dayEnd + 2 * kRounding, {Kind::Quarter})) {
@@ -143,7 +146,7 @@ DayEvents yearEventsOfToday(const almanac::Almanac& almanac, const QDate& today,
     DayEvents year = yearEventsOfDate(almanac, today, where.zone, where.zone, placeName(where.place), kinds);
     if (!station) {
         // Between its stations all day: retrograde or direct the whole day through.
-        year.mercuryRetrograde = motion(sky::Planet::Mercury, (dayStart + dayEnd) / 2) < 0;
+        year.mercuryRetrograde = mercury < 0;
     }
     return year;
 }

@@ -17,7 +17,22 @@ QString cityLine(const Place& p) { return p.country.isEmpty() ? p.city : p.city 
 } // namespace
 
 std::optional<Place> findCity(const QString& name, QString* error) {
-    const QString key = searchKey(name.trimmed());
+    // A city's or a zone's own name, as a status bar's command gives it every minute: found without
+    // working out every name's search key.
+    const QString given = name.trimmed();
+    const Place* named = nullptr;
+    int namedCount = 0;
+    for (const Place& city : zoneCities()) {
+        if (city.city.compare(given, Qt::CaseInsensitive) == 0 ||
+            city.zoneId.compare(given, Qt::CaseInsensitive) == 0) {
+            named = &city;
+            ++namedCount;
+        }
+    }
+    if (namedCount == 1) {
+        return *named;
+    }
+    const QString key = searchKey(given);
     std::vector<const Place*> exact;
     std::vector<const Place*> partial;
     for (const Place& city : zoneCities()) {
