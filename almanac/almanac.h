@@ -202,7 +202,7 @@ private:
     bool southern_ = false;
     Dates dates_;
     std::vector<Source> sources_;
-    std::int64_t lookAround_ = 8 * 86400;
+    std::int64_t lookAround_ = 8LL * 86400;
     mutable std::array<Kept, kSearches> kept_;
     mutable int searches_ = 0;
 };

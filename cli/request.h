@@ -23,27 +23,28 @@ inline constexpr int kDone = 0;
 inline constexpr int kFailed = 1;   // could not be done: a file that exists, a folder that cannot be written
 inline constexpr int kBadInput = 2; // the command line itself is wrong
 
+// In an order without padding: the wider members first.
 struct Request {
-    Command command = Command::Help;
     QString name; // "now", "today" or "events"; empty for the program's own help
-    Format format = Format::Text;
     // Where: a zone city by name, or coordinates; else the stored place (or the zone's city).
     std::optional<Place> city;
     std::optional<double> latitude;
     std::optional<double> longitude;
     // The zone the times and dates are in: --zone, else a --place city's own, else the system's.
     QTimeZone zone = QTimeZone::systemTimeZone();
-    std::optional<bool> southern;
-    std::optional<bool> modern;
     // now: the instant (Unix seconds); none: the clock.
     std::optional<std::int64_t> at;
-    bool watch = false;
-    // events: the local dates, both included; the kinds; where to write.
+    // events: the local dates, both included; where to write; the kinds.
     std::optional<QDate> from;
     std::optional<QDate> to;
-    ExportChoice kinds;
     QString output;
-    bool force = false;
+    Command command = Command::Help;
+    Format format = Format::Text;
+    ExportChoice kinds;
+    std::optional<bool> southern;
+    std::optional<bool> modern;
+    bool watch = false; // now
+    bool force = false; // events: replace the file there
 };
 
 struct Parsed {

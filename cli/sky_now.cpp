@@ -123,7 +123,7 @@ double motion(sky::Planet planet, std::int64_t t) {
 DayEvents yearEventsOfToday(const almanac::Almanac& almanac, const QDate& today, const Where& where) {
     using almanac::Kind;
     using almanac::Kinds;
-    constexpr std::int64_t kMargin = 2 * 3600;
+    constexpr std::int64_t kMargin = 2LL * 3600;
     const std::int64_t dayStart = startOfLocalDay(today, where.zone);
     const std::int64_t dayEnd = startOfLocalDay(today.addDays(1), where.zone);
     const std::int64_t from = dayStart - kMargin;

@@ -521,10 +521,10 @@ void TestCli::watchWakesAtEachChangeAndOnceAMinute() {
     QFETCH(qint64, jumpMs);
     QFETCH(QStringList, lines);
     const std::int64_t start = msOf(QStringLiteral("2026-12-25T20:00:00Z"));
-    constexpr std::int64_t kHourAndHalf = 90 * 60000;
+    constexpr std::int64_t kHourAndHalf = 90LL * 60000;
     TestClock clock(start, start + kHourAndHalf);
     if (jumpMs != 0) {
-        clock.jumpAfterMs = start + 15 * 60000;
+        clock.jumpAfterMs = start + 15LL * 60000;
         clock.jumpByMs = jumpMs;
     }
     const Ran ran = run({"now", "--watch", "--place", "Lisbon", "--format", format}, *settings, clock);
