@@ -136,6 +136,11 @@ refused)
     [ ! -e "$work/new.ics" ] && [ ! -s "$work/out" ] || fail "latitude 91: something was written"
     "$lunara" now --at 1900-06-01T12:00 >"$work/out" 2>"$work/err"
     [ $? -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || fail "1900: $(cat "$work/err")"
+    # lunara without lunara-cli beside it: one line that says so, status 1.
+    mkdir -p "$work/alone" && cp "$lunara" "$work/alone/"
+    "$work/alone/lunara" now >"$work/out" 2>"$work/err"
+    [ $? -eq 1 ] && [ "$(cat "$work/err")" = "lunara: cannot run $work/alone/lunara-cli: No such file or directory" ] ||
+        fail "no lunara-cli: $(cat "$work/err")"
     # The program's own options are as they were.
     "$lunara" --version | grep -qx 'lunara [0-9.]*' || fail "--version"
     "$lunara" --frobnicate 2>/dev/null
