@@ -19,8 +19,6 @@ using detail::kDay;
 using detail::lower;
 using detail::within;
 
-// What a search covers beyond the range asked: the neighbouring days a view looks at next.
-constexpr std::int64_t kMargin = 8 * kDay;
 // The most a kept search covers; past it the almanac starts afresh.
 constexpr std::int64_t kMostKept = 400 * kDay;
 // The sky's own searches look a few days past their ends.
@@ -276,8 +274,8 @@ const std::vector<Event>& Almanac::covered(Search what, std::int64_t from, std::
         return kept.events;
     }
     // A little more than asked, but never past what the sky's own searches can reach.
-    std::int64_t a = from - kMargin;
-    std::int64_t b = to + kMargin;
+    std::int64_t a = from - lookAround_;
+    std::int64_t b = to + lookAround_;
     if (a < sky::kFirstUnix + kSkyMargin) {
         a = std::min(from, sky::kFirstUnix + kSkyMargin);
     }

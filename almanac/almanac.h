@@ -155,6 +155,10 @@ public:
     bool modernPlanets() const { return modern_; }
     std::optional<Place> place() const { return place_; }
     void addSource(Source source);
+    // How far past the range asked a search looks, and keeps for the ranges asked next (a view
+    // moving on by a day or a week): eight days unless set. A program that asks once looks no
+    // further than it asks (0). The events of a range are the same whatever it is.
+    void setLookAround(std::int64_t seconds) { lookAround_ = seconds; }
 
     // Every event of these kinds in [from, to) (a period when it overlaps the range), in time order;
     // events at the same instant in the order of their kinds.
@@ -204,6 +208,7 @@ private:
     bool southern_ = false;
     Dates dates_;
     std::vector<Source> sources_;
+    std::int64_t lookAround_ = 8LL * 86400;
     // What each search found, shared with every almanac of the same place, zone, hemisphere and
     // planets (as far as the search depends on them): windows and the reminders search once.
     std::array<std::shared_ptr<Kept>, kSearches> kept_;

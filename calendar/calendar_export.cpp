@@ -3,7 +3,7 @@
 #include "kit/event_words.h"
 #include "kit/language.h"
 #include "kit/save_file.h"
-#include "kit/text.h"
+#include "kit/words.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -60,6 +60,7 @@ std::vector<CalendarEvent> CalendarEvents(const almanac::Almanac& almanac, std::
     const std::string domain = "@lunara.example";
     for (const almanac::Event& e : almanac.events(fromUnix, toUnix, kinds)) {
         CalendarEvent out{e.id + domain, eventWords(e).toStdString(), e.start, std::nullopt, {}};
+        out.kind = e.kind;
         if (e.isPeriod()) {
             out.end = e.end;
         }
@@ -99,8 +100,8 @@ std::vector<CalendarEvent> MoonEvents(std::int64_t fromUnix, std::int64_t toUnix
          {std::pair{choice.quarters, almanac::Kind::Quarter}, std::pair{choice.ingresses, almanac::Kind::Ingress},
           std::pair{choice.voids, almanac::Kind::VoidOfCourse}, std::pair{choice.sabbats, almanac::Kind::Sabbat},
           std::pair{choice.eclipses, almanac::Kind::Eclipse}, std::pair{choice.retrogrades, almanac::Kind::Retrograde},
-          std::pair{choice.moonNames, almanac::Kind::MoonName},
-          std::pair{choice.supermoons, almanac::Kind::Supermoon}}) {
+          std::pair{choice.moonNames, almanac::Kind::MoonName}, std::pair{choice.supermoons, almanac::Kind::Supermoon},
+          std::pair{choice.risings, almanac::Kind::Rising}, std::pair{choice.risings, almanac::Kind::Setting}}) {
         if (chosen) {
             std::vector<CalendarEvent> some = CalendarEvents(almanac, fromUnix, toUnix, {kind}, where.zone, where.name);
             events.insert(events.end(), std::make_move_iterator(some.begin()), std::make_move_iterator(some.end()));

@@ -28,6 +28,7 @@ struct ExportChoice {
     bool retrogrades = false;
     bool moonNames = false; // full moon names, blue and black moons
     bool supermoons = false;
+    bool risings = false; // the sun's and the moon's risings and settings at the place
 };
 
 // Where the year's events are seen from: eclipses from the place, the wheel by the hemisphere, dates
@@ -49,6 +50,7 @@ struct CalendarEvent {
     // are then the instants of those dates.
     int firstDate = 0;
     int endDate = 0;
+    almanac::Kind kind = almanac::Kind::Other; // what the almanac found (the file does not say it)
 };
 
 // The almanac's events of these kinds in [from, to) as the file has them: the UID the almanac's

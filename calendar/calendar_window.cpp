@@ -241,7 +241,7 @@ void frmMoonCalendar::Form_Load() {
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         cboCalYear->addItem(QString::number(y));
     }
-    (southernChosen(host().services()) ? optSouthern : optNorthern)->setChecked(true);
+    (southernChosen(host().services().settings()) ? optSouthern : optNorthern)->setChecked(true);
     const Services& services = host().services();
     model->setTimeZone(services.timeZone());
     model->setFirstDayOfWeek(services.locale().firstDayOfWeek());
@@ -322,7 +322,7 @@ void frmMoonCalendar::usePlace(const Location& location) {
 }
 
 PrintedMonth frmMoonCalendar::printedMonth() {
-    model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
+    model->almanac().setModernPlanets(modernPlanetsChosen(host().services().settings()));
     return {model, placeText(location_.place)};
 }
 
@@ -364,7 +364,7 @@ bool frmMoonCalendar::saveMonthAsPdf() {
 
 frmExportCalendar* frmMoonCalendar::exportCalendar() {
     Services& services = host().services();
-    auto* dialog = new frmExportCalendar(model->month(), modernPlanetsChosen(services), this);
+    auto* dialog = new frmExportCalendar(model->month(), modernPlanetsChosen(services.settings()), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, &services] {
         const QString path = services.askSaveFile(this, tr("Export to Calendar"), dialog->suggestedFileName(),
@@ -396,46 +396,10 @@ frmLocation* frmMoonCalendar::chooseLocation() {
     return lunara::chooseLocation(this, host().services(), location_, [this](const Location& l) { usePlace(l); });
 }
 
-namespace {
-
-// "Sunrise 08:10, sunset 15:52"; a day with one kind only says the other is missing; a day with
-// none says which side of the horizon the body stays on.
-QString horizonText(const CalendarDay::Horizon& h, sky::Body body, const QTimeZone& zone) {
-    const bool sun = body == sky::Body::Sun;
-    if (h.crossings.empty()) {
-        return sun ? (h.upAtStart ? frmMoonCalendar::tr("The sun does not set")
-                                  : frmMoonCalendar::tr("The sun does not rise"))
-                   : (h.upAtStart ? frmMoonCalendar::tr("The moon does not set")
-                                  : frmMoonCalendar::tr("The moon does not rise"));
-    }
-    // The day's crossings in their order, each a phrase of the list.
-    QStringList parts;
-    bool rises = false;
-    bool sets = false;
-    for (const sky::HorizonCrossing& c : h.crossings) {
-        const QString time = localTimeText(c.unixSeconds, zone);
-        parts << (sun ? (c.rising ? frmMoonCalendar::tr("sunrise %1") : frmMoonCalendar::tr("sunset %1"))
-                      : (c.rising ? frmMoonCalendar::tr("moonrise %1") : frmMoonCalendar::tr("moonset %1")))
-                     .arg(time);
-        (c.rising ? rises : sets) = true;
-    }
-    if (!rises) {
-        parts << (sun ? frmMoonCalendar::tr("no sunrise this day") : frmMoonCalendar::tr("no moonrise this day"));
-    }
-    if (!sets) {
-        parts << (sun ? frmMoonCalendar::tr("no sunset this day") : frmMoonCalendar::tr("no moonset this day"));
-    }
-    QString text = parts.join(frmMoonCalendar::tr(", ", "between the phrases of a list"));
-    text[0] = text[0].toUpper();
-    return text;
-}
-
-} // namespace
-
 void frmMoonCalendar::showVoidOfCourse(const CalendarDay& day) {
     QStringList periods;
     if (day.exists) {
-        model->almanac().setModernPlanets(modernPlanetsChosen(host().services()));
+        model->almanac().setModernPlanets(modernPlanetsChosen(host().services().settings()));
         for (const almanac::Event& v : model->almanac().events(day.start, day.end, {almanac::Kind::VoidOfCourse})) {
             periods << voidOfCourseText(v.start, v.end, translated("Signs", v.sign), day.date, model->timeZone());
         }
@@ -448,8 +412,8 @@ void frmMoonCalendar::showVoidOfCourse(const CalendarDay& day) {
 
 void frmMoonCalendar::showHorizon(const CalendarDay& day) {
     for (auto [label, body] : {std::pair{lblCalSun, sky::Body::Sun}, std::pair{lblCalMoonRise, sky::Body::Moon}}) {
-        const QString text =
-            day.exists ? horizonText(body == sky::Body::Sun ? day.sun : day.moon, body, model->timeZone()) : QString();
+        const CalendarDay::Horizon& h = body == sky::Body::Sun ? day.sun : day.moon;
+        const QString text = day.exists ? horizonText(h.crossings, h.upAtStart, body, model->timeZone()) : QString();
         setLabelText(label, text);
         label->setAccessibleName(text);
     }

@@ -297,7 +297,7 @@ void frmYear::Form_Load() {
     Services& services = host().services();
     zone_ = services.timeZone();
     location_ = currentLocation(services);
-    const bool southern = southernChosen(services);
+    const bool southern = southernChosen(services.settings());
     almanac_.setPlace(almanac::Place{location_.place.latitude, location_.place.longitude});
     almanac_.setSouthern(southern);
     almanac_.setDates(zoneDates(zone_));

@@ -76,11 +76,6 @@ constexpr int kLastYear = 2050;
 
 } // namespace
 
-QString candleOption(sky::Planet planet) {
-    // Candle Magick's list writes the sun in lower case.
-    return planet == sky::Planet::Sun ? QStringLiteral("sun") : qs(sky::PlanetName(planet));
-}
-
 frmMagickHours::frmMagickHours(FeatureHost& host)
     : FeatureWindow(host, "frmMagickHours", tr("Lunara Magick Hours"), 11700, 8700, kBlack) {
     bindControls(Form(client(), kControls, staticMetaObject.className()));
@@ -182,11 +177,11 @@ void frmMagickHours::Form_Load() {
     Services& services = host().services();
     {
         const QSignalBlocker quiet(optModern);
-        (modernPlanetsChosen(services) ? optModern : optClassic)->setChecked(true);
+        (modernPlanetsChosen(services.settings()) ? optModern : optClassic)->setChecked(true);
     }
     location_ = currentLocation(services);
     // The year's events in the calendar's hemisphere (and the place's dates, set with the place).
-    almanac_.setSouthern(southernChosen(services));
+    almanac_.setSouthern(southernChosen(services.settings()));
     goToToday();
     clock->start();
 }
@@ -244,7 +239,7 @@ void frmMagickHours::showDay(PlanetaryDay day) {
     if (!hours.empty()) {
         for (std::size_t h = 0; h < hours.size(); ++h) {
             const sky::PlanetaryHour& hour = hours[h];
-            const CandleColor* candle = LookupCandle(kChooseByPlanet, candleOption(hour.planet).toStdString());
+            const CandleColor* candle = planetCandle(hour.planet);
             const QString name = hour.night ? tr("Night %1").arg(h % 12 + 1) : tr("Day %1").arg(h % 12 + 1);
             auto* item = new QTreeWidgetItem(grdHours, {name, timeText(hour.start), timeText(hour.end),
                                                         translated("Planets", sky::PlanetName(hour.planet)),

@@ -20,9 +20,6 @@ namespace lunara {
 class Form;
 class frmLocation;
 
-// The word Candle Magick's planet list uses for a planet ("sun", "Moon", ...).
-QString candleOption(sky::Planet planet);
-
 // Magick Hours: the planetary day and its 24 hours at the user's place, each with its planet and
 // that planet's candle, the current hour marked, and the moon's phase, sign and void-of-course
 // periods. Choosing an hour asks for the planet's candle in Candle Magick.

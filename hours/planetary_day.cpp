@@ -2,7 +2,7 @@
 
 #include "almanac/almanac.h"
 #include "kit/local_time.h"
-#include "kit/text.h"
+#include "kit/words.h"
 #include "sky/horizon.h"
 #include "sky/sky.h"
 
@@ -72,6 +72,15 @@ QTimeZone placeZone(const Place& place) {
     }
     // Mean solar time: four minutes for each degree east.
     return QTimeZone(static_cast<int>(std::lround(place.longitude * 240)));
+}
+
+QString candleOption(sky::Planet planet) {
+    // Candle Magick's list writes the sun in lower case.
+    return planet == sky::Planet::Sun ? QStringLiteral("sun") : qs(sky::PlanetName(planet));
+}
+
+const CandleColor* planetCandle(sky::Planet planet) {
+    return LookupCandle(kChooseByPlanet, candleOption(planet).toStdString());
 }
 
 QString dayTitle(sky::Planet ruler) {

@@ -5,6 +5,7 @@
 // typed in, the mean solar time of its longitude; the weekday that rules the first hour is that
 // of the sunrise there, wherever the computer's clock is set.
 
+#include "candle/tables.h"
 #include "place/location.h"
 #include "sky/planets.h"
 
@@ -46,6 +47,11 @@ struct PlanetaryDay {
 PlanetaryDay planetaryDay(const Place& place, const QDate& date);
 // The planetary day that holds the instant: the hours before sunrise belong to the day before.
 PlanetaryDay planetaryDayAt(const Place& place, std::int64_t unixSeconds);
+
+// The word Candle Magick's planet list uses for a planet ("sun", "Moon", ...).
+QString candleOption(sky::Planet planet);
+// The colour of a planet's candle, as Candle Magick gives it for that planet.
+const CandleColor* planetCandle(sky::Planet planet);
 
 // "The day of the Sun", "The day of Mars".
 QString dayTitle(sky::Planet ruler);

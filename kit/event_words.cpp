@@ -2,7 +2,7 @@
 
 #include "kit/formats.h"
 #include "kit/local_time.h"
-#include "kit/text.h"
+#include "kit/words.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -252,15 +252,15 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
 }
 
 DayEvents yearEventsOfDate(const almanac::Almanac& almanac, const QDate& date, const QTimeZone& datesZone,
-                           const QTimeZone& timesIn, const QString& placeName) {
+                           const QTimeZone& timesIn, const QString& placeName, almanac::Kinds kinds) {
     // A cross-quarter day's point comes two to eight days after its date; an instant within half a
     // minute of the day's end is shown on the next.
     constexpr std::int64_t kPointAfterItsDate = 10LL * 86400;
     constexpr std::int64_t kRounding = 30;
     const std::int64_t from = startOfLocalDay(date, datesZone);
     const std::int64_t to = startOfLocalDay(date.addDays(1), datesZone);
-    return eventsOfDay(almanac.events(from - kPointAfterItsDate, to + kRounding, almanac::kYearKinds), from, to,
-                       datesZone, placeName, &timesIn);
+    return eventsOfDay(almanac.events(from - kPointAfterItsDate, to + kRounding, kinds), from, to, datesZone, placeName,
+                       &timesIn);
 }
 
 } // namespace lunara

@@ -71,7 +71,9 @@ DayEvents eventsOfDay(const std::vector<almanac::Event>& events, std::int64_t da
 // What a date holds of the year's events, for a window's line of one day (Moon Magick's today, Magick
 // Hours' day): asked of the almanac wide enough that a cross-quarter day's point, days after its
 // date, is named on its own day. The date is counted in `datesZone`, the times written in `timesIn`.
+// A caller that knows a kind cannot fall on the date may leave it out of `kinds`.
 DayEvents yearEventsOfDate(const almanac::Almanac& almanac, const QDate& date, const QTimeZone& datesZone,
-                           const QTimeZone& timesIn, const QString& placeName);
+                           const QTimeZone& timesIn, const QString& placeName,
+                           almanac::Kinds kinds = almanac::kYearKinds);
 
 } // namespace lunara

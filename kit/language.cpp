@@ -1,12 +1,11 @@
 #include "kit/language.h"
 
-#include "kit/services.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace lunara {
@@ -67,8 +66,8 @@ const QList<Language>& availableLanguages() {
     return languages;
 }
 
-QString chosenLanguage(Services& services) {
-    QString stored = services.settings().value(QString::fromLatin1(kLanguageKey)).toString();
+QString chosenLanguage(const QSettings& settings) {
+    QString stored = settings.value(QString::fromLatin1(kLanguageKey)).toString();
     for (const Language& language : availableLanguages()) {
         if (language.code == stored) {
             return stored;
@@ -77,14 +76,10 @@ QString chosenLanguage(Services& services) {
     return {};
 }
 
-bool storeLanguage(Services& services, const QString& code) {
-    return services.storeSetting(QString::fromLatin1(kLanguageKey), code);
-}
-
 QString spokenLanguage() { return spoken(); }
 
-QString installTranslations(Services& services) {
-    const QString chosen = chosenLanguage(services);
+QString installTranslations(const QSettings& settings) {
+    const QString chosen = chosenLanguage(settings);
     QString code = chosen.isEmpty() ? languageFor(QLocale::system().uiLanguages()) : chosen;
     spoken() = code;
     if (code == QLatin1String("en")) {

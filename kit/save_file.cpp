@@ -28,6 +28,8 @@ QString notMade(SavedFile what) {
         return Saving::tr("the calendar file could not be made");
     case SavedFile::Pdf:
         return Saving::tr("the PDF could not be made");
+    case SavedFile::EventList:
+        return Saving::tr("the list of events could not be made");
     case SavedFile::AutostartEntry:
         break;
     }
@@ -107,6 +109,10 @@ bool SaveWhole(const QString& path, SavedFile what, const std::function<bool(QIO
             case SavedFile::AutostartEntry:
                 *error =
                     Saving::tr("The autostart entry could not be saved as %1: %2. Nothing was written.").arg(name, why);
+                break;
+            case SavedFile::EventList:
+                *error =
+                    Saving::tr("The list of events could not be saved as %1: %2. Nothing was written.").arg(name, why);
                 break;
             }
         }

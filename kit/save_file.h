@@ -15,7 +15,7 @@ namespace lunara {
 QString withEnding(const QString& path, const QString& suffix);
 
 // What a file holds, for the sentences that say it could not be saved.
-enum class SavedFile { CalendarFile, Pdf, AutostartEntry };
+enum class SavedFile { CalendarFile, Pdf, AutostartEntry, EventList };
 
 // Writes a file whole: `write` fills a temporary file that is renamed into place only when all went
 // well, so a failure (a read-only folder, a full disk) leaves the old file, or none, as it was; on

@@ -2,11 +2,12 @@
 
 #include "kit/formats.h"
 #include "kit/local_time.h"
-#include "kit/services.h"
-#include "kit/text.h"
+#include "kit/words.h"
 #include "sky/sky.h"
 
 #include <QCoreApplication>
+#include <QSettings>
+#include <QStringList>
 
 // The sky's shared sentences (a context of their own for the translations).
 class SkyWords {
@@ -15,12 +16,12 @@ class SkyWords {
 
 namespace lunara {
 
-bool modernPlanetsChosen(Services& services) {
-    return services.settings().value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
+bool modernPlanetsChosen(const QSettings& settings) {
+    return settings.value(QString::fromLatin1(kVoidPlanetsKey)).toString() == QLatin1String("Modern");
 }
 
-bool southernChosen(Services& services) {
-    return services.settings().value(QString::fromLatin1(kHemisphereKey)).toString() == QLatin1String("Southern");
+bool southernChosen(const QSettings& settings) {
+    return settings.value(QString::fromLatin1(kHemisphereKey)).toString() == QLatin1String("Southern");
 }
 
 QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& signEntered, const QDate& day,
@@ -36,13 +37,54 @@ QString voidOfCourseText(std::int64_t start, std::int64_t end, const QString& si
 }
 
 QString phaseNameAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone) {
+    return translated("Moon", phaseAt(almanac, at, zone));
+}
+
+std::string_view phaseAt(const almanac::Almanac& almanac, std::int64_t at, const QTimeZone& zone) {
     const QDate date = localDate(QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()), zone);
     std::optional<sky::Quarter> quarter;
     for (const almanac::Event& e : almanac.events(startOfLocalDay(date, zone), startOfLocalDay(date.addDays(1), zone),
                                                   {almanac::Kind::Quarter})) {
         quarter = e.quarter;
     }
-    return translated("Moon", sky::EightPhaseName(at, quarter));
+    return sky::EightPhaseName(at, quarter);
+}
+
+QString horizonText(const std::vector<sky::HorizonCrossing>& crossings, bool upAtStart, sky::Body body,
+                    const QTimeZone& zone) {
+    // The Moon Calendar's sentences, in its context: the catalogues have them there.
+    const bool sun = body == sky::Body::Sun;
+    if (crossings.empty()) {
+        return sun ? (upAtStart ? QCoreApplication::translate("lunara::frmMoonCalendar", "The sun does not set")
+                                : QCoreApplication::translate("lunara::frmMoonCalendar", "The sun does not rise"))
+                   : (upAtStart ? QCoreApplication::translate("lunara::frmMoonCalendar", "The moon does not set")
+                                : QCoreApplication::translate("lunara::frmMoonCalendar", "The moon does not rise"));
+    }
+    // The day's crossings in their order, each a phrase of the list.
+    QStringList parts;
+    bool rises = false;
+    bool sets = false;
+    for (const sky::HorizonCrossing& c : crossings) {
+        const QString time = localTimeText(c.unixSeconds, zone);
+        parts << (sun ? (c.rising ? QCoreApplication::translate("lunara::frmMoonCalendar", "sunrise %1")
+                                  : QCoreApplication::translate("lunara::frmMoonCalendar", "sunset %1"))
+                      : (c.rising ? QCoreApplication::translate("lunara::frmMoonCalendar", "moonrise %1")
+                                  : QCoreApplication::translate("lunara::frmMoonCalendar", "moonset %1")))
+                     .arg(time);
+        (c.rising ? rises : sets) = true;
+    }
+    if (!rises) {
+        parts << (sun ? QCoreApplication::translate("lunara::frmMoonCalendar", "no sunrise this day")
+                      : QCoreApplication::translate("lunara::frmMoonCalendar", "no moonrise this day"));
+    }
+    if (!sets) {
+        parts << (sun ? QCoreApplication::translate("lunara::frmMoonCalendar", "no sunset this day")
+                      : QCoreApplication::translate("lunara::frmMoonCalendar", "no moonset this day"));
+    }
+    QString text =
+        parts.join(QCoreApplication::translate("lunara::frmMoonCalendar", ", ", "between the phrases of a list"));
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 } // namespace lunara

@@ -1,6 +1,5 @@
 #include "kit/text.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -17,12 +16,6 @@ QString withoutAccessKeys(const QString& caption) {
         out += caption[i];
     }
     return out;
-}
-
-QString translated(const char* context, std::string_view text) {
-    // The tables' texts are views of literals, not strings that end in a zero byte.
-    const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
-    return QCoreApplication::translate(context, source.constData());
 }
 
 QFont verdana(double points, bool bold, bool underline) {

@@ -236,7 +236,7 @@ void frmMoonMagickMain::showYearToday() {
     const QTimeZone zone = services.timeZone();
     const Location location = currentLocation(services);
     almanac_.setDates(zoneDates(zone));
-    almanac_.setSouthern(southernChosen(services));
+    almanac_.setSouthern(southernChosen(services.settings()));
     almanac_.setPlace(almanac::Place{location.place.latitude, location.place.longitude});
     const DayEvents today = yearEventsOfDate(almanac_, todayShown_, zone, zone, placeName(location.place));
     const QStringList names = today.namesWithMercury();

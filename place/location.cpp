@@ -9,7 +9,9 @@ static void initPlaceResources() { Q_INIT_RESOURCE(place); }
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSettings>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 // The words of the place's texts and messages (a context of their own for the translations).
@@ -22,61 +24,105 @@ namespace lunara {
 namespace {
 
 // "+4230" / "+0013124": sign, degrees (2 or 3 digits), minutes, optional seconds.
-std::optional<double> tableAngle(QStringView text, int degreeDigits) {
-    if (text.size() != 1 + degreeDigits + 2 && text.size() != 1 + degreeDigits + 4) {
+std::optional<double> tableAngle(QByteArrayView text, int degreeDigits) {
+    if ((text.size() != 1 + degreeDigits + 2 && text.size() != 1 + degreeDigits + 4) ||
+        (text[0] != '+' && text[0] != '-')) {
         return std::nullopt;
     }
-    bool ok = true;
-    const int degrees = text.mid(1, degreeDigits).toInt(&ok);
-    bool okMinutes = true;
-    const int minutes = text.mid(1 + degreeDigits, 2).toInt(&okMinutes);
-    bool okSeconds = true;
-    const int seconds = text.size() > 1 + degreeDigits + 2 ? text.mid(3 + degreeDigits, 2).toInt(&okSeconds) : 0;
-    if (!ok || !okMinutes || !okSeconds || (text[0] != u'+' && text[0] != u'-')) {
+    const auto number = [&text](qsizetype from, qsizetype digits) -> std::optional<int> {
+        int n = 0;
+        for (qsizetype i = from; i < from + digits; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return std::nullopt;
+            }
+            n = n * 10 + (text[i] - '0');
+        }
+        return n;
+    };
+    const std::optional<int> degrees = number(1, degreeDigits);
+    const std::optional<int> minutes = number(1 + degreeDigits, 2);
+    const std::optional<int> seconds = text.size() > 1 + degreeDigits + 2 ? number(3 + degreeDigits, 2) : 0;
+    if (!degrees || !minutes || !seconds) {
         return std::nullopt;
     }
-    const double value = degrees + minutes / 60.0 + seconds / 3600.0;
-    return text[0] == u'-' ? -value : value;
+    const double value = *degrees + *minutes / 60.0 + *seconds / 3600.0;
+    return text[0] == '-' ? -value : value;
 }
 
-QHash<QString, QString> countryNames() {
-    QHash<QString, QString> names;
-    ::initPlaceResources();
-    QFile file(QStringLiteral(":/tz/iso3166.tab"));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            const qsizetype tab = line.indexOf(u'\t');
-            if (!line.startsWith(u'#') && tab > 0) {
-                names.insert(line.left(tab), line.mid(tab + 1));
-            }
+// The lines of a table, read whole (`lunara now` reads the zone table on every run): each line
+// without its end, as views into `bytes`.
+std::vector<QByteArrayView> tableLines(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::vector<QByteArrayView> lines;
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end;
+        QByteArrayView line(bytes.constData() + start, end - start);
+        if (line.endsWith('\r')) {
+            line.chop(1);
         }
+        if (!line.isEmpty() && !line.startsWith('#')) {
+            lines.push_back(line);
+        }
+        start = end + 1;
     }
-    return names;
+    return lines;
+}
+
+// The first `n` tab-separated fields of a line; fewer when the line has fewer.
+template <std::size_t n> std::size_t fields(QByteArrayView line, std::array<QByteArrayView, n>& out) {
+    std::size_t count = 0;
+    for (qsizetype start = 0; count < n;) {
+        const qsizetype tab = line.indexOf('\t', start);
+        out[count++] = line.sliced(start, (tab < 0 ? line.size() : tab) - start);
+        if (tab < 0) {
+            break;
+        }
+        start = tab + 1;
+    }
+    return count;
 }
 
 std::vector<Place> readZoneTable() {
-    std::vector<Place> cities;
-    const QHash<QString, QString> countries = countryNames();
-    QFile file(QStringLiteral(":/tz/zone.tab"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return cities;
+    ::initPlaceResources();
+    // Each country's name made once (the table's names are UTF-8: "Côte d'Ivoire").
+    QByteArray countryBytes;
+    QHash<QByteArrayView, QString> countries;
+    for (const QByteArrayView line : tableLines(QStringLiteral(":/tz/iso3166.tab"), countryBytes)) {
+        std::array<QByteArrayView, 2> f;
+        if (fields(line, f) == 2 && !f[0].isEmpty()) {
+            countries.insert(f[0], QString::fromUtf8(f[1].trimmed()));
+        }
     }
-    static const QRegularExpression kCoordinates(QStringLiteral("^([+-]\\d{4,6})([+-]\\d{5,7})$"));
-    while (!file.atEnd()) {
-        const QStringList f = QString::fromUtf8(file.readLine()).trimmed().split(u'\t');
-        if (f.size() < 3 || f[0].startsWith(u'#')) {
+    QByteArray zoneBytes;
+    std::vector<Place> cities;
+    for (const QByteArrayView line : tableLines(QStringLiteral(":/tz/zone.tab"), zoneBytes)) {
+        std::array<QByteArrayView, 3> f;
+        if (fields(line, f) < 3) {
             continue;
         }
-        const QRegularExpressionMatch m = kCoordinates.match(f[1]);
-        const std::optional<double> lat = m.hasMatch() ? tableAngle(m.capturedView(1), 2) : std::nullopt;
-        const std::optional<double> lon = m.hasMatch() ? tableAngle(m.capturedView(2), 3) : std::nullopt;
+        // "+4230+00131", "+421300+0013100": the longitude starts at the second sign.
+        const QByteArrayView coordinates = f[1];
+        if (coordinates.isEmpty()) {
+            continue;
+        }
+        qsizetype second = 1;
+        while (second < coordinates.size() && coordinates[second] != '+' && coordinates[second] != '-') {
+            ++second;
+        }
+        const std::optional<double> lat = tableAngle(coordinates.first(second), 2);
+        const std::optional<double> lon = tableAngle(coordinates.sliced(second), 3);
         if (!lat || !lon) {
             continue;
         }
-        QString city = f[2].section(u'/', -1);
+        // Zone names are ASCII.
+        const QByteArrayView zone = f[2].trimmed();
+        QString city = QString::fromLatin1(zone.sliced(zone.lastIndexOf('/') + 1));
         city.replace(u'_', u' ');
-        cities.push_back({city, countries.value(f[0], f[0]), f[2], *lat, *lon});
+        const auto country = countries.constFind(f[0]);
+        cities.push_back({city, country != countries.cend() ? *country : QString::fromUtf8(f[0]),
+                          QString::fromLatin1(zone), *lat, *lon});
     }
     return cities;
 }
@@ -241,6 +287,21 @@ std::optional<Place> storedPlace(const QString& value) {
 
 QString storedValue(const Place& place) {
     return QStringLiteral("%1;%2;%3").arg(place.latitude, 0, 'f', 6).arg(place.longitude, 0, 'f', 6).arg(place.zoneId);
+}
+
+Location currentLocation(const QSettings& settings, const QTimeZone& zone) {
+    const std::optional<Place> stored = storedPlace(settings.value(QString::fromLatin1(kLocationKey)).toString());
+    return stored ? Location{*stored, true} : Location{defaultPlace(zone), false};
+}
+
+QString searchKey(const QString& text) {
+    QString key;
+    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            key += c.toCaseFolded();
+        }
+    }
+    return key;
 }
 
 std::optional<double> parseCoordinate(const QString& text, Axis axis, QString* error) {

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QSettings;
+
 namespace lunara {
 
 struct Place {
@@ -43,6 +45,12 @@ inline constexpr const char* kLocationKey = "Location";
 std::optional<Place> storedPlace(const QString& value);
 // The value that keeps a place.
 QString storedValue(const Place& place);
+// The place in use: the stored choice, or the default of the zone (worked out only when needed)
+// when there is none or it is damaged.
+Location currentLocation(const QSettings& settings, const QTimeZone& zone);
+
+// A text as a search compares it: without accents and case ("Zürich" finds "Zurich").
+QString searchKey(const QString& text);
 
 // A latitude or longitude as typed: decimal degrees with a sign ("-33.87") or a letter ("33.87 S"),
 // or degrees, minutes and seconds ("51°28′40″N", "51 28 N"). On failure, error says why.

@@ -164,16 +164,6 @@ int frmLocation::shownCities() const {
     return shown;
 }
 
-QString searchKey(const QString& text) {
-    QString key;
-    for (const QChar c : text.normalized(QString::NormalizationForm_KD)) {
-        if (c.category() != QChar::Mark_NonSpacing) {
-            key += c.toCaseFolded();
-        }
-    }
-    return key;
-}
-
 void frmLocation::filter(const QString& text) {
     const QString wanted = searchKey(text.trimmed());
     QListWidgetItem* first = nullptr;
@@ -251,11 +241,7 @@ void frmLocation::accept() {
     QDialog::accept();
 }
 
-Location currentLocation(Services& services) {
-    const std::optional<Place> stored =
-        storedPlace(services.settings().value(QString::fromLatin1(kLocationKey)).toString());
-    return stored ? Location{*stored, true} : Location{defaultPlace(services.timeZone()), false};
-}
+Location currentLocation(Services& services) { return currentLocation(services.settings(), services.timeZone()); }
 
 bool storeLocation(Services& services, const Place& place) {
     return services.storeSetting(QString::fromLatin1(kLocationKey), storedValue(place));

@@ -56,9 +56,6 @@ private:
     bool changed_ = false;
 };
 
-// A text as a search compares it: without accents and case ("Zürich" finds "Zurich").
-QString searchKey(const QString& text);
-
 class Services;
 
 // The place in use: the stored choice, or the default of the services' time zone (worked out only

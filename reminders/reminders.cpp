@@ -139,8 +139,8 @@ void Reminders::followPlace() {
     // The one reading of the place for everything the reminders say and find.
     location_ = currentLocation(services_);
     almanac_.setPlace(almanac::Place{location_.place.latitude, location_.place.longitude});
-    almanac_.setSouthern(southernChosen(services_));
-    almanac_.setModernPlanets(modernPlanetsChosen(services_));
+    almanac_.setSouthern(southernChosen(services_.settings()));
+    almanac_.setModernPlanets(modernPlanetsChosen(services_.settings()));
 }
 
 bool Reminders::followZone() {

@@ -32,6 +32,8 @@ LUNARA_NEEDS=(
     "mingw-w64-x86-64-dev file:/usr/share/mingw-w64/include/windows.h"
     "g++-mingw-w64-x86-64-win32 file:/usr/lib/gcc/x86_64-w64-mingw32/*/include/c++"
     "python3-icalendar file:/usr/lib/python3/dist-packages/icalendar/__init__.py"
+    "python3-jsonschema file:/usr/lib/python3/dist-packages/jsonschema/__init__.py"
+    "libfaketime file:/usr/lib/*/faketime/libfaketime.so.1"
     "poppler-utils cmd:pdftotext"
     "dbus-daemon cmd:dbus-run-session"
     "at-spi2-core file:/usr/libexec/at-spi-bus-launcher"

@@ -179,7 +179,7 @@ void frmMDI::buildLanguageMenu(QMenu* file) {
     QMenu* menu = file->addMenu(tr("&Language"));
     menu->setObjectName(QStringLiteral("mnuLanguage"));
     auto* group = new QActionGroup(menu);
-    const QString chosen = chosenLanguage(services_);
+    const QString chosen = chosenLanguage(services_.settings());
     const auto add = [&](const QString& name, const QString& caption, const QString& code) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
@@ -187,10 +187,10 @@ void frmMDI::buildLanguageMenu(QMenu* file) {
         action->setChecked(code == chosen);
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, code] {
-            if (code == chosenLanguage(services_)) {
+            if (code == chosenLanguage(services_.settings())) {
                 return;
             }
-            services_.information(this, storeLanguage(services_, code)
+            services_.information(this, services_.storeSetting(QString::fromLatin1(kLanguageKey), code)
                                             ? tr("Lunara speaks the language chosen from its next start.")
                                             : tr("The language could not be kept: the settings cannot be written."));
         });

@@ -2,6 +2,7 @@
 #include "kit/deferred_icon_style.h"
 #include "kit/language.h"
 #include "kit/services.h"
+#include "shell/hand_over.h"
 #include "shell/instance_channel.h"
 #include "shell/launcher.h"
 #include "shell/start.h"
@@ -69,7 +70,7 @@ void inUsersLanguage(int argc, char** argv, const std::function<QString()>& text
     QCoreApplication::setOrganizationName(QStringLiteral("Lunara"));
     QCoreApplication::setApplicationName(QStringLiteral("Lunara"));
     lunara::Services services;
-    lunara::installTranslations(services);
+    lunara::installTranslations(services.settings());
     // Plain writes: the hardened build has no unchecked formatted output.
     std::fputs(text().toLocal8Bit().constData(), to);
 }
@@ -77,6 +78,10 @@ void inUsersLanguage(int argc, char** argv, const std::function<QString()>& text
 } // namespace
 
 int main(int argc, char** argv) {
+    // A command (lunara now, lunara events) is answered by lunara-cli, with no display.
+    if (lunara::isCommand(argc, argv)) {
+        return lunara::handOverToCommands(argc, argv);
+    }
     // One option of its own; the two every program answers are answered before any window or lock.
     bool background = false;
     for (int i = 1; i < argc; ++i) {
@@ -144,7 +149,7 @@ int main(int argc, char** argv) {
 
     lunara::Services services;
     // Before any window or message: everything is made in the user's language.
-    lunara::installTranslations(services);
+    lunara::installTranslations(services.settings());
     const QString channelName = lunara::singleInstanceSocketName(QCoreApplication::applicationFilePath());
     if (services.anotherCopyRunning()) {
         constexpr int kAnswerMs = 3000;

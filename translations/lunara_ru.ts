@@ -719,6 +719,170 @@ Try &apos;lunara --help&apos; for more information.
 Подробности можно узнать по команде «lunara --help».
 </translation>
     </message>
+    <message>
+        <source>Usage: lunara now [OPTION...]            the moon now (also: lunara today)
+       lunara events [OPTION...]         the almanac&apos;s events of a range of dates
+Answers on standard output, without a display. See lunara(1).
+
+Where, for every command (else the place, hemisphere and planets Lunara keeps):
+  --place CITY          a city of the time-zone table: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat DEG --lon DEG   coordinates, north and east positive: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone ZONE           the time zone of the dates and times (the city&apos;s with --place, else
+                        the system&apos;s)
+  --hemisphere northern|southern    --planets classic|modern
+now, today:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      another instant than now
+  --watch               a new line each time what is shown changes
+events:
+  --from YYYY-MM-DD --to YYYY-MM-DD  dates from 1901 to 2050, both included (today and 30 days)
+  --kinds KIND,...      quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (quarters,ingresses by default; risings for 10 years at most)
+  --format text|ics|json|csv
+  --output FILE         write FILE whole instead; a file there is replaced only with --force
+Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clock says %1, outside the years %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists; add --force to replace it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a date and a time</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>the start and end of an event</comment>
+        <translation type="unfinished">%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside the years %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--at %1 is outside the years %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command %1; the commands are now, today and events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format %1 for %2; the formats are %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--place needs a city&apos;s name, as --place Lisbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--hemisphere takes northern or southern, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--planets takes classic or modern, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today is outside the years %1 to %2: give --from and --to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--from %1 is after --to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown kind %1 in --kinds; the kinds are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output needs a file&apos;s name, as --output moon.ics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>the date, the time and the place</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 % lit, %3 days old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon in %1 until %2, then in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next quarter: %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; hour of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Elements</name>
@@ -1603,6 +1767,14 @@ Try &apos;lunara --help&apos; for more information.
     <message>
         <source>The autostart entry could not be saved as %1: %2. Nothing was written.</source>
         <translation>Не удалось сохранить элемент автозагрузки под именем %1: %2. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>the list of events could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "calendar/calendar_model.h"
 #include "calendar/calendar_view.h"
 #include "calendar/export_dialog.h"
+#include "cli/commands.h"
 #include "kit/form.h"
+#include "kit/sky_words.h"
 #include "place/location_dialog.h"
 #include "shell/launcher.h"
 #include "tests/support/launcher_session.h"
@@ -53,6 +55,8 @@ private slots:
     void badCoordinatesChangeNothing_data();
     void badCoordinatesChangeNothing();
     void exportToACalendarFile();
+    void theCommandLineWritesTheSameFile_data();
+    void theCommandLineWritesTheSameFile();
     void eachKindOfTheYearFollowsItsOwnBox_data();
     void eachKindOfTheYearFollowsItsOwnBox();
     void theRangesOfTheExport_data();
@@ -750,6 +754,81 @@ void TestMoonCalendar::exportToACalendarFile() {
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), text);
+}
+
+// `lunara events --format ics` for the range and kinds the dialog was given: the same file, byte for
+// byte (UIDs, words, folding), but for the moment it was made.
+void TestMoonCalendar::theCommandLineWritesTheSameFile_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("stored"); // the place kept, a zone's city; empty: none
+    QTest::addColumn<bool>("southernModern");
+    QTest::addColumn<bool>("wholeYear"); // else this month
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("this month, the zone's city")
+        << QByteArray("America/New_York") << QString() << false << false
+        << QStringList{"--from", "2026-12-01", "--to", "2026-12-31", "--zone", "America/New_York"};
+    QTest::newRow("this year, every kind, a place kept in the south")
+        << QByteArray("Europe/Berlin") << "Australia/Sydney" << true << true
+        << QStringList{"--from",  "2026-01-01",
+                       "--to",    "2026-12-31",
+                       "--zone",  "Europe/Berlin",
+                       "--kinds", "quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons"};
+}
+
+void TestMoonCalendar::theCommandLineWritesTheSameFile() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, stored);
+    QFETCH(bool, southernModern);
+    QFETCH(bool, wholeYear);
+    QFETCH(QStringList, arguments);
+    QSettings& settings = services->settings();
+    if (!stored.isEmpty()) {
+        settings.setValue(QString::fromLatin1(kLocationKey), storedValue(*zoneCity(stored)));
+    }
+    if (southernModern) {
+        settings.setValue(QString::fromLatin1(kHemisphereKey), QStringLiteral("Southern"));
+        settings.setValue(QString::fromLatin1(kVoidPlanetsKey), QStringLiteral("Modern"));
+    }
+    QVERIFY(open(zone));
+    QTemporaryDir dir;
+    services->saveAnswers = {dir.filePath(QStringLiteral("dialog.ics"))};
+    frmExportCalendar* dialog = w->exportCalendar();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    if (wholeYear) {
+        dialog->optThisYear->setChecked(true);
+        for (QCheckBox* kind : dialog->findChildren<QCheckBox*>()) {
+            kind->setChecked(true);
+        }
+    }
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!w->findChild<frmExportCalendar*>());
+    QFile file(dir.filePath(QStringLiteral("dialog.ics")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto withoutStamps = [](const QByteArray& text) {
+        QByteArray out;
+        for (const QByteArray& line : text.split('\n')) {
+            if (!line.startsWith("DTSTAMP:")) {
+                out += line + '\n';
+            }
+        }
+        return out;
+    };
+    const QByteArray exported = withoutStamps(file.readAll());
+    QVERIFY2(exported.count("BEGIN:VEVENT") > (wholeYear ? 400 : 10),
+             QByteArray::number(exported.count("BEGIN:VEVENT")));
+
+    const QString path = dir.filePath(QStringLiteral("command.ics"));
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const cli::Clock clock;
+    const int status =
+        cli::run(QStringList{"events", "--format", "ics", "--output", path} + arguments, settings, clock, out, err);
+    std::fclose(out);
+    std::fclose(err);
+    QCOMPARE(status, 0);
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(withoutStamps(written.readAll()), exported);
 }
 
 // One box of the year's kinds ticked, the others (and the quarters and signs) not: the year's file

@@ -62,7 +62,7 @@ void TestLanguage::theStoredChoice() {
     if (stored.isValid()) {
         fixture.services.settings().setValue(QString::fromLatin1(kLanguageKey), stored);
     }
-    QCOMPARE(chosenLanguage(fixture.services), chosen);
+    QCOMPARE(chosenLanguage(fixture.services.settings()), chosen);
 }
 
 void TestLanguage::theLanguageMenuKeepsTheChoice() {
@@ -90,7 +90,7 @@ void TestLanguage::theLanguageMenuKeepsTheChoice() {
     QCOMPARE(services.messages, QStringList{"Lunara speaks the language chosen from its next start."});
     // Back to the desktop's language: kept as no choice.
     system->trigger();
-    QCOMPARE(chosenLanguage(services), QString());
+    QCOMPARE(chosenLanguage(services.settings()), QString());
     QCOMPARE(services.messages.size(), 2);
 }
 

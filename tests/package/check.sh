@@ -22,7 +22,13 @@ deb=$(ls "$work"/out/*.deb)
 dpkg-deb -x "$deb" "$work/root"
 expected=(
     usr/bin/lunara
+    usr/bin/lunara-cli
+    usr/share/man/man1/lunara-cli.1.gz
+    usr/share/bash-completion/completions/lunara
+    usr/share/zsh/vendor-completions/_lunara
+    usr/share/fish/vendor_completions.d/lunara.fish
     usr/share/doc/lunara/copyright
+    usr/share/doc/lunara/lunara-cli.schema.json
     usr/share/doc/lunara/changelog.gz
     usr/share/man/man1/lunara.1.gz
     usr/share/applications/example.lunara.Lunara.desktop
@@ -46,6 +52,9 @@ done
 extra=$(cd "$work/root" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f <(printf '%s\n' "${expected[@]}") || true)
 [ -z "$extra" ] || { echo "unexpected in the package: $extra" >&2; missing=1; }
 [ -x "$work/root/usr/bin/lunara" ] || { echo "lunara is not executable" >&2; missing=1; }
+[ -x "$work/root/usr/bin/lunara-cli" ] || { echo "lunara-cli is not executable" >&2; missing=1; }
+[ "$(readlink "$work/root/usr/share/man/man1/lunara-cli.1.gz")" = lunara.1.gz ] ||
+    { echo "lunara-cli's manual page is not lunara's" >&2; missing=1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency declared" >&2; missing=1; }
 desktop-file-validate "$work/root/usr/share/applications/example.lunara.Lunara.desktop"
 # Debian's own checker, pedantic: nothing to say.

@@ -546,8 +546,8 @@ void TestReminders::storedChoicesAreReadUnderTheirKeys() {
     const Location location = currentLocation(*services);
     QVERIFY(location.chosen);
     QCOMPARE(location.place.zoneId, QStringLiteral("Asia/Tokyo"));
-    QVERIFY(southernChosen(*services));
-    QVERIFY(modernPlanetsChosen(*services));
+    QVERIFY(southernChosen(services->settings()));
+    QVERIFY(modernPlanetsChosen(services->settings()));
     // The mark (00:28 in Berlin): the full moon's hour before, 01:28, is still to be shown at 01:40.
     storeHolds("[Reminders]\nFullMoon=60\nShownUntil=1798068480\n");
     at(berlin(2026, 12, 24, 1, 40));
