@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
             const std::int64_t start = 1767222000 + static_cast<std::int64_t>(i) * 365 * 86400;
             sink += almanac.events(start, start + 365LL * 86400, lunara::almanac::Kinds::all()).size();
         });
-        std::printf("a year of every almanac event (Berlin): %8.3f ms\n", everything);
+        std::printf("a year of every almanac event (Berlin): %8.3f ms (target < 30 ms)\n", everything);
     }
     return sink == 0 ? 1 : 0;
 }

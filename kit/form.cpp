@@ -26,6 +26,7 @@ constexpr const char* kAutoSizeProperty = "lunaraAutoSize";
 constexpr const char* kCentreProperty = "lunaraCentre";
 
 void fitText(QWidget* w);
+bool entriesFit(QComboBox* list, int first, int last);
 
 QWidget* create(const Control& c, QWidget* parent, const char* context) {
     QString text = c.text ? QCoreApplication::translate(context, c.text) : QString();
@@ -56,8 +57,15 @@ QWidget* create(const Control& c, QWidget* parent, const char* context) {
     case Kind::ComboBox: {
         nameDropDownListsForScreenReaders();
         auto* list = new QComboBox(parent);
-        // Its entries come later, from the window: each fills it, the longest must show whole.
-        QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, [list] { fitText(list); });
+        // Its entries come later, from the window: each fills it, the longest must show whole. Entries
+        // that fit as the list stands need no new fit (a list of 150 years fitted at each entry
+        // measured every entry again each time).
+        QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
+                         [list](const QModelIndex&, int first, int last) {
+                             if (!entriesFit(list, first, last)) {
+                                 fitText(list);
+                             }
+                         });
         return list;
     }
     case Kind::Option: {
@@ -158,6 +166,26 @@ bool textFits(QWidget* w) {
             if (fm.horizontalAdvance(list->itemText(i)) > room) {
                 return false;
             }
+        }
+    }
+    return true;
+}
+
+// Whether a list fitted before, still at the size it was drawn in, shows entries first..last whole:
+// those before them fitted then, so nothing needs to change.
+bool entriesFit(QComboBox* list, int first, int last) {
+    const QVariant drawn = list->property(kPointsProperty);
+    if (!drawn.isValid() || list->font().pointSizeF() != drawn.toDouble()) {
+        return false;
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const int room =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+    const QFontMetrics fm(list->font());
+    for (int i = first; i <= last; ++i) {
+        if (fm.horizontalAdvance(list->itemText(i)) > room) {
+            return false;
         }
     }
     return true;

@@ -250,6 +250,8 @@ void TestAlmanac::theYearsKeptAreTheSkys_data() {
     QTest::newRow("around a new year") << kDecember2026 - 40 * kDay << kJanuary2027 + 40 * kDay;
     QTest::newRow("three years") << std::int64_t{1577836800} << std::int64_t{1672531200};
     QTest::newRow("a day") << kDecember2026 + 20 * kDay << kDecember2026 + 21 * kDay;
+    // Kept by months (the stations by quarters): cut in the middle of months, across quarters.
+    QTest::newRow("months cut in their middle") << std::int64_t{1773750896} << std::int64_t{1791000007};
     QTest::newRow("the first years") << sky::kFirstYearsUnix << std::int64_t{-2146003200};
     QTest::newRow("the last years") << std::int64_t{2524608000} << sky::kLastYearsUnix;
 }
