@@ -785,7 +785,7 @@ Estado de salida: 0 hecho, 1 no hecho (el archivo existe, fallo al escribir), 2 
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation>%1 %2 no es una fecha; escribe la fecha como YYYY-MM-DD, por ejemplo 2027-01-01</translation>
+        <translation>%1 %2 no es una fecha; usa la forma YYYY-MM-DD, por ejemplo 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
@@ -793,7 +793,7 @@ Estado de salida: 0 hecho, 1 no hecho (el archivo existe, fallo al escribir), 2 
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation>--at %1 no es una fecha con hora; escribe la fecha y la hora como 2026-12-24T02:28 o, con su desfase horario, como 2026-12-24T02:28+01:00</translation>
+        <translation>--at %1 no es una fecha con hora; usa la forma 2026-12-24T02:28 o, con su desfase horario, 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>

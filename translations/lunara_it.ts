@@ -865,7 +865,7 @@ Stato di uscita: 0 fatto, 1 non fatto (file esistente, scrittura fallita), 2 com
     </message>
     <message>
         <source>Now: %1</source>
-        <translation>In corso: %1</translation>
+        <translation>Adesso: %1</translation>
     </message>
     <message>
         <source>Next: %1</source>

@@ -801,7 +801,7 @@ events:
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation>неизвестная команда %1; есть команды now, today и events</translation>
+        <translation>неизвестная команда %1; доступны команды now, today и events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
@@ -857,7 +857,7 @@ events:
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation>восходы и заходы (risings) выдаются не более чем за %1 лет за раз; период --from %2 --to %3 длиннее</translation>
+        <translation>восходы и заходы (risings) выдаются не более чем на %1 лет; период --from %2 --to %3 длиннее</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
