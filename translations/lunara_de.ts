@@ -742,146 +742,167 @@ events:
   --output FILE         write FILE whole instead; a file there is replaced only with --force
 Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: lunara now [OPTION...]           der Mond jetzt (auch: lunara today)
+        lunara events [OPTION...]        Almanach-Ereignisse eines Zeitraums
+Antwortet auf der Standardausgabe, ohne grafische Oberfläche. Siehe lunara(1).
+
+Für alle Befehle (sonst Standort, Halbkugel, Planeten wie in Lunara gewählt):
+  --place STADT         Stadt der Zeitzonentabelle: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat GRAD --lon GRAD Koordinaten, Nord und Ost positiv: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone ZONE           Zeitzone der Daten und Uhrzeiten (mit --place die der Stadt,
+                        sonst die des Systems)
+  --hemisphere northern|southern    --planets classic|modern
+now, today:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      ein anderer Zeitpunkt als jetzt
+  --watch               eine neue Zeile, sobald sich das Angezeigte ändert
+events:
+  --from YYYY-MM-DD --to YYYY-MM-DD  1901 bis 2050, beide Tage inklusive (sonst 30 Tage ab heute)
+  --kinds ART,...       quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (Vorgabe: quarters,ingresses; risings für höchstens 10 Jahre)
+  --format text|ics|json|csv
+  --output DATEI        stattdessen DATEI am Stück schreiben; vorhandene nur mit --force ersetzen
+Rückgabewert: 0 erledigt, 1 nicht erledigt (Datei vorhanden, Schreibfehler), 2 falscher Aufruf.
+</translation>
     </message>
     <message>
         <source>the clock says %1, outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhr zeigt %1, außerhalb der Jahre %2 bis %3</translation>
     </message>
     <message>
         <source>%1 exists; add --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits; zum Ersetzen --force angeben</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a date and a time</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>the start and end of an event</comment>
-        <translation type="unfinished">%1 bis %2</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist kein Datum; gib es als YYYY-MM-DD an, wie 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 liegt außerhalb der Jahre %3 bis %4</translation>
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 ist kein Datum mit Uhrzeit; gib es an wie 2026-12-24T02:28 oder mit Zeitverschiebung wie 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 liegt außerhalb der Jahre %2 bis %3</translation>
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl %1; die Befehle sind now, today und events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1 für %2; siehe „lunara %2 --help“</translation>
     </message>
     <message>
         <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert; siehe „lunara %2 --help“</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet keinen Wert</translation>
     </message>
     <message>
         <source>unknown format %1 for %2; the formats are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format %1 für %2; die Formate sind %3</translation>
     </message>
     <message>
         <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Zeitzone %1; gib eine Zone der Zeitzonendatenbank an, wie Europe/Lisbon</translation>
     </message>
     <message>
         <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht auch %2, wie --lat 38.72 --lon -9.13</translation>
     </message>
     <message>
         <source>give either --place or --lat and --lon, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>gib entweder --place oder --lat und --lon an, nicht beides</translation>
     </message>
     <message>
         <source>--place needs a city&apos;s name, as --place Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>--place braucht den Namen einer Stadt, wie --place Lisbon</translation>
     </message>
     <message>
         <source>--hemisphere takes northern or southern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--hemisphere erwartet northern oder southern, nicht %1</translation>
     </message>
     <message>
         <source>--planets takes classic or modern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--planets erwartet classic oder modern, nicht %1</translation>
     </message>
     <message>
         <source>today is outside the years %1 to %2: give --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>heute liegt außerhalb der Jahre %1 bis %2: gib --from und --to an</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 liegt nach --to %2</translation>
     </message>
     <message>
         <source>unknown kind %1 in --kinds; the kinds are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Art %1 in --kinds; die Arten sind %2</translation>
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufgänge und Untergänge (risings) gibt es für höchstens %1 Jahre auf einmal; --from %2 --to %3 ist länger</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--output braucht einen Dateinamen, wie --output moon.ics</translation>
     </message>
     <message>
         <source>Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt: %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: %1</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>the date, the time and the place</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1, %2 % lit, %3 days old</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zu %2 % beleuchtet, %3 Tage alt</translation>
     </message>
     <message>
         <source>Moon in %1 until %2, then in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond im Zeichen %1 bis %2, dann im Zeichen %3</translation>
     </message>
     <message>
         <source>Moon in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond im Zeichen %1</translation>
     </message>
     <message>
         <source>Next quarter: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Mondviertel: %1, %2</translation>
     </message>
     <message>
         <source>%1; hour of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Planetenstunde: %2</translation>
     </message>
     <message>
         <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Stadt der Zeitzonentabelle heißt „%1“; gib eine an (wie --place Lisbon) oder --lat und --lon</translation>
     </message>
     <message>
         <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ passt auf %2 Städte (%3); gib mehr vom Namen an</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1791,11 @@ Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong c
     </message>
     <message>
         <source>the list of events could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ereignisliste konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ereignisliste konnte nicht als %1 gespeichert werden: %2. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -742,146 +742,167 @@ events:
   --output FILE         write FILE whole instead; a file there is replaced only with --force
 Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: lunara now [OPCIÓN...]              la Luna ahora (también: lunara today)
+     lunara events [OPCIÓN...]           los eventos del almanaque entre dos fechas
+Responde por la salida estándar, sin entorno gráfico. Consulta lunara(1).
+
+Para todos los comandos (si no, ubicación, hemisferio y planetas de Lunara):
+  --place CIUDAD        ciudad de la tabla de zonas horarias: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat DEG --lon DEG   coordenadas, norte y este positivos: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone ZONA           zona horaria de fechas y horas (la de la ciudad con --place; si no,
+                        la del sistema)
+  --hemisphere northern|southern    --planets classic|modern
+now, today:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      otro instante en lugar de ahora
+  --watch               una línea nueva cada vez que cambia lo mostrado
+events:
+  --from YYYY-MM-DD --to YYYY-MM-DD  de 1901 a 2050, ambas incluidas (si no, 30 días desde hoy)
+  --kinds TIPO,...      quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (por defecto quarters,ingresses; risings hasta 10 años)
+  --format text|ics|json|csv
+  --output ARCHIVO      escribe ARCHIVO completo en su lugar; si existe, solo con --force
+Estado de salida: 0 hecho, 1 no hecho (el archivo existe, fallo al escribir), 2 comando erróneo.
+</translation>
     </message>
     <message>
         <source>the clock says %1, outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj marca %1, fuera de los años %2 a %3</translation>
     </message>
     <message>
         <source>%1 exists; add --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe; añade --force para reemplazarlo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a date and a time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>the start and end of an event</comment>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 no es una fecha; usa la forma YYYY-MM-DD, por ejemplo 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 está fuera de los años %3 a %4</translation>
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 no es una fecha con hora; usa la forma 2026-12-24T02:28 o, con su desfase horario, 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 está fuera de los años %2 a %3</translation>
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido %1; los comandos son now, today y events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1 para %2; consulta &apos;lunara %2 --help&apos;</translation>
     </message>
     <message>
         <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor; consulta &apos;lunara %2 --help&apos;</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
         <source>unknown format %1 for %2; the formats are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido %1 para %2; los formatos son %3</translation>
     </message>
     <message>
         <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>zona horaria desconocida %1; indica una zona de la base de datos de zonas horarias, como Europe/Lisbon</translation>
     </message>
     <message>
         <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita también %2, como en --lat 38.72 --lon -9.13</translation>
     </message>
     <message>
         <source>give either --place or --lat and --lon, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indica --place o bien --lat y --lon, no ambos</translation>
     </message>
     <message>
         <source>--place needs a city&apos;s name, as --place Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>--place necesita el nombre de una ciudad, como en --place Lisbon</translation>
     </message>
     <message>
         <source>--hemisphere takes northern or southern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--hemisphere admite northern o southern, no %1</translation>
     </message>
     <message>
         <source>--planets takes classic or modern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--planets admite classic o modern, no %1</translation>
     </message>
     <message>
         <source>today is outside the years %1 to %2: give --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy está fuera de los años %1 a %2: indica --from y --to</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 es posterior a --to %2</translation>
     </message>
     <message>
         <source>unknown kind %1 in --kinds; the kinds are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo desconocido %1 en --kinds; los tipos son %2</translation>
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation type="unfinished"></translation>
+        <translation>las salidas y puestas (risings) se dan para %1 años como máximo a la vez; --from %2 --to %3 es más largo</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--output necesita un nombre de archivo, como en --output moon.ics</translation>
     </message>
     <message>
         <source>Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora: %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente: %1</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>the date, the time and the place</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1, %2 % lit, %3 days old</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Luna iluminada al %2 %, edad: %3 días</translation>
     </message>
     <message>
         <source>Moon in %1 until %2, then in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna en %1 hasta el %2, después en %3</translation>
     </message>
     <message>
         <source>Moon in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna en %1</translation>
     </message>
     <message>
         <source>Next quarter: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima fase principal: %1, %2</translation>
     </message>
     <message>
         <source>%1; hour of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; hora planetaria: %2</translation>
     </message>
     <message>
         <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna ciudad de la tabla de zonas horarias se llama &apos;%1&apos;; indica una (como --place Lisbon) o --lat y --lon</translation>
     </message>
     <message>
         <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; corresponde a %2 ciudades (%3); escribe más del nombre</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1791,11 @@ Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong c
     </message>
     <message>
         <source>the list of events could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la lista de eventos</translation>
     </message>
     <message>
         <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lista de eventos como %1: %2. No se escribió nada.</translation>
     </message>
 </context>
 <context>

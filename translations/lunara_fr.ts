@@ -742,146 +742,167 @@ events:
   --output FILE         write FILE whole instead; a file there is replaced only with --force
 Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: lunara now [OPTION...]     la Lune maintenant (ou lunara today)
+              lunara events [OPTION...]  les événements de l’almanach d’une période
+Répond sur la sortie standard, sans affichage graphique. Voir lunara(1).
+
+Pour toute commande (sinon le lieu, l’hémisphère et les planètes de Lunara)&#xa0;:
+  --place VILLE         ville de la table des fuseaux&#xa0;: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat DEG --lon DEG   coordonnées, nord et est positifs&#xa0;: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone ZONE           fuseau horaire des dates et heures (celui de la ville avec --place,
+                        sinon celui du système)
+  --hemisphere northern|southern    --planets classic|modern
+now, today&#xa0;:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      un autre instant que maintenant
+  --watch               une nouvelle ligne à chaque changement de l’affichage
+events&#xa0;:
+  --from YYYY-MM-DD --to YYYY-MM-DD  1901–2050, bornes incluses (sinon 30 jours dès aujourd’hui)
+  --kinds TYPE,...      quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (par défaut quarters,ingresses&#xa0;; risings sur 10 ans au plus)
+  --format text|ics|json|csv
+  --output FICHIER      écrire plutôt FICHIER, en entier&#xa0;; s’il existe, seulement avec --force
+Code de sortie&#xa0;: 0 fait, 1 non fait (fichier existant, écriture échouée), 2 commande erronée.
+</translation>
     </message>
     <message>
         <source>the clock says %1, outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l’horloge indique %1, hors des années %2 à %3</translation>
     </message>
     <message>
         <source>%1 exists; add --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà&#xa0;; ajoutez --force pour le remplacer</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a date and a time</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>the start and end of an event</comment>
-        <translation type="unfinished">%1 – %2</translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n’est pas une date&#xa0;; écrivez-la sous la forme YYYY-MM-DD, par exemple 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 est hors des années %3 à %4</translation>
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 n’est pas une date avec une heure&#xa0;; écrivez par exemple 2026-12-24T02:28 ou, avec son décalage horaire, 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 est hors des années %2 à %3</translation>
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue %1&#xa0;; les commandes sont now, today et events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1 pour %2&#xa0;; voir «&#xa0;lunara %2 --help&#xa0;»</translation>
     </message>
     <message>
         <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une valeur&#xa0;; voir «&#xa0;lunara %2 --help&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne prend pas de valeur</translation>
     </message>
     <message>
         <source>unknown format %1 for %2; the formats are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu %1 pour %2&#xa0;; les formats sont %3</translation>
     </message>
     <message>
         <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>fuseau horaire inconnu %1&#xa0;; indiquez un fuseau de la base des fuseaux horaires, par exemple Europe/Lisbon</translation>
     </message>
     <message>
         <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande aussi %2, par exemple --lat 38.72 --lon -9.13</translation>
     </message>
     <message>
         <source>give either --place or --lat and --lon, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez soit --place, soit --lat et --lon, pas les deux</translation>
     </message>
     <message>
         <source>--place needs a city&apos;s name, as --place Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>--place attend un nom de ville, par exemple --place Lisbon</translation>
     </message>
     <message>
         <source>--hemisphere takes northern or southern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--hemisphere accepte northern ou southern, pas %1</translation>
     </message>
     <message>
         <source>--planets takes classic or modern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--planets accepte classic ou modern, pas %1</translation>
     </message>
     <message>
         <source>today is outside the years %1 to %2: give --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd’hui est hors des années %1 à %2&#xa0;: indiquez --from et --to</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 est postérieur à --to %2</translation>
     </message>
     <message>
         <source>unknown kind %1 in --kinds; the kinds are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>type inconnu %1 dans --kinds&#xa0;; les types sont %2</translation>
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation type="unfinished"></translation>
+        <translation>les levers et couchers (risings) portent sur %1&#xa0;ans au plus à la fois&#xa0;; --from %2 --to %3 est plus long</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--output attend un nom de fichier, par exemple --output moon.ics</translation>
     </message>
     <message>
         <source>Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours&#xa0;: %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À venir&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>the date, the time and the place</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1, %2 % lit, %3 days old</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Lune éclairée à %2&#xa0;%, âgée de %3&#xa0;jours</translation>
     </message>
     <message>
         <source>Moon in %1 until %2, then in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune en %1 jusqu’à %2, puis en %3</translation>
     </message>
     <message>
         <source>Moon in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune en %1</translation>
     </message>
     <message>
         <source>Next quarter: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine phase principale&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>%1; hour of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; heure planétaire&#xa0;: %2</translation>
     </message>
     <message>
         <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ville de la table des fuseaux horaires ne s’appelle «&#xa0;%1&#xa0;»&#xa0;; indiquez-en une (par exemple --place Lisbon) ou --lat et --lon</translation>
     </message>
     <message>
         <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» désigne %2&#xa0;villes (%3)&#xa0;; précisez le nom</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1791,11 @@ Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong c
     </message>
     <message>
         <source>the list of events could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des événements n’a pas pu être créée</translation>
     </message>
     <message>
         <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des événements n’a pas pu être enregistrée sous %1&#xa0;: %2. Rien n’a été écrit.</translation>
     </message>
 </context>
 <context>

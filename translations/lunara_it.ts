@@ -742,146 +742,167 @@ events:
   --output FILE         write FILE whole instead; a file there is replaced only with --force
 Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: lunara now [OPZIONE...]             la Luna adesso (anche: lunara today)
+     lunara events [OPZIONE...]          gli eventi dell&apos;almanacco tra due date
+Risponde sullo standard output, senza interfaccia grafica. Vedi lunara(1).
+
+Per ogni comando (altrimenti località, emisfero e pianeti scelti in Lunara):
+  --place CITTÀ         città della tabella dei fusi orari: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat DEG --lon DEG   coordinate, nord ed est positivi: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone FUSO           fuso orario di date e orari (quello della città con --place,
+                        altrimenti quello del sistema)
+  --hemisphere northern|southern    --planets classic|modern
+now, today:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      un istante diverso da adesso
+  --watch               una nuova riga ogni volta che cambia ciò che è mostrato
+events:
+  --from YYYY-MM-DD --to YYYY-MM-DD  1901–2050, estremi inclusi (di norma 30 giorni da oggi)
+  --kinds TIPO,...      quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (di norma quarters,ingresses; risings per al massimo 10 anni)
+  --format text|ics|json|csv
+  --output FILE         scrive invece FILE per intero; se c&apos;è già, solo con --force
+Stato di uscita: 0 fatto, 1 non fatto (file esistente, scrittura fallita), 2 comando errato.
+</translation>
     </message>
     <message>
         <source>the clock says %1, outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;orologio segna %1, fuori dagli anni dal %2 al %3</translation>
     </message>
     <message>
         <source>%1 exists; add --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già; aggiungi --force per sostituirlo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a date and a time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>the start and end of an event</comment>
-        <translation type="unfinished">%1 – %2</translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 non è una data; scrivila come YYYY-MM-DD, per esempio 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 è fuori dagli anni dal %3 al %4</translation>
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 non è una data con ora; scrivila come 2026-12-24T02:28 oppure, con la differenza di fuso orario, come 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 è fuori dagli anni dal %2 al %3</translation>
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto %1; i comandi sono now, today ed events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta %1 per %2; vedi «lunara %2 --help»</translation>
     </message>
     <message>
         <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un valore; vedi «lunara %2 --help»</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non accetta valori</translation>
     </message>
     <message>
         <source>unknown format %1 for %2; the formats are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>formato sconosciuto %1 per %2; i formati sono %3</translation>
     </message>
     <message>
         <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>fuso orario sconosciuto %1; indica un fuso del database dei fusi orari, come Europe/Lisbon</translation>
     </message>
     <message>
         <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede anche %2, come in --lat 38.72 --lon -9.13</translation>
     </message>
     <message>
         <source>give either --place or --lat and --lon, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indica --place oppure --lat e --lon, non entrambi</translation>
     </message>
     <message>
         <source>--place needs a city&apos;s name, as --place Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>--place richiede il nome di una città, come in --place Lisbon</translation>
     </message>
     <message>
         <source>--hemisphere takes northern or southern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--hemisphere accetta northern o southern, non %1</translation>
     </message>
     <message>
         <source>--planets takes classic or modern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--planets accetta classic o modern, non %1</translation>
     </message>
     <message>
         <source>today is outside the years %1 to %2: give --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>oggi è fuori dagli anni dal %1 al %2: indica --from e --to</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 è successivo a --to %2</translation>
     </message>
     <message>
         <source>unknown kind %1 in --kinds; the kinds are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo sconosciuto %1 in --kinds; i tipi sono %2</translation>
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation type="unfinished"></translation>
+        <translation>sorgere e tramonto (risings) si calcolano per al massimo %1 anni alla volta; --from %2 --to %3 è più lungo</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--output richiede un nome di file, come in --output moon.ics</translation>
     </message>
     <message>
         <source>Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adesso: %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In arrivo: %1</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>the date, the time and the place</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1, %2 % lit, %3 days old</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, illuminata al %2%, età: %3 giorni</translation>
     </message>
     <message>
         <source>Moon in %1 until %2, then in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna in %1 fino a %2, poi in %3</translation>
     </message>
     <message>
         <source>Moon in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna in %1</translation>
     </message>
     <message>
         <source>Next quarter: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima fase principale: %1, %2</translation>
     </message>
     <message>
         <source>%1; hour of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; ora planetaria: %2</translation>
     </message>
     <message>
         <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna città della tabella dei fusi orari si chiama «%1»; indicane una (come --place Lisbon) oppure --lat e --lon</translation>
     </message>
     <message>
         <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» corrisponde a %2 città (%3); scrivi una parte più lunga del nome</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1791,11 @@ Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong c
     </message>
     <message>
         <source>the list of events could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile creare l&apos;elenco degli eventi</translation>
     </message>
     <message>
         <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;elenco degli eventi come %1: %2. Non è stato scritto nulla.</translation>
     </message>
 </context>
 <context>

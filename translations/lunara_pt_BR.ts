@@ -742,146 +742,167 @@ events:
   --output FILE         write FILE whole instead; a file there is replaced only with --force
 Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: lunara now [OPÇÃO...]               a Lua agora (também: lunara today)
+     lunara events [OPÇÃO...]            os eventos do almanaque entre duas datas
+Responde na saída padrão, sem interface gráfica. Veja lunara(1).
+
+Para todos os comandos (senão, local, hemisfério e planetas salvos no Lunara):
+  --place CIDADE        cidade da tabela de fusos horários: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat DEG --lon DEG   coordenadas, norte e leste positivos: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone FUSO           fuso horário das datas e horas (o da cidade com --place; senão,
+                        o do sistema)
+  --hemisphere northern|southern    --planets classic|modern
+now, today:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      outro instante em vez de agora
+  --watch               uma nova linha a cada mudança do que é mostrado
+events:
+  --from YYYY-MM-DD --to YYYY-MM-DD  de 1901 a 2050, ambas incluídas (senão, 30 dias desde hoje)
+  --kinds TIPO,...      quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (padrão: quarters,ingresses; risings para no máximo 10 anos)
+  --format text|ics|json|csv
+  --output ARQUIVO      grava ARQUIVO inteiro em vez disso; se existir, só com --force
+Código de saída: 0 feito, 1 não feito (arquivo existente, falha ao gravar), 2 comando errado.
+</translation>
     </message>
     <message>
         <source>the clock says %1, outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>o relógio marca %1, fora dos anos %2 a %3</translation>
     </message>
     <message>
         <source>%1 exists; add --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe; adicione --force para substituí-lo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a date and a time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>the start and end of an event</comment>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 não é uma data; escreva-a como YYYY-MM-DD, por exemplo 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 está fora dos anos %3 a %4</translation>
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 não é uma data com hora; escreva-a como 2026-12-24T02:28 ou, com a diferença de fuso horário, como 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 está fora dos anos %2 a %3</translation>
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido %1; os comandos são now, today e events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida %1 para %2; veja &apos;lunara %2 --help&apos;</translation>
     </message>
     <message>
         <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um valor; veja &apos;lunara %2 --help&apos;</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não aceita valor</translation>
     </message>
     <message>
         <source>unknown format %1 for %2; the formats are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconhecido %1 para %2; os formatos são %3</translation>
     </message>
     <message>
         <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>fuso horário desconhecido %1; informe um fuso do banco de dados de fusos horários, como Europe/Lisbon</translation>
     </message>
     <message>
         <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 também precisa de %2, como em --lat 38.72 --lon -9.13</translation>
     </message>
     <message>
         <source>give either --place or --lat and --lon, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>informe --place ou então --lat e --lon, não ambos</translation>
     </message>
     <message>
         <source>--place needs a city&apos;s name, as --place Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>--place precisa do nome de uma cidade, como em --place Lisbon</translation>
     </message>
     <message>
         <source>--hemisphere takes northern or southern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--hemisphere aceita northern ou southern, não %1</translation>
     </message>
     <message>
         <source>--planets takes classic or modern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--planets aceita classic ou modern, não %1</translation>
     </message>
     <message>
         <source>today is outside the years %1 to %2: give --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>hoje está fora dos anos %1 a %2: informe --from e --to</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 é posterior a --to %2</translation>
     </message>
     <message>
         <source>unknown kind %1 in --kinds; the kinds are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo desconhecido %1 em --kinds; os tipos são %2</translation>
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation type="unfinished"></translation>
+        <translation>o nascer e o pôr (risings) são dados para no máximo %1 anos de cada vez; --from %2 --to %3 é mais longo</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--output precisa de um nome de arquivo, como em --output moon.ics</translation>
     </message>
     <message>
         <source>Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora: %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A seguir: %1</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>the date, the time and the place</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1, %2 % lit, %3 days old</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Lua %2% iluminada, idade: %3 dias</translation>
     </message>
     <message>
         <source>Moon in %1 until %2, then in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua em %1 até %2, depois em %3</translation>
     </message>
     <message>
         <source>Moon in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua em %1</translation>
     </message>
     <message>
         <source>Next quarter: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima fase principal: %1, %2</translation>
     </message>
     <message>
         <source>%1; hour of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; hora planetária: %2</translation>
     </message>
     <message>
         <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma cidade da tabela de fusos horários se chama &apos;%1&apos;; informe uma (como --place Lisbon) ou --lat e --lon</translation>
     </message>
     <message>
         <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; corresponde a %2 cidades (%3); digite mais do nome</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1791,11 @@ Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong c
     </message>
     <message>
         <source>the list of events could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar a lista de eventos</translation>
     </message>
     <message>
         <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a lista de eventos como %1: %2. Nada foi gravado.</translation>
     </message>
 </context>
 <context>

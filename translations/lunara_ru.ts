@@ -742,146 +742,167 @@ events:
   --output FILE         write FILE whole instead; a file there is replaced only with --force
 Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: lunara now [ПАРАМЕТР...]     Луна сейчас (также: lunara today)
+               lunara events [ПАРАМЕТР...]  события альманаха за период
+Отвечает в стандартный вывод, без графического окружения. См. lunara(1).
+
+Для всех команд (иначе место, полушарие и планеты из настроек Lunara):
+  --place ГОРОД         город из таблицы часовых поясов: Lisbon, &quot;New York&quot;, Europe/Lisbon
+  --lat ГРАД --lon ГРАД координаты, север и восток положительны: 38.72 -9.13, 38°43&apos;N 9°08&apos;W
+  --zone ПОЯС           часовой пояс дат и времени (с --place — пояс города, иначе
+                        системный)
+  --hemisphere northern|southern    --planets classic|modern
+now, today:
+  --format text|json|waybar
+  --at YYYY-MM-DDTHH:MM[+HH:MM]      другой момент вместо текущего
+  --watch               новая строка при каждом изменении показанного
+events:
+  --from YYYY-MM-DD --to YYYY-MM-DD  1901–2050, включительно (иначе сегодня и ещё 29 дней)
+  --kinds ВИД,...       quarters,ingresses,void,sabbats,eclipses,stations,moons,supermoons,
+                        risings (по умолчанию quarters,ingresses; risings — до 10 лет)
+  --format text|ics|json|csv
+  --output ФАЙЛ         записать всё в ФАЙЛ вместо вывода; существующий — только с --force
+Код возврата: 0 — выполнено, 1 — не выполнено (файл есть, ошибка записи), 2 — ошибка в команде.
+</translation>
     </message>
     <message>
         <source>the clock says %1, outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>часы показывают %1, вне диапазона лет с %2 по %3</translation>
     </message>
     <message>
         <source>%1 exists; add --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже существует; чтобы заменить файл, добавьте --force</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a date and a time</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>the start and end of an event</comment>
-        <translation type="unfinished">%1 – %2</translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>%1 %2 is not a date; write it as YYYY-MM-DD, as 2027-01-01</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 — не дата; укажите её в виде YYYY-MM-DD, например 2027-01-01</translation>
     </message>
     <message>
         <source>%1 %2 is outside the years %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 вне диапазона лет с %3 по %4</translation>
     </message>
     <message>
         <source>--at %1 is not a date and time; write it as 2026-12-24T02:28, or with its offset, as 2026-12-24T02:28+01:00</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 — не дата и время; укажите их в виде 2026-12-24T02:28 или со смещением часового пояса: 2026-12-24T02:28+01:00</translation>
     </message>
     <message>
         <source>--at %1 is outside the years %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>--at %1 вне диапазона лет с %2 по %3</translation>
     </message>
     <message>
         <source>unknown command %1; the commands are now, today and events</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная команда %1; доступны команды now, today и events</translation>
     </message>
     <message>
         <source>unknown option %1 for %2; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный параметр %1 для %2; см. «lunara %2 --help»</translation>
     </message>
     <message>
         <source>%1 needs a value; see &apos;lunara %2 --help&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>параметру %1 нужно значение; см. «lunara %2 --help»</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>параметр %1 не принимает значения</translation>
     </message>
     <message>
         <source>unknown format %1 for %2; the formats are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный формат %1 для %2; возможные форматы: %3</translation>
     </message>
     <message>
         <source>unknown time zone %1; give a zone of the time-zone database, as Europe/Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный часовой пояс %1; укажите пояс из базы часовых поясов, например Europe/Lisbon</translation>
     </message>
     <message>
         <source>%1 needs %2 too, as --lat 38.72 --lon -9.13</source>
-        <translation type="unfinished"></translation>
+        <translation>вместе с %1 нужен и %2, например --lat 38.72 --lon -9.13</translation>
     </message>
     <message>
         <source>give either --place or --lat and --lon, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>укажите либо --place, либо --lat и --lon, но не то и другое сразу</translation>
     </message>
     <message>
         <source>--place needs a city&apos;s name, as --place Lisbon</source>
-        <translation type="unfinished"></translation>
+        <translation>для --place нужно название города, например --place Lisbon</translation>
     </message>
     <message>
         <source>--hemisphere takes northern or southern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--hemisphere принимает northern или southern, а не %1</translation>
     </message>
     <message>
         <source>--planets takes classic or modern, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--planets принимает classic или modern, а не %1</translation>
     </message>
     <message>
         <source>today is outside the years %1 to %2: give --from and --to</source>
-        <translation type="unfinished"></translation>
+        <translation>сегодняшняя дата вне диапазона лет с %1 по %2: укажите --from и --to</translation>
     </message>
     <message>
         <source>--from %1 is after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 позже, чем --to %2</translation>
     </message>
     <message>
         <source>unknown kind %1 in --kinds; the kinds are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный вид %1 в --kinds; возможные виды: %2</translation>
     </message>
     <message>
         <source>risings are given for at most %1 years at a time; --from %2 --to %3 is longer</source>
-        <translation type="unfinished"></translation>
+        <translation>восходы и заходы (risings) выдаются не более чем на %1 лет; период --from %2 --to %3 длиннее</translation>
     </message>
     <message>
         <source>--output needs a file&apos;s name, as --output moon.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>для --output нужно имя файла, например --output moon.ics</translation>
     </message>
     <message>
         <source>Now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас — %1</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее — %1</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>the date, the time and the place</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1, %2 % lit, %3 days old</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, освещено %2 %, возраст %3 дня</translation>
     </message>
     <message>
         <source>Moon in %1 until %2, then in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна в знаке %1; вход в знак %3: %2</translation>
     </message>
     <message>
         <source>Moon in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Луна в знаке %1</translation>
     </message>
     <message>
         <source>Next quarter: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующая главная фаза: %1, %2</translation>
     </message>
     <message>
         <source>%1; hour of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; час планеты %2</translation>
     </message>
     <message>
         <source>no city of the time-zone table is called &apos;%1&apos;; give one (as --place Lisbon) or --lat and --lon</source>
-        <translation type="unfinished"></translation>
+        <translation>в таблице часовых поясов нет города «%1»; укажите город (например, --place Lisbon) или --lat и --lon</translation>
     </message>
     <message>
         <source>&apos;%1&apos; names %2 cities (%3); give more of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>названию «%1» соответствует несколько городов (%2): %3; уточните название</translation>
     </message>
 </context>
 <context>
@@ -1770,11 +1791,11 @@ Exit status: 0 done, 1 not done (a file there, a write that failed), 2 a wrong c
     </message>
     <message>
         <source>the list of events could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось создать список событий</translation>
     </message>
     <message>
         <source>The list of events could not be saved as %1: %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить список событий под именем %1: %2. Ничего не записано.</translation>
     </message>
 </context>
 <context>
