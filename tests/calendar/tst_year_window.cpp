@@ -49,7 +49,7 @@ frmYear* TestYearWindow::open(const QByteArray& zone, const QString& southern) {
     services->clock = QDateTime(QDate(2026, 12, 7), QTime(12, 0), services->zone);
     services->storeSetting(QString::fromLatin1(kHemisphereKey), southern);
     click(session->launcher->lblCaption[7]);
-    if (!QTest::qWaitFor([this] { return session->launcher->yearWindow() != nullptr; })) {
+    if (!QTest::qWaitFor([this] { return session->launcher->yearWindow() != nullptr; }, kPatienceMs)) {
         return nullptr;
     }
     w = session->launcher->yearWindow();

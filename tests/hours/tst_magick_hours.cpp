@@ -53,7 +53,7 @@ frmMagickHours* TestMagickHours::open(const QByteArray& zone, const QDateTime& l
     services->clock = QDateTime(localNow.date(), localNow.time(), services->zone);
     session->launcher->findChild<QAction*>(QStringLiteral("mnuMagickHours"))->trigger();
     // The launcher opens it once the menu's handler has returned.
-    if (!QTest::qWaitFor([this] { return session->launcher->magickHours() != nullptr; })) {
+    if (!QTest::qWaitFor([this] { return session->launcher->magickHours() != nullptr; }, kPatienceMs)) {
         return nullptr;
     }
     w = session->launcher->magickHours();

@@ -130,7 +130,7 @@ private:
 void TestReminders::initTestCase() {
     daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
     QVERIFY2(daemon.waitForStarted(), "dbus-daemon could not be started");
-    QVERIFY(QTest::qWaitFor([this] { return daemon.canReadLine(); }, 10000));
+    QVERIFY(QTest::qWaitFor([this] { return daemon.canReadLine(); }, kPatienceMs));
     address = QString::fromUtf8(daemon.readLine()).trimmed();
     // Before Lunara's first use of the session bus.
     qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
@@ -164,7 +164,7 @@ void TestReminders::everyMinute(const QDateTime& from, const QDateTime& to) {
         at(t);
         session->launcher->reminders().check();
     }
-    QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == handed.size(); }));
+    QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == handed.size(); }, kPatienceMs));
 }
 
 QStringList TestReminders::summaries() const {
@@ -243,7 +243,7 @@ void TestReminders::nothingTwiceAcrossARestartAndLateAfterASleep() {
     at(before.addSecs(2LL * 3600));
     again.check();
     QCOMPARE(handed.size(), 1);
-    QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == 1; }));
+    QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == 1; }, kPatienceMs));
 }
 
 void TestReminders::showInCalendarOpensTheDay() {
@@ -258,7 +258,7 @@ void TestReminders::showInCalendarOpensTheDay() {
     QDBusMessage signal = QDBusMessage::createSignal(kPath, kService, QStringLiteral("ActionInvoked"));
     signal << uint(1) << QStringLiteral("calendar");
     QVERIFY(QDBusConnection(QStringLiteral("notification-server")).send(signal));
-    QVERIFY(QTest::qWaitFor([this] { return session->launcher->moonCalendar() != nullptr; }));
+    QVERIFY(QTest::qWaitFor([this] { return session->launcher->moonCalendar() != nullptr; }, kPatienceMs));
     QCOMPARE(session->launcher->moonCalendar()->selectedDate(), QDate(2026, 12, 24));
 }
 
@@ -273,7 +273,8 @@ void TestReminders::withoutAServiceLunarasOwnWindowShowsIt() {
     at(services->clock.addSecs(60));
     session->launcher->reminders().check();
     Notifier& notifier = session->launcher->notifier();
-    const bool shown = QTest::qWaitFor([&notifier] { return notifier.window() && notifier.window()->isVisible(); });
+    const bool shown =
+        QTest::qWaitFor([&notifier] { return notifier.window() && notifier.window()->isVisible(); }, kPatienceMs);
     QVERIFY(server.registerService(kService));
     QVERIFY(shown);
     QCOMPARE(notifier.window()->lstReminders->item(0)->text(),
@@ -394,7 +395,7 @@ void TestReminders::aSabbatOnItsDay() {
     QCOMPARE(summaries(), QStringList{"Fri 08:00 Beltane"});
     QCOMPARE(handed.front().second.body, QStringLiteral("Late reminder: today, all day (Berlin)"));
     QCOMPARE(handed.front().second.day, QDate(2026, 5, 1));
-    QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == 1; }));
+    QVERIFY(QTest::qWaitFor([this] { return fake.calls.size() == 1; }, kPatienceMs));
     handed.clear();
     fake.calls.clear();
     choice.of(Topic::Sabbat) = 1440;
