@@ -1,18 +1,16 @@
 #include "shell/hand_over.h"
 
-#include <QtGlobal>
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
+#include <initializer_list>
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
+#include <algorithm>
+#include <string>
 #include <windows.h>
 #else
-#include <QFile>
+#include <climits>
 #include <unistd.h>
 #endif
 
@@ -22,8 +20,7 @@ bool isCommand(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    constexpr std::array kCommands{"now", "today", "events"};
-    for (const char* command : kCommands) {
+    for (const char* command : {"now", "today", "events"}) {
         if (std::strcmp(argv[1], command) == 0) {
             return true;
         }
@@ -31,7 +28,7 @@ bool isCommand(int argc, char** argv) {
     return false;
 }
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 
 int handOverToCommands(int, char**) {
     std::wstring self(MAX_PATH, L'\0');
@@ -71,32 +68,94 @@ int handOverToCommands(int, char**) {
 
 #else
 
-int handOverToCommands(int argc, char** argv) {
-    // The folder of this executable: the kernel's link where there is one, else the name it was
-    // started by (QCoreApplication, which knows better, costs a GUI library's start here).
-    std::string self;
-#ifdef Q_OS_LINUX
-    self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe")).toStdString();
+// The C library alone from here on: the C++ library is a large one to bind at start, and lunara
+// runs as often as a status bar asks.
+namespace {
+
+// This executable's folder with its final '/', from the kernel's link where there is one, else
+// from the name it was started by; empty when neither names one (found on the PATH). False when
+// it does not fit.
+bool ownFolder(const char* argv0, char (&folder)[PATH_MAX]) {
+    folder[0] = '\0';
+#ifdef __linux__
+    const ssize_t length = ::readlink("/proc/self/exe", folder, sizeof folder - 1);
+    if (length > 0) {
+        folder[length] = '\0';
+    }
 #endif
-    if (self.empty() && std::strchr(argv[0], '/')) {
-        self = argv[0];
+    if (folder[0] == '\0' && std::strchr(argv0, '/')) {
+        if (std::strlen(argv0) >= sizeof folder) {
+            return false;
+        }
+        std::strcpy(folder, argv0);
     }
-    std::vector<char*> arguments(argv, argv + argc);
-    arguments.push_back(nullptr);
-    std::string path = "lunara-cli";
-    if (self.empty()) {
-        // Found on the PATH: lunara-cli is installed beside it, on the PATH too.
-        arguments[0] = path.data();
-        ::execvp(path.c_str(), arguments.data());
-    } else {
-        path = self.substr(0, self.rfind('/') + 1) + path;
-        arguments[0] = path.data();
-        ::execv(path.c_str(), arguments.data());
+    if (char* slash = std::strrchr(folder, '/')) {
+        slash[1] = '\0';
     }
-    const std::string why = "lunara: cannot run " + path + ": " + std::strerror(errno) + '\n';
-    std::fputs(why.c_str(), stderr);
+    return true;
+}
+
+// One line on standard error: "lunara: WHAT PATH: WHY".
+int failed(const char* what, const char* path, const char* why) {
+    std::fprintf(stderr, "lunara: %s%s: %s\n", what, path, why);
     return 1;
 }
+
+} // namespace
+
+int handOverToCommands(int argc, char** argv) {
+    (void)argc;
+    char path[PATH_MAX];
+    if (!ownFolder(argv[0], path) || std::strlen(path) + sizeof "lunara-cli" > sizeof path) {
+        return failed("cannot run ", "lunara-cli", std::strerror(ENAMETOOLONG));
+    }
+    std::strcat(path, "lunara-cli");
+    // The same arguments (argv ends with a null pointer), lunara-cli's own name first.
+    argv[0] = path;
+    if (std::strchr(path, '/')) {
+        ::execv(path, argv);
+    } else {
+        // Found on the PATH: lunara-cli is installed beside it, on the PATH too.
+        ::execvp(path, argv);
+    }
+    return failed("cannot run ", path, std::strerror(errno));
+}
+
+#endif
+
+#ifdef LUNARA_WINDOWS_APART
+
+int startWindows(int argc, char** argv) {
+    (void)argc;
+    // Beside this executable in a build folder, in lunara's own folder for programs once installed.
+    // The name it was started by stays argv[0]: the windows' class and the messages use it.
+    // Found on the PATH where no folder is known: where it was installed.
+    char folder[PATH_MAX];
+    char path[PATH_MAX] = LUNARA_WINDOWS_INSTALLED;
+    int why = ENAMETOOLONG;
+    if (!ownFolder(argv[0], folder)) {
+        return failed("cannot start ", "lunara-windows", std::strerror(why));
+    }
+    if (folder[0] == '\0') {
+        ::execv(path, argv);
+        return failed("cannot start ", path, std::strerror(errno));
+    }
+    for (const char* name : {"lunara-windows", LUNARA_WINDOWS_APART}) {
+        const int length = std::snprintf(path, sizeof path, "%s%s", folder, name);
+        if (length >= 0 && static_cast<std::size_t>(length) < sizeof path) {
+            ::execv(path, argv);
+            why = errno;
+        }
+    }
+    return failed("cannot start ", path, std::strerror(why));
+}
+
+#else
+
+// Linked in: lunara's windows (shell/windows_main.cpp).
+int windowsMain(int argc, char** argv);
+
+int startWindows(int argc, char** argv) { return windowsMain(argc, argv); }
 
 #endif
 

@@ -91,6 +91,10 @@ display)
     grep -E 'libQt6(Gui|Widgets)' <<<"$maps" && fail "the commands map a GUI library"
     [ "$(readlink "/proc/$watcher/exe")" = "$(dirname "$lunara")/lunara-cli" ] ||
         fail "lunara did not hand over to lunara-cli: $(readlink "/proc/$watcher/exe")"
+    # lunara itself, which hands over, loads no Qt library at all (as the loader lists them).
+    LD_TRACE_LOADED_OBJECTS=1 "$lunara" >"$work/loads.txt" || fail "the loader cannot list lunara's libraries"
+    grep -q 'libc\.so' "$work/loads.txt" || fail "no list of lunara's libraries: $(cat "$work/loads.txt")"
+    grep 'libQt' "$work/loads.txt" && fail "lunara loads a Qt library before it hands over"
     ;;
 watch)
     # The moon enters Leo on 25 December 2026 at 21:12:12 UTC. Started seven seconds before, the
@@ -144,6 +148,11 @@ refused)
     "$work/alone/lunara" now >"$work/out" 2>"$work/err"
     [ $? -eq 1 ] && [ "$(cat "$work/err")" = "lunara: cannot run $work/alone/lunara-cli: No such file or directory" ] ||
         fail "no lunara-cli: $(cat "$work/err")"
+    # ... and without its windows: the same, status 1, and nothing run in their place.
+    "$work/alone/lunara" --version >"$work/out" 2>"$work/err"
+    [ $? -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && [ ! -s "$work/out" ] &&
+        grep -qx "lunara: cannot start $work/alone/.*lunara-windows: No such file or directory" "$work/err" ||
+        fail "no lunara-windows: $(cat "$work/err")"
     # The program's own options are as they were.
     "$lunara" --version | grep -qx 'lunara [0-9.]*' || fail "--version"
     "$lunara" --frobnicate 2>/dev/null

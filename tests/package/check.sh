@@ -23,6 +23,7 @@ dpkg-deb -x "$deb" "$work/root"
 expected=(
     usr/bin/lunara
     usr/bin/lunara-cli
+    usr/libexec/lunara/lunara-windows
     usr/share/man/man1/lunara-cli.1.gz
     usr/share/bash-completion/completions/lunara
     usr/share/zsh/vendor-completions/_lunara
@@ -53,6 +54,12 @@ extra=$(cd "$work/root" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f
 [ -z "$extra" ] || { echo "unexpected in the package: $extra" >&2; missing=1; }
 [ -x "$work/root/usr/bin/lunara" ] || { echo "lunara is not executable" >&2; missing=1; }
 [ -x "$work/root/usr/bin/lunara-cli" ] || { echo "lunara-cli is not executable" >&2; missing=1; }
+[ -x "$work/root/usr/libexec/lunara/lunara-windows" ] || { echo "lunara-windows is not executable" >&2; missing=1; }
+# lunara itself loads no Qt library: it hands over to lunara-windows or lunara-cli.
+if objdump -p "$work/root/usr/bin/lunara" | grep -E 'NEEDED +libQt'; then
+    echo "lunara links a Qt library" >&2
+    missing=1
+fi
 [ "$(readlink "$work/root/usr/share/man/man1/lunara-cli.1.gz")" = lunara.1.gz ] ||
     { echo "lunara-cli's manual page is not lunara's" >&2; missing=1; }
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency declared" >&2; missing=1; }
