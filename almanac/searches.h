@@ -29,8 +29,8 @@ std::vector<Event> RetrogradeEvents(std::int64_t from, std::int64_t to);
 std::vector<Event> MoonNameEvents(std::int64_t from, std::int64_t to, bool southern, const Dates& dates);
 std::vector<Event> SupermoonEvents(std::int64_t from, std::int64_t to);
 
-// The sky's slow year searches, each month (the stations each quarter) found once in a process and kept for every
-// almanac (year_memo.cpp); the same results as the sky's own functions of these names, clamped to the years those
+// The sky's slow year searches, looked up in what they were found to be once for every year (year_memo.cpp,
+// known_events.inc); the same results as the sky's own functions of these names, clamped to the years those
 // answer for.
 std::vector<sky::SunTurning> KeptTurningsBetween(std::int64_t from, std::int64_t to);
 std::vector<sky::Station> KeptStationsBetween(std::int64_t from, std::int64_t to);

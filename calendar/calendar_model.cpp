@@ -41,7 +41,11 @@ QString withQuarter(const QString& day, sky::Quarter q, const QString& time) {
 }
 } // namespace
 
-MoonMonthModel::MoonMonthModel(QObject* parent) : QAbstractTableModel(parent) {}
+MoonMonthModel::MoonMonthModel(QObject* parent) : QAbstractTableModel(parent) {
+    // The calendar moves by whole months: a day around the month is all its days' rounding and
+    // periods need. Eight days more on both sides was a quarter of the cost of opening it.
+    almanac_.setLookAround(std::int64_t{86400});
+}
 
 void MoonMonthModel::setTimeZone(const QTimeZone& zone) {
     if (zone == zone_) {

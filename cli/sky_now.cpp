@@ -106,53 +106,6 @@ QString phaseSymbol(std::string_view phase, bool southern) {
     return {};
 }
 
-// The planet's motion in longitude around t, as the stations are searched by (degrees over an hour).
-double motion(sky::Planet planet, std::int64_t t) {
-    constexpr std::int64_t kHalf = 1800;
-    const double d = sky::ApparentLongitude(planet, t + kHalf) - sky::ApparentLongitude(planet, t - kHalf);
-    return d > 180 ? d - 360 : d < -180 ? d + 360 : d;
-}
-
-// Today's events of the year, asked only of the searches that can find one for the day. The
-// retrograde periods are the costliest search by far (it pairs the stations of half a year on either
-// side): it is asked only when a planet stands still within two hours of the day, and otherwise
-// Mercury's retrograde is told by its motion. A full moon's name and a supermoon fall on a day with a
-// new or full moon only. What the day shows is the same either way.
-} // namespace
-
-DayEvents yearEventsOfToday(const almanac::Almanac& almanac, const QDate& today, const Where& where) {
-    using almanac::Kind;
-    using almanac::Kinds;
-    constexpr std::int64_t kMargin = 2LL * 3600;
-    const std::int64_t dayStart = startOfLocalDay(today, where.zone);
-    const std::int64_t dayEnd = startOfLocalDay(today.addDays(1), where.zone);
-    const std::int64_t from = dayStart - kMargin;
-    const std::int64_t to = dayEnd + kMargin;
-    bool station = false;
-    double mercury = 0; // Mercury's motion at the start
-    for (const sky::Planet p : {sky::Planet::Mercury, sky::Planet::Venus, sky::Planet::Mars, sky::Planet::Jupiter,
-                                sky::Planet::Saturn, sky::Planet::Uranus, sky::Planet::Neptune, sky::Planet::Pluto}) {
-        const double atStart = motion(p, from);
-        mercury = p == sky::Planet::Mercury ? atStart : mercury;
-        station = station || atStart * motion(p, to) <= 0;
-    }
-    bool syzygy = false;
-    for (const almanac::Event& q : almanac.events(dayStart - 2 * kRounding, dayEnd + 2 * kRounding, {Kind::Quarter})) {
-        syzygy = syzygy || q.quarter == sky::Quarter::New || q.quarter == sky::Quarter::Full;
-    }
-    const Kinds kinds = station ? (syzygy ? almanac::kYearKinds : Kinds{Kind::Sabbat, Kind::Eclipse, Kind::Retrograde})
-                                : (syzygy ? Kinds{Kind::Sabbat, Kind::Eclipse, Kind::MoonName, Kind::Supermoon}
-                                          : Kinds{Kind::Sabbat, Kind::Eclipse});
-    DayEvents year = yearEventsOfDate(almanac, today, where.zone, where.zone, placeName(where.place), kinds);
-    if (!station) {
-        // Between its stations all day: retrograde or direct the whole day through.
-        year.mercuryRetrograde = mercury < 0;
-    }
-    return year;
-}
-
-namespace {
-
 // A status bar's text is Pango markup.
 QString markupEscaped(const QString& text) { return text.toHtmlEscaped(); }
 
@@ -215,7 +168,8 @@ SkyNow skyNow(almanac::Almanac& almanac, const Where& where, std::int64_t at) {
                 sky::UpperLimbAltitude(body, p.latitude, p.longitude, s.dayStart - kRounding) > sky::kHorizonAltitude;
         }
     }
-    s.year = yearEventsOfToday(almanac, s.today, where);
+    // The year's events of the day, as the windows name them.
+    s.year = yearEventsOfDate(almanac, s.today, zone, zone, placeName(where.place), almanac::kYearKinds);
     s.day = planetaryDayAt(p, at);
     for (std::size_t h = 0; h < s.day.hours.size(); ++h) {
         if (s.day.hours[h].start <= at && at < s.day.hours[h].end) {

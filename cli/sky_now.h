@@ -50,10 +50,6 @@ struct SkyNow {
 // The moon at `at` for `where`; the almanac keeps its searches for the next call (--watch).
 SkyNow skyNow(almanac::Almanac& almanac, const Where& where, std::int64_t at);
 
-// The day's events of the year as the windows name them (yearEventsOfDate), asked only of the
-// searches that can find something for the day.
-DayEvents yearEventsOfToday(const almanac::Almanac& almanac, const QDate& today, const Where& where);
-
 // The almanac the commands ask: the place, the planets, the hemisphere and the zone's dates.
 almanac::Almanac almanacFor(const Where& where);
 

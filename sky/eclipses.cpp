@@ -267,9 +267,12 @@ std::optional<SolarEclipseHere> SolarEclipseSeenFrom(const SolarEclipse& eclipse
     const Observer observer(latitudeDeg, longitudeDeg);
     const auto g = static_cast<double>(eclipse.greatest);
     // The shadow crosses the earth in under five hours either side of greatest eclipse: the
-    // separation's least value in that time, found coarsely every five minutes, then exactly.
+    // separation's least value in that time, found coarsely every quarter of an hour, then exactly.
+    // The moon moves against the sun by half a degree an hour, the place's parallax changes by at
+    // most a quarter of that: the separation falls and then rises only once in that time, so a
+    // coarse step only has to bracket its least value (and the contacts, found walking out from it).
     constexpr double kReach = 5 * 3600.0;
-    constexpr double kStep = 300.0;
+    constexpr double kStep = 900.0;
     const auto separation = [&observer](double t) { return observer.at(t).separation; };
     double best = g - kReach;
     double least = separation(best);

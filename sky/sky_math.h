@@ -59,12 +59,27 @@ inline Nutation nutation(double t) {
         {-2, 0, 0, 2, 1, 129, 0.1, -70, 0},
         {0, 0, -1, 2, 2, 123, 0, -53, 0},
     }};
+    // Each term's argument is a sum of small multiples of the five: its sine and cosine are built
+    // from theirs by the addition theorem (a turn in the plane for each multiple), five sines and
+    // cosines in place of thirteen; the sky's searches ask for nutation at every step.
+    struct Turn {
+        double c, s;
+        Turn operator*(const Turn& o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
+    };
+    const auto turn = [](double degrees) { return Turn{cosDeg(degrees), sinDeg(degrees)}; };
+    // Multiples -2 to 2 of each argument, index n + 2.
+    const auto multiples = [](Turn one) {
+        const Turn two = one * one;
+        return std::array<Turn, 5>{Turn{two.c, -two.s}, Turn{one.c, -one.s}, Turn{1, 0}, one, two};
+    };
+    const std::array<std::array<Turn, 5>, 5> by{multiples(turn(d)), multiples(turn(m)), multiples(turn(mp)),
+                                                multiples(turn(f)), multiples(turn(om))};
     double psi = 0;
     double eps = 0;
     for (const Term& k : kTerms) {
-        const double arg = k.d * d + k.m * m + k.mp * mp + k.f * f + k.om * om;
-        psi += (k.psi + k.psiT * t) * sinDeg(arg);
-        eps += (k.eps + k.epsT * t) * cosDeg(arg);
+        const Turn arg = by[0][k.d + 2] * by[1][k.m + 2] * by[2][k.mp + 2] * by[3][k.f + 2] * by[4][k.om + 2];
+        psi += (k.psi + k.psiT * t) * arg.s;
+        eps += (k.eps + k.epsT * t) * arg.c;
     }
     return {psi / 36000000.0, eps / 36000000.0};
 }

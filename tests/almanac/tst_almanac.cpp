@@ -40,6 +40,8 @@ private slots:
     void keptAndFreshAlmanacsAgree();
     void theYearsKeptAreTheSkys_data();
     void theYearsKeptAreTheSkys();
+    void theStationsKeptAreTheSkys_data();
+    void theStationsKeptAreTheSkys();
     void identitiesNameWhatTheEventIs();
 };
 
@@ -287,6 +289,32 @@ void TestAlmanac::theYearsKeptAreTheSkys() {
         QCOMPARE(kept[i].greatest, direct[i].greatest);
         QCOMPARE(kept[i].kind, direct[i].kind);
     }
+}
+
+void TestAlmanac::theStationsKeptAreTheSkys_data() {
+    QTest::addColumn<std::int64_t>("from");
+    QTest::addColumn<std::int64_t>("to");
+    // The stations are kept further than the other searches, to pair each retrograde period of the
+    // years shown: their own first and last quarters, and a period across the years shown's start.
+    QTest::newRow("the first quarter") << sky::kFirstStationsUnix << sky::kFirstStationsUnix + 92 * kDay;
+    QTest::newRow("the last quarter") << sky::kLastStationsUnix - 92 * kDay << sky::kLastStationsUnix;
+    QTest::newRow("into the years shown") << sky::kFirstYearsUnix - 200 * kDay << sky::kFirstYearsUnix + 200 * kDay;
+}
+
+void TestAlmanac::theStationsKeptAreTheSkys() {
+    QFETCH(std::int64_t, from);
+    QFETCH(std::int64_t, to);
+    const std::vector<sky::Station> kept = detail::KeptStationsBetween(from, to);
+    const std::vector<sky::Station> found = sky::StationsBetween(from, to);
+    QVERIFY(!found.empty());
+    QCOMPARE(kept.size(), found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        QVERIFY(kept[i] == found[i]);
+    }
+    // Nothing before or after the range is given.
+    QVERIFY(detail::KeptStationsBetween(from, from).empty());
+    QVERIFY(detail::KeptStationsBetween(sky::kFirstUnix, sky::kFirstStationsUnix).empty());
+    QVERIFY(detail::KeptStationsBetween(sky::kLastStationsUnix, sky::kLastUnix).empty());
 }
 
 void TestAlmanac::identitiesNameWhatTheEventIs() {

@@ -589,7 +589,7 @@ void TestReminders::theAutostartEntry() {
     QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
     QProcess launch;
     launch.start(QStringLiteral("/usr/bin/python3"), {QFINDTESTDATA("launch_entry.py"), path, program});
-    QVERIFY(launch.waitForFinished(30000));
+    QVERIFY(launch.waitForFinished(lunara::test::kPatienceMs));
     QVERIFY2(launch.exitCode() == 0, (launch.readAllStandardOutput() + launch.readAllStandardError()).constData());
     QVERIFY(setStartWithSession(false, {}, &error));
     QVERIFY(!QFileInfo::exists(path));

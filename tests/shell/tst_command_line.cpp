@@ -1,5 +1,7 @@
 // The real program started with arguments and environments that must end it before any window:
 // what it prints and the status it ends with.
+#include "tests/support/patience.h"
+
 #include <QtTest>
 
 #ifndef LUNARA_EXE
@@ -55,7 +57,7 @@ void TestCommandLine::answers() {
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral(LUNARA_EXE), arguments);
-    QVERIFY(p.waitForFinished(20000));
+    QVERIFY(p.waitForFinished(lunara::test::kPatienceMs));
     const QString printed = QString::fromUtf8(p.readAll());
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), status);

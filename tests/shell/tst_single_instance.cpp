@@ -1,4 +1,5 @@
 #include "kit/services.h"
+#include "tests/support/patience.h"
 
 #include <QtTest>
 
@@ -32,14 +33,14 @@ private:
     // Starts the probe and waits for its first word.
     static QString start(QProcess& p, const QString& program) {
         p.start(program, {});
-        if (!p.waitForStarted(5000) || !p.waitForReadyRead(5000)) {
+        if (!p.waitForStarted(lunara::test::kPatienceMs) || !p.waitForReadyRead(lunara::test::kPatienceMs)) {
             return QStringLiteral("(no answer)");
         }
         return QString::fromLatin1(p.readLine()).trimmed();
     }
     static void stop(QProcess& p) {
         p.kill();
-        p.waitForFinished(5000);
+        p.waitForFinished(lunara::test::kPatienceMs);
     }
     const QString probe = QStringLiteral(LOCK_PROBE);
 };
@@ -49,7 +50,7 @@ void TestSingleInstance::secondCopyIsRefused() {
     QCOMPARE(start(first, probe), QStringLiteral("running"));
     QProcess second;
     QCOMPARE(start(second, probe), QStringLiteral("refused"));
-    QVERIFY(second.waitForFinished(5000));
+    QVERIFY(second.waitForFinished(lunara::test::kPatienceMs));
     QCOMPARE(second.exitCode(), 3);
     QCOMPARE(first.state(), QProcess::Running);
     stop(first);
@@ -112,7 +113,7 @@ void TestSingleInstance::leftOverLockDoesNotLockOut() {
     // Taken over for real: a second copy is refused again.
     QProcess second;
     QCOMPARE(start(second, probe), QStringLiteral("refused"));
-    QVERIFY(second.waitForFinished(5000));
+    QVERIFY(second.waitForFinished(lunara::test::kPatienceMs));
     stop(next);
 }
 
@@ -327,7 +328,7 @@ void TestSingleInstance::simultaneousStartsLetExactlyOneIn() {
         for (int fd : out) {
             pollfd p{fd, POLLIN, 0};
             char buffer[32] = {};
-            const bool ready = ::poll(&p, 1, 20000) == 1;
+            const bool ready = ::poll(&p, 1, lunara::test::kPatienceMs) == 1;
             const ssize_t n = ready ? ::read(fd, buffer, sizeof buffer - 1) : -1;
             words << (n > 0 ? QString::fromLatin1(buffer, int(n)).trimmed() : QStringLiteral("(no answer)"));
             ::close(fd);

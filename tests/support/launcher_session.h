@@ -1,15 +1,11 @@
 #pragma once
 
 #include "shell/launcher.h"
+#include "tests/support/patience.h"
 #include "tests/support/test_services.h"
 #include "tests/support/windows.h"
 
 namespace lunara::test {
-
-// How long a test waits for what the event loop delivers (a D-Bus round trip, a queued window)
-// before it fails: only a bound for a fault, generous for a machine busy with other work; a
-// wait ends as soon as the thing is there.
-inline constexpr int kPatienceMs = 120000;
 
 // The launcher on test services, shown as a user sees it; the end closes it and runs the
 // deletions its windows scheduled.
