@@ -53,8 +53,9 @@ std::vector<HorizonCrossing> RisingsAndSettingsBetween(Body body, double latitud
     const double start = static_cast<double>(fromUnix) - 60;
     const double end = static_cast<double>(toUnix) + 60;
     const bool moon = body == Body::Moon;
-    // Places six hours apart.
-    const CubicTrack<Vec> track(start, end, 6 * 3600.0, moon ? moonAt : sunAt);
+    // Places six hours apart for the moon, a day for the sun (whose place a cubic through days
+    // follows to a thousandth of an arc second, a hundred-thousandth of a second of its rising).
+    const CubicTrack<Vec> track(start, end, moon ? 6 * 3600.0 : 86400.0, moon ? moonAt : sunAt);
     const double radius = moon ? kMoonRadiusKm : kSunRadiusKm;
     const auto f = [&](double t) { return site.limbAltitude(track.at(t), radius, siderealTime(t)) - kHorizonAltitude; };
     // An event's instant is the first whole second on the new side of the horizon, so it does
