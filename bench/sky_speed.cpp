@@ -77,6 +77,11 @@ int main(int argc, char** argv) {
                 sink +=
                     RisingsAndSettingsBetween(body, 52.52, 13.41, kDecember2026, kDecember2026 + 31LL * 86400).size();
             }
+        } else if (what == "year") {
+            // Every kind of event of 2027 at Berlin, as "a year of every almanac event" asks it.
+            lunara::almanac::Almanac almanac(lunara::almanac::Place{52.52, 13.41}, true);
+            almanac.setDates(berlinDates());
+            sink += almanac.events(1798758000, 1798758000 + 365LL * 86400, lunara::almanac::Kinds::all()).size();
         } else {
             return 2;
         }

@@ -195,17 +195,27 @@ MoonPlace MoonPosition(double jde) {
         return mMultiple == 0 ? 1.0 : std::abs(mMultiple) == 1 ? e : e * e;
     };
 
+    // Multiples -4 to 4 of the four arguments (the series use 0 to 4 of D, -2 to 2 of M, -3 to 4 of
+    // M', -3 to 3 of F): each term's sine and cosine from theirs (see Turn).
+    constexpr int kMost = 4;
+    const std::array<Turn, 2 * kMost + 1> ds = multiplesOf<kMost>(d);
+    const std::array<Turn, 2 * kMost + 1> ms = multiplesOf<kMost>(m);
+    const std::array<Turn, 2 * kMost + 1> mps = multiplesOf<kMost>(mp);
+    const std::array<Turn, 2 * kMost + 1> fs = multiplesOf<kMost>(f);
+    const auto turnOf = [&](const auto& term) {
+        return ds[term.d + kMost] * ms[term.m + kMost] * mps[term.mp + kMost] * fs[term.f + kMost];
+    };
     double sl = 0;
     double sr = 0;
     for (const LrTerm& term : kLr) {
-        const double arg = term.d * d + term.m * m + term.mp * mp + term.f * f;
+        const Turn arg = turnOf(term);
         const double k = eccentricity(term.m);
-        sl += term.l * k * sinDeg(arg);
-        sr += term.r * k * cosDeg(arg);
+        sl += term.l * k * arg.s;
+        sr += term.r * k * arg.c;
     }
     double sb = 0;
     for (const BTerm& term : kB) {
-        sb += term.b * eccentricity(term.m) * sinDeg(term.d * d + term.m * m + term.mp * mp + term.f * f);
+        sb += term.b * eccentricity(term.m) * turnOf(term).s;
     }
     sl += 3958 * sinDeg(a1) + 1962 * sinDeg(lp - f) + 318 * sinDeg(a2);
     sb += -2235 * sinDeg(lp) + 382 * sinDeg(a3) + 175 * sinDeg(a1 - f) + 175 * sinDeg(a1 + f) + 127 * sinDeg(lp - mp) -

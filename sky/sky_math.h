@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -26,6 +27,26 @@ inline double norm360(double degrees) {
 }
 inline double sinDeg(double degrees) { return std::sin(degrees * kRad); }
 inline double cosDeg(double degrees) { return std::cos(degrees * kRad); }
+
+// A direction in the plane, its cosine and sine: directions add by multiplying. The theories' series
+// are sums of sines and cosines of small multiples of a few arguments; each term's are built from
+// the arguments' own by the addition theorem, a few multiplications in place of a sine and a cosine
+// per term (the sky's searches ask for the moon's place and for nutation at every step).
+struct Turn {
+    double c, s;
+    Turn operator*(const Turn& o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
+};
+// The multiples -N to N of an angle in degrees, index k + N.
+template <int N> std::array<Turn, 2 * N + 1> multiplesOf(double degrees) {
+    std::array<Turn, 2 * N + 1> out{};
+    const Turn one{cosDeg(degrees), sinDeg(degrees)};
+    out[N] = {1, 0};
+    for (int k = 1; k <= N; ++k) {
+        out[N + k] = out[N + k - 1] * one;
+        out[N - k] = {out[N + k].c, -out[N + k].s};
+    }
+    return out;
+}
 
 // Nutation in longitude and in obliquity, degrees, for Julian centuries from J2000: the thirteen
 // largest terms of the IAU 1980 series, good to a few hundredths of an arc second (the four-term
@@ -59,21 +80,9 @@ inline Nutation nutation(double t) {
         {-2, 0, 0, 2, 1, 129, 0.1, -70, 0},
         {0, 0, -1, 2, 2, 123, 0, -53, 0},
     }};
-    // Each term's argument is a sum of small multiples of the five: its sine and cosine are built
-    // from theirs by the addition theorem (a turn in the plane for each multiple), five sines and
-    // cosines in place of thirteen; the sky's searches ask for nutation at every step.
-    struct Turn {
-        double c, s;
-        Turn operator*(const Turn& o) const { return {c * o.c - s * o.s, s * o.c + c * o.s}; }
-    };
-    const auto turn = [](double degrees) { return Turn{cosDeg(degrees), sinDeg(degrees)}; };
-    // Multiples -2 to 2 of each argument, index n + 2.
-    const auto multiples = [](Turn one) {
-        const Turn two = one * one;
-        return std::array<Turn, 5>{Turn{two.c, -two.s}, Turn{one.c, -one.s}, Turn{1, 0}, one, two};
-    };
-    const std::array<std::array<Turn, 5>, 5> by{multiples(turn(d)), multiples(turn(m)), multiples(turn(mp)),
-                                                multiples(turn(f)), multiples(turn(om))};
+    // Multiples -2 to 2 of each of the five arguments (see Turn).
+    const std::array<std::array<Turn, 5>, 5> by{multiplesOf<2>(d), multiplesOf<2>(m), multiplesOf<2>(mp),
+                                                multiplesOf<2>(f), multiplesOf<2>(om)};
     double psi = 0;
     double eps = 0;
     for (const Term& k : kTerms) {
@@ -236,12 +245,42 @@ inline Vec moonAt(double unixSeconds) {
     return equatorialOfDate(moon.longitude, moon.latitude, moon.distanceKm, jde);
 }
 
+// The equation of the equinoxes (nutation in longitude on the equator), degrees: found at whole
+// hours and followed in a straight line between them. It changes by a tenth of an arc second a day
+// at the most, so the line is within a hundred-thousandth of one, and the horizon's and eclipses'
+// searches, which ask for the sidereal time at every step, compute nutation once an hour of the
+// range instead of at every step (a quarter of a year's events). The hours last found are kept per
+// thread; the answer depends on the instant alone.
+inline double equationOfEquinoxes(double unixSeconds) {
+    constexpr double kHour = 3600.0;
+    struct Kept {
+        double hour = std::numeric_limits<double>::quiet_NaN();
+        double value = 0;
+    };
+    thread_local std::array<Kept, 2> kept;
+    const auto at = [](double hour) {
+        const double t = julianCenturies(julianDay(hour * kHour));
+        return nutation(t).longitude * cosDeg(meanObliquity(t));
+    };
+    const double hour = std::floor(unixSeconds / kHour);
+    const auto value = [&](double h) {
+        Kept& slot = kept[static_cast<std::size_t>(static_cast<std::int64_t>(h) & 1)];
+        if (slot.hour != h) {
+            slot = {h, at(h)};
+        }
+        return slot.value;
+    };
+    const double a = value(hour);
+    const double b = value(hour + 1);
+    return a + (b - a) * (unixSeconds / kHour - hour);
+}
+
 // Greenwich apparent sidereal time, degrees.
 inline double siderealTime(double unixSeconds) {
     const double jd = julianDay(unixSeconds);
     const double t = julianCenturies(jd);
     const double mean = 280.46061837 + 360.98564736629 * (jd - kJ2000) + 0.000387933 * t * t - t * t * t / 38710000.0;
-    return mean + nutation(t).longitude * cosDeg(meanObliquity(t));
+    return mean + equationOfEquinoxes(unixSeconds);
 }
 
 inline constexpr double kEarthRadiusKm = 6378.14;

@@ -50,6 +50,7 @@ private slots:
     void instantsTheTheoriesDoNotCoverAreRefused();
     void theAgeOnTheFirstOfEveryMonth();
     void eachDaysVoidPeriodsAreTheYearsThatTouchIt();
+    void whatWasAskedBeforeChangesNothing();
 };
 
 namespace {
@@ -735,4 +736,44 @@ void TestSky::eachDaysVoidPeriodsAreTheYearsThatTouchIt() {
 }
 
 QTEST_APPLESS_MAIN(TestSky)
+void TestSky::whatWasAskedBeforeChangesNothing() {
+    // The sidereal time keeps the last hours' nutation it found: an instant's answer must not depend
+    // on which instants were asked before it (the hour before, the next, one of the same parity far
+    // away, before 1970, on the hour and just short of it).
+    const std::vector<std::int64_t> instants{1796083200,
+                                             1796083200 + 3599,
+                                             1796083200 + 3600,
+                                             1796083200 - 1,
+                                             1796083200 + 7200,
+                                             -2177452800 + 1800,
+                                             -2177452800 + 5400,
+                                             -1800,
+                                             0};
+    const auto altitudes = [&](const std::vector<std::int64_t>& order) {
+        std::map<std::int64_t, double> out;
+        for (const std::int64_t t : order) {
+            out[t] = UpperLimbAltitude(Body::Moon, 52.52, 13.41, t);
+        }
+        return out;
+    };
+    const std::map<std::int64_t, double> forwards = altitudes(instants);
+    std::vector<std::int64_t> backwards(instants.rbegin(), instants.rend());
+    QVERIFY(altitudes(backwards) == forwards);
+    for (const std::int64_t t : instants) {
+        // Each asked alone after an instant far away.
+        UpperLimbAltitude(Body::Sun, -33.87, 151.21, t + 40LL * 365 * 86400);
+        QCOMPARE(UpperLimbAltitude(Body::Moon, 52.52, 13.41, t), forwards.at(t));
+    }
+    // And a month of risings, asked again after all that, finds the same instants.
+    const std::int64_t from = 1796083200;
+    const auto month = [&] { return RisingsAndSettingsBetween(Body::Moon, 52.52, 13.41, from, from + 31LL * 86400); };
+    const std::vector<HorizonCrossing> first = month();
+    altitudes(backwards);
+    const std::vector<HorizonCrossing> again = month();
+    QCOMPARE(again.size(), first.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        QCOMPARE(again[i].unixSeconds, first[i].unixSeconds);
+    }
+}
+
 #include "tst_sky.moc"
