@@ -6,7 +6,9 @@
 
 #include <QtTest>
 #include <algorithm>
+#include <string>
 #include <tuple>
+#include <utility>
 
 using namespace lunara;
 using namespace lunara::almanac;
@@ -223,18 +225,31 @@ void TestAlmanac::keptAndFreshAlmanacsAgree_data() {
     QTest::addColumn<std::int64_t>("before"); // asked first
     QTest::addColumn<std::int64_t>("from");   // then this range
     QTest::addColumn<std::int64_t>("to");
-    QTest::newRow("the month after") << kDecember2026 << kJanuary2027 << kJanuary2027 + 31 * kDay;
-    QTest::newRow("the month before") << kDecember2026 << kDecember2026 - 30 * kDay << kDecember2026;
-    QTest::newRow("across the seam") << kDecember2026 << kDecember2026 + 20 * kDay << kJanuary2027 + 20 * kDay;
-    QTest::newRow("far away") << kDecember2026 << kDecember2026 + 3000 * kDay << kDecember2026 + 3031 * kDay;
+    QTest::addColumn<std::int64_t>("lookAround"); // how far past each range the kept almanac searches
+    // As the windows look (eight days), as the calendar does (a day) and as a command does (none).
+    for (const auto& [name, lookAround] :
+         {std::pair{"", 8 * kDay}, std::pair{", a day around", kDay}, std::pair{", nothing around", std::int64_t{0}}}) {
+        const auto row = [name = std::string(name)](const char* what) -> QTestData& {
+            return QTest::newRow((what + name).c_str());
+        };
+        row("the month after") << kDecember2026 << kJanuary2027 << kJanuary2027 + 31 * kDay << lookAround;
+        row("the month before") << kDecember2026 << kDecember2026 - 30 * kDay << kDecember2026 << lookAround;
+        row("across the seam") << kDecember2026 << kDecember2026 + 20 * kDay << kJanuary2027 + 20 * kDay << lookAround;
+        row("far away") << kDecember2026 << kDecember2026 + 3000 * kDay << kDecember2026 + 3031 * kDay << lookAround;
+        // A day just past what was kept, and one just inside it, as a calendar's first and last days ask.
+        row("the day after") << kDecember2026 << kJanuary2027 << kJanuary2027 + kDay << lookAround;
+        row("the last day kept") << kDecember2026 << kJanuary2027 - kDay << kJanuary2027 << lookAround;
+    }
 }
 
 void TestAlmanac::keptAndFreshAlmanacsAgree() {
     QFETCH(std::int64_t, before);
     QFETCH(std::int64_t, from);
     QFETCH(std::int64_t, to);
+    QFETCH(std::int64_t, lookAround);
     Almanac::ShareNothingWithEarlierOnes();
     Almanac kept(kBerlin, true);
+    kept.setLookAround(lookAround);
     kept.events(before, before + 31 * kDay, Kinds::all());
     const std::vector<Event> joined = kept.events(from, to, Kinds::all());
     Almanac::ShareNothingWithEarlierOnes();

@@ -24,6 +24,11 @@ single_instance() {
     launch first
     local win
     win=$(wait_window "$LAUNCHER")
+    # lunara hands over to its windows in the same process: the window is the started process's, and
+    # its class is the one the desktop entry names (StartupWMClass), its instance the command's name.
+    [ "$(xdotool getwindowpid "$win")" = "$first" ] || fail "the launcher is not the started process's window"
+    [ "$(xprop -id "$win" WM_CLASS)" = 'WM_CLASS(STRING) = "lunara", "Lunara"' ] ||
+        fail "the launcher's class: $(xprop -id "$win" WM_CLASS)"
     # --version answers beside a running copy: it takes no lock and opens no window.
     [ "$("$LUNARA" --version)" = "lunara 1.20" ] || fail "--version beside a running copy"
     launch second
