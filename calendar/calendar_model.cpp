@@ -14,6 +14,8 @@ namespace lunara {
 
 namespace {
 
+constexpr std::int64_t kDay = 86400;
+
 QString quarterSymbol(sky::Quarter q) {
     constexpr const char16_t* kSymbols[] = {u"\u25CF", u"\u25D0", u"\u25CB", u"\u25D1"};
     return QString::fromUtf16(kSymbols[static_cast<int>(q)]);
@@ -44,7 +46,7 @@ QString withQuarter(const QString& day, sky::Quarter q, const QString& time) {
 MoonMonthModel::MoonMonthModel(QObject* parent) : QAbstractTableModel(parent) {
     // The calendar moves by whole months: a day around the month is all its days' rounding and
     // periods need. Eight days more on both sides was a quarter of the cost of opening it.
-    almanac_.setLookAround(std::int64_t{86400});
+    almanac_.setLookAround(kDay);
 }
 
 void MoonMonthModel::setTimeZone(const QTimeZone& zone) {
@@ -205,7 +207,6 @@ void MoonMonthModel::computeYearEvents() {
     if (first == days_.end()) {
         return;
     }
-    constexpr std::int64_t kDay = 86400;
     const std::vector<almanac::Event> events =
         almanac_.events(first->start - kRounding - kDay, days_.back().end + kDay, almanac::kYearKinds);
     for (CalendarDay& day : days_) {

@@ -1,5 +1,7 @@
 #include "shell/hand_over.h"
 
+#include "shell/windows_main.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -151,9 +153,6 @@ int startWindows(int argc, char** argv) {
 }
 
 #else
-
-// Linked in: lunara's windows (shell/windows_main.cpp).
-int windowsMain(int argc, char** argv);
 
 int startWindows(int argc, char** argv) { return windowsMain(argc, argv); }
 

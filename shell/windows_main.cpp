@@ -1,3 +1,5 @@
+#include "shell/windows_main.h"
+
 #include "assets/assets.h"
 #include "kit/deferred_icon_style.h"
 #include "kit/language.h"
@@ -75,13 +77,6 @@ void inUsersLanguage(int argc, char** argv, const std::function<QString()>& text
 }
 
 } // namespace
-
-// lunara's windows: everything the program does when started without a command (the launcher, the
-// tray and reminders in the background, --help, --version). Declared where it is called: lunara's
-// hand-over, which on ELF systems runs this as a program of its own (see shell/CMakeLists.txt).
-namespace lunara {
-int windowsMain(int argc, char** argv);
-} // namespace lunara
 
 int lunara::windowsMain(int argc, char** argv) {
     // One option of its own; the two every program answers are answered before any window or lock.
